@@ -1,0 +1,28 @@
+# The two commands of the README: `make run` and `make test`. Each installs
+# what is missing, configures and builds first.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/vellumet
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD_DIR) --target vellumet-bench -j $(JOBS)
+	$(BUILD_DIR)/bin/vellumet-bench
+
+clean:
+	rm -rf $(BUILD_DIR)

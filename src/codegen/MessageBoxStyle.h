@@ -1,0 +1,58 @@
+#pragma once
+
+#include "MessageBoxOptions.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellumet {
+
+// The answer codes a message box returns, one per kind of button.
+enum class Answer { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+std::string_view AnswerCaption(Answer answer);
+
+// Published values of the style flags that are not a button set or an icon.
+namespace style_flag {
+inline constexpr int DefaultButtonStep = 256; // vbDefaultButton2; vbDefaultButtonN is (N - 1) * 256
+inline constexpr int SystemModal = 4096;      // vbSystemModal
+inline constexpr int HelpButton = 16384;      // vbMsgBoxHelpButton
+} // namespace style_flag
+
+struct ButtonSet {
+    int Value;                   // vbOKOnly = 0 ... vbRetryCancel = 5
+    std::string_view Constant;   // "vbOKOnly" ...
+    std::vector<Answer> Buttons; // in the order they stand on the box
+};
+
+const ButtonSet& ButtonSetOf(ButtonChoice choice);
+// The place (from 1) in its set of the button that the choice makes default.
+int DefaultPositionOf(ButtonChoice choice);
+// The choice for a set's value and a default place, if that place exists in the set.
+std::optional<ButtonChoice> ButtonChoiceFor(int setValue, int defaultPosition);
+
+struct ResolvedStyle {
+    std::int16_t StyleValue;
+    std::string StyleExpression;
+};
+
+// The style as a number and as an expression of the published constants,
+// with its terms in the order: button set, default button, Help button,
+// system-modal, icon.
+ResolvedStyle ResolveStyle(const MessageBoxOptions& options);
+
+// What a style word asks of a message box, for showing one.
+struct BoxLayout {
+    std::vector<Answer> Buttons; // without the Help button
+    bool HelpButton = false;
+    int DefaultIndex = 0; // 0-based among Buttons and then Help; out-of-range places fall back to 0
+    IconChoice Icon = IconChoice::NoIcon;
+    bool SystemModal = false;
+};
+
+BoxLayout LayoutOfStyle(int style);
+
+} // namespace vellumet
