@@ -33,10 +33,10 @@ struct MessageBoxOptions {
     bool SystemModal = false;
     IconChoice Icon = IconChoice::NoIcon;
     bool CopyAsValue = false;
-    std::string TitleText;
-    std::string BodyText;
+    std::string TitleText{};
+    std::string BodyText{};
     std::string VariableText = "Response";
-    std::string HelpFileText;
+    std::string HelpFileText{};
     bool UseAppPath = false;
     std::string TopicIDText = "0";
 };

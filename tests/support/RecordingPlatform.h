@@ -8,40 +8,32 @@
 namespace vellumet::testing {
 
 // Records every platform call in order and answers as told.
-class RecordingPlatform : public Platform {
-public:
+struct RecordingPlatform : Platform {
     int ShowMessageBox(const MessageBoxRequest& request) override
     {
         calls.push_back("ShowMessageBox");
         messageBoxes.push_back(request);
-        return answer;
+        return 1;
     }
-
     void ClearClipboard() override
     {
         calls.push_back("ClearClipboard");
         clipboard.clear();
     }
-
     bool SetClipboardText(const std::string& text) override
     {
         calls.push_back("SetClipboardText");
-        if (clipboardRefuses)
-            return false;
-        clipboard = text;
-        return true;
+        clipboard = clipboardRefuses ? clipboard : text;
+        return !clipboardRefuses;
     }
-
     std::string ApplicationPath() override
     {
         calls.push_back("ApplicationPath");
         return applicationPath;
     }
 
-    int answer = 1;
     bool clipboardRefuses = false;
     std::string applicationPath = "C:\\Program Files\\Vellumet";
-
     std::vector<std::string> calls;
     std::vector<MessageBoxRequest> messageBoxes;
     std::string clipboard = "what was there before";

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellumet::testing {
+
+// A file of tests/data, byte for byte.
+inline std::string ReadDataFile(const std::string& name)
+{
+    std::ifstream file(std::string(VELLUMET_TEST_DATA) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Within a field, \r \n \t \s \\ stand for CR, LF, tab, space and backslash.
+inline std::string Unescape(std::string_view field)
+{
+    static const std::map<char, char> escapes = {{'r', '\r'}, {'n', '\n'}, {'t', '\t'}, {'s', ' '}, {'\\', '\\'}};
+    std::string text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const bool escaped = field[i] == '\\' && i + 1 < field.size() && escapes.contains(field[i + 1]);
+        text += escaped ? escapes.at(field[++i]) : field[i];
+    }
+    return text;
+}
+
+// The cases of a table in tests/data: a case a line, fields separated by tabs;
+// blank lines and lines starting with '#' are left out.
+inline std::vector<std::vector<std::string>> ReadCaseTable(const std::string& name)
+{
+    std::vector<std::vector<std::string>> cases;
+    std::istringstream lines(ReadDataFile(name));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line.front() == '#')
+            continue;
+        std::istringstream fields(line);
+        cases.emplace_back();
+        for (std::string field; std::getline(fields, field, '\t');)
+            cases.back().push_back(Unescape(field));
+    }
+    return cases;
+}
+
+} // namespace vellumet::testing
