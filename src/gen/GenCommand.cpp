@@ -99,8 +99,11 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
         err << "vellumet-gen: " << FailureMessage(*copy.Failure) << '\n';
         return exitRefused;
     }
-    out << copy.Code;
-    return out.good() ? 0 : exitRefused;
+    if (!(out << copy.Code << std::flush)) {
+        err << "vellumet-gen: the code could not be written to standard output.\n";
+        return exitRefused;
+    }
+    return 0;
 }
 
 } // namespace vellumet

@@ -27,7 +27,6 @@ public:
 
     // The buttons in the order they stand, Help last when there is one.
     const std::vector<QPushButton*>& buttons() const { return m_buttons; }
-    IconChoice icon() const { return m_layout.Icon; }
 
 public slots:
     void reject() override;

@@ -17,7 +17,7 @@ int QtPlatform::ShowMessageBox(const MessageBoxRequest& request)
     // The help viewers of this desktop open a file; the topic cannot be passed on.
     MessageBoxDialog box(request, [](const HelpReference& help) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(LocalHelpPath(help.File)));
-    }, m_owner);
+    });
     return box.exec();
 }
 
