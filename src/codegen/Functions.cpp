@@ -83,6 +83,8 @@ void BodyPieces::iterator::readPiece()
     m_length = m_piece.kind == Kind::Text ? textLength : m_piece.kind == Kind::CrLf ? 2 : 1;
 }
 
+static_assert(std::forward_iterator<BodyPieces::iterator>);
+
 BodyPieces ConvertLineBreaks(std::string_view body) { return BodyPieces(body); }
 
 std::string QuoteBody(const BodyPieces& pieces)

@@ -2,10 +2,10 @@
 
 #include "MessageBoxOptions.h"
 
-#include <string>
-#include <string_view>
 #include <cstddef>
 #include <iterator>
+#include <string>
+#include <string_view>
 
 namespace vellumet {
 
