@@ -17,17 +17,14 @@ const MessageBoxOptions exportFinished{.IncludeHelpButton = true, .Icon = IconCh
                                        .BodyText = R"(Export finished. See "Report" for details.)",
                                        .HelpFileText = R"( \Orders.chm )", .UseAppPath = true, .TopicIDText = "25"};
 
+// Copy clears the clipboard, then sets the text; a clipboard that refuses it is reported.
 TEST(GenerateCode, CopyClearsThenSetsTheClipboard)
 {
     RecordingPlatform platform;
     EXPECT_EQ(GenerateCode(GenerateMode::Copy, saveQuestion, platform), std::nullopt);
     EXPECT_EQ(platform.calls, (Calls{"ClearClipboard", "SetClipboardText"}));
     EXPECT_EQ(platform.clipboard, testing::ReadDataFile("golden/save-question.vb"));
-}
 
-TEST(GenerateCode, ClipboardRefusalIsReported)
-{
-    RecordingPlatform platform;
     platform.clipboardRefuses = true;
     EXPECT_EQ(GenerateCode(GenerateMode::Copy, saveQuestion, platform), GenerateFailure::ClipboardRefused);
     EXPECT_EQ(platform.clipboard, "");

@@ -16,8 +16,7 @@ private slots:
     void showsWhatTheStyleAsks_data();
     void showsWhatTheStyleAsks();
     void clickEnterAndHelp();
-    void promptTitleAndModality();
-    void helpPathAndClipboard();
+    void promptPathAndClipboard();
 };
 
 static MessageBoxRequest Request(int style) { return {"Disk?", style, "Disk", HelpReference{"C:\\Help\\a.chm", 7}}; }
@@ -100,18 +99,15 @@ void MessageBoxDialogTest::clickEnterAndHelp()
     QCOMPARE(opened, (std::vector<HelpReference>{{"C:\\Help\\a.chm", 7}}));
 }
 
-void MessageBoxDialogTest::promptTitleAndModality()
+// The prompt is plain text with every kind of line break; typed help paths and
+// clipboard text reach the desktop as they are meant.
+void MessageBoxDialogTest::promptPathAndClipboard()
 {
     MessageBoxDialog box({"<b>one</b>\r\ntwo\rthree\nfour", 0, "T", std::nullopt}, {});
     auto* prompt = box.findChild<QLabel*>(QStringLiteral("promptLabel"));
     QCOMPARE(prompt->textFormat(), Qt::PlainText);
     QCOMPARE(prompt->text(), QStringLiteral("<b>one</b>\ntwo\nthree\nfour"));
-    QCOMPARE(box.windowTitle(), QStringLiteral("T"));
-    QVERIFY(box.isModal());
-}
 
-void MessageBoxDialogTest::helpPathAndClipboard()
-{
     QCOMPARE(QtPlatform::LocalHelpPath("/opt/vellumet\\Help Files\\a.chm"), QStringLiteral("/opt/vellumet/Help Files/a.chm"));
 
     QtPlatform platform;
