@@ -23,6 +23,9 @@ struct MessageBoxRequest {
     bool operator==(const MessageBoxRequest&) const = default;
 };
 
+// A window as the desktop system knows it.
+using WindowHandle = std::uintptr_t;
+
 // The desktop services the program uses. One implementation talks to the
 // real desktop; the tests use a double that records each call and answers it.
 class Platform {
@@ -38,6 +41,10 @@ public:
 
     // The directory of the executable, as the system writes it.
     virtual std::string ApplicationPath() = 0;
+
+    // Raises the window above every window that is not topmost itself and keeps
+    // it there; its place and size stay as they are.
+    virtual void MakeTopmost(WindowHandle window) = 0;
 };
 
 } // namespace vellumet

@@ -9,6 +9,12 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace vellumet {
 
@@ -36,6 +42,17 @@ bool QtPlatform::SetClipboardText(const std::string& text)
 std::string QtPlatform::ApplicationPath()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+void QtPlatform::MakeTopmost(WindowHandle window)
+{
+#ifdef Q_OS_WIN
+    SetWindowPos(reinterpret_cast<HWND>(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+#else
+    // Elsewhere the window manager keeps the z-order; the window asks it through its flags.
+    if (QWidget* widget = QWidget::find(static_cast<WId>(window)); widget && widget->windowHandle())
+        widget->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
+#endif
 }
 
 QString QtPlatform::LocalHelpPath(const std::string& helpFile)

@@ -13,6 +13,7 @@ public:
     void ClearClipboard() override;
     bool SetClipboardText(const std::string& text) override;
     std::string ApplicationPath() override;
+    void MakeTopmost(WindowHandle window) override;
 
     // Where a help path typed in the Windows manner lies on this system: on a
     // system whose separator is "/", backslashes are read as separators.

@@ -32,10 +32,17 @@ struct RecordingPlatform : Platform {
         return applicationPath;
     }
 
+    void MakeTopmost(WindowHandle window) override
+    {
+        calls.push_back("MakeTopmost");
+        topmostWindows.push_back(window);
+    }
+
     bool clipboardRefuses = false;
     std::string applicationPath = "C:\\Program Files\\Vellumet";
     std::vector<std::string> calls;
     std::vector<MessageBoxRequest> messageBoxes;
+    std::vector<WindowHandle> topmostWindows;
     std::string clipboard = "what was there before";
 };
 
