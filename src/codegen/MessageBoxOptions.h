@@ -39,6 +39,8 @@ struct MessageBoxOptions {
     std::string HelpFileText{};
     bool UseAppPath = false;
     std::string TopicIDText = "0";
+
+    bool operator==(const MessageBoxOptions&) const = default;
 };
 
 } // namespace vellumet

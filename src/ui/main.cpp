@@ -1,23 +1,19 @@
-#include "codegen/BuildCode.h"
+#include "Pictures.h"
+#include "frmSplash.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
 
-// Until the main window exists, the program shows what "Try It" makes of a
-// sample set of choices: a Yes/No/Cancel question with No as default.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumet"));
+    QApplication::setApplicationVersion(QStringLiteral(VELLUMET_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Tarnwick Solutions"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-
-    vellumet::MessageBoxOptions sample;
-    sample.ButtonOption = vellumet::ButtonChoice::YesNoCancel2;
-    sample.Icon = vellumet::IconChoice::Question;
-    sample.TitleText = "Save";
-    sample.BodyText = "Save changes?";
+    QApplication::setDesktopFileName(QStringLiteral("vellumet"));
+    QApplication::setWindowIcon(vellumet::pictures::ApplicationIcon());
 
     vellumet::QtPlatform platform;
-    return vellumet::GenerateCode(vellumet::GenerateMode::Try, sample, platform) ? 1 : 0;
+    new vellumet::frmSplash(platform); // closes and deletes itself when the main window takes over
+    return app.exec();
 }

@@ -1,0 +1,7 @@
+#include "DefaultButton.h"
+
+namespace vellumet {
+
+QString DefaultButtonCaption;
+
+} // namespace vellumet

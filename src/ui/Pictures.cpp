@@ -1,0 +1,41 @@
+#include "Pictures.h"
+
+namespace vellumet::pictures {
+
+namespace {
+
+QString PicturePath(const char* file) { return QStringLiteral(":/pictures/") + QLatin1String(file); }
+
+} // namespace
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    icon.addFile(PicturePath("information-16.png"), {16, 16});
+    icon.addFile(PicturePath("information-32.png"), {32, 32});
+    return icon;
+}
+
+QIcon IconPicture(IconChoice icon)
+{
+    switch (icon) {
+    case IconChoice::NoIcon: return {};
+    case IconChoice::Critical: return QIcon(PicturePath("critical-32.png"));
+    case IconChoice::Question: return QIcon(PicturePath("question-32.png"));
+    case IconChoice::Exclamation: return QIcon(PicturePath("exclamation-32.png"));
+    case IconChoice::Information: return QIcon(PicturePath("information-32.png"));
+    }
+    return {};
+}
+
+QCursor HandPointer()
+{
+    // The fingertip is the hot spot.
+    return QCursor(QPixmap(PicturePath("hand-pointer.png")), 12, 4);
+}
+
+QPixmap AboutPicture() { return QPixmap(PicturePath("about.png")); }
+
+QPixmap SplashLogo() { return QPixmap(PicturePath("splash-logo.png")); }
+
+} // namespace vellumet::pictures

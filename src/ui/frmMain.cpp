@@ -1,0 +1,319 @@
+#include "frmMain.h"
+
+#include "CentreOnScreen.h"
+#include "DefaultButton.h"
+#include "MultiLineTextBox.h"
+#include "OneLineValidator.h"
+#include "Pictures.h"
+#include "TabControl.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTabBar>
+
+#include <limits>
+
+namespace vellumet {
+
+namespace {
+
+// Positions and sizes are laid out in twips, 15 to the pixel at 96 dpi; Qt
+// scales the pixels on screens of other densities.
+constexpr int Pixels(int twips) { return twips / 15; }
+
+QRect Twips(int left, int top, int width, int height)
+{
+    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+// The longest text a title, body or variable name may have.
+constexpr int TextLimit = 1024;
+// Help files and topics are not limited; QLineEdit would stop at 32767.
+constexpr int NoLimit = std::numeric_limits<int>::max();
+
+template <class Widget>
+Widget* Named(Widget* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const char* caption, const QRect& geometry,
+              Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* label = Named(new QLabel(QString::fromUtf8(caption), parent), name, geometry);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* TextBox(QWidget* parent, const char* name, const QRect& geometry, int maxLength)
+{
+    auto* textBox = Named(new QLineEdit(parent), name, geometry);
+    textBox->setMaxLength(maxLength);
+    textBox->setValidator(new OneLineValidator(textBox));
+    return textBox;
+}
+
+QCheckBox* CheckBox(QWidget* parent, const char* name, const char* caption, const QRect& geometry)
+{
+    return Named(new QCheckBox(QString::fromUtf8(caption), parent), name, geometry);
+}
+
+// An option drawn as a push button that stays pressed while selected. The
+// options of one container form one group, so a second click leaves it pressed.
+QPushButton* PushOption(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* option = Named(new QPushButton(caption, parent), name, geometry);
+    option->setCheckable(true);
+    option->setAutoExclusive(true);
+    return option;
+}
+
+QGroupBox* BorderedFrame(QWidget* parent, const char* name, const QRect& geometry)
+{
+    return Named(new QGroupBox(parent), name, geometry);
+}
+
+QFrame* PlainFrame(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* frame = Named(new QFrame(parent), name, geometry);
+    frame->setFrameShape(QFrame::NoFrame);
+    return frame;
+}
+
+QPushButton* CommandButton(QWidget* parent, const char* name, const char* caption, int left)
+{
+    auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name, Twips(left, 7200, 975, 495));
+    // Enter presses the focused command button, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+// A compact sans-serif face whose metrics the layout was made for. The layout
+// is in pixels, and so is the size of its text.
+QFont DialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(10);
+    return font;
+}
+
+QFont NoticeFont(bool underlined)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPointSize(12);
+    font.setUnderline(underlined);
+    return font;
+}
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+} // namespace
+
+struct frmMain::ButtonOptionPlace {
+    QPushButton* frmMain::*member;
+    const char* name;
+    const char* caption;
+    ButtonChoice choice;
+    int left, top, width;
+};
+
+// One row per message-box button set, centred in the frame as a message box centres its buttons.
+const frmMain::ButtonOptionPlace frmMain::ButtonOptions[] = {
+    {&frmMain::optOKOnly, "optOKOnly", "OK", ButtonChoice::OKOnly, 1680, 240, 1695},
+    {&frmMain::optOKCancel1, "optOKCancel1", "OK", ButtonChoice::OKCancel1, 960, 720, 1575},
+    {&frmMain::optOKCancel2, "optOKCancel2", "Cancel", ButtonChoice::OKCancel2, 2520, 720, 1575},
+    {&frmMain::optAbortRetryIgnore1, "optAbortRetryIgnore1", "Abort", ButtonChoice::AbortRetryIgnore1, 120, 1200, 1575},
+    {&frmMain::optAbortRetryIgnore2, "optAbortRetryIgnore2", "Retry", ButtonChoice::AbortRetryIgnore2, 1680, 1200, 1695},
+    {&frmMain::optAbortRetryIgnore3, "optAbortRetryIgnore3", "Ignore", ButtonChoice::AbortRetryIgnore3, 3360, 1200, 1575},
+    {&frmMain::optYesNoCancel1, "optYesNoCancel1", "Yes", ButtonChoice::YesNoCancel1, 120, 1680, 1575},
+    {&frmMain::optYesNoCancel2, "optYesNoCancel2", "No", ButtonChoice::YesNoCancel2, 1680, 1680, 1695},
+    {&frmMain::optYesNoCancel3, "optYesNoCancel3", "Cancel", ButtonChoice::YesNoCancel3, 3360, 1680, 1575},
+    {&frmMain::optYesNo1, "optYesNo1", "Yes", ButtonChoice::YesNo1, 960, 2160, 1575},
+    {&frmMain::optYesNo2, "optYesNo2", "No", ButtonChoice::YesNo2, 2520, 2160, 1575},
+    {&frmMain::optRetryCancel1, "optRetryCancel1", "Retry", ButtonChoice::RetryCancel1, 960, 2640, 1575},
+    {&frmMain::optRetryCancel2, "optRetryCancel2", "Cancel", ButtonChoice::RetryCancel2, 2520, 2640, 1575},
+};
+
+struct frmMain::IconOptionPlace {
+    QLabel* frmMain::*label;
+    const char* labelName;
+    const char* caption;
+    QPushButton* frmMain::*member;
+    const char* name;
+    IconChoice choice;
+    int left;
+};
+
+const frmMain::IconOptionPlace frmMain::IconOptions[] = {
+    {&frmMain::Label3, "Label3", "No Icon", &frmMain::optNoIcon, "optNoIcon", IconChoice::NoIcon, 120},
+    {&frmMain::Label4, "Label4", "Critical", &frmMain::optCritical, "optCritical", IconChoice::Critical, 1080},
+    {&frmMain::Label5, "Label5", "Question", &frmMain::optQuestion, "optQuestion", IconChoice::Question, 2040},
+    {&frmMain::Label6, "Label6", "Exclamation", &frmMain::optExclamation, "optExclamation", IconChoice::Exclamation, 3000},
+    {&frmMain::Label7, "Label7", "Information", &frmMain::optInformation, "optInformation", IconChoice::Information, 4080},
+};
+
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Vellumet - Tarnwick Solutions"));
+    setWindowIcon(pictures::ApplicationIcon());
+    setFont(DialogFont());
+    setFixedSize(Twips(0, 0, 5835, 7905).size());
+
+    SSTab1 = Named(new TabControl(this), "SSTab1", Twips(120, 120, 5535, 6855));
+    QWidget* about = SSTab1->addTab(QStringLiteral("About..."));
+    BuildGeneralTab(SSTab1->addTab(QStringLiteral("General")));
+    BuildStyleTab(SSTab1->addTab(QStringLiteral("Style")));
+    BuildHelpButtonTab(SSTab1->addTab(QStringLiteral("Help Button")));
+
+    Image2 = Named(new QLabel(about), "Image2", Twips(120, 480, 5295, 6270));
+    Image2->setPixmap(pictures::AboutPicture());
+    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    BuildCommandButtons();
+    SetTabOrder();
+    SSTab1->setCurrentIndex(0);
+    SSTab1->setFocus();
+
+    Form_Load();
+}
+
+void frmMain::BuildGeneralTab(QWidget* tab)
+{
+    Label1 = Label(tab, "Label1", "Title:", Twips(360, 720, 345, 195));
+    txtTitle = TextBox(tab, "txtTitle", Twips(360, 1080, 4815, 285), TextLimit);
+    Label2 = Label(tab, "Label2", "Body Message:", Twips(360, 1800, 1095, 195));
+    txtBody = Named(new MultiLineTextBox(tab), "txtBody", Twips(360, 2160, 4815, 2475));
+    txtBody->setMaxLength(TextLimit);
+    chkSystemModal = CheckBox(tab, "chkSystemModal", "Make the MsgBox system-modal", Twips(360, 5040, 2655, 375));
+    optText = Named(new QRadioButton(QStringLiteral("Copy code as text"), tab), "optText", Twips(360, 5760, 1695, 375));
+    optValue = Named(new QRadioButton(QStringLiteral("Copy code as value"), tab), "optValue", Twips(360, 6120, 1815, 375));
+    optText->setChecked(true);
+}
+
+void frmMain::BuildStyleTab(QWidget* tab)
+{
+    Frame1 = PlainFrame(tab, "Frame1", Twips(240, 360, 5055, 1575));
+    for (const IconOptionPlace& place : IconOptions) {
+        this->*place.label = Label(Frame1, place.labelName, place.caption, Twips(place.left, 240, 840, 195), Qt::AlignHCenter);
+        QPushButton* option = PushOption(Frame1, place.name, QString(), Twips(place.left, 600, 855, 855));
+        option->setIcon(pictures::IconPicture(place.choice));
+        option->setIconSize({32, 32});
+        this->*place.member = option;
+    }
+    optNoIcon->setChecked(true);
+
+    Frame3 = PlainFrame(tab, "Frame3", Twips(240, 2040, 5055, 3375));
+    for (const ButtonOptionPlace& place : ButtonOptions)
+        this->*place.member = PushOption(Frame3, place.name, QString::fromUtf8(place.caption),
+                                         Twips(place.left, place.top, place.width, 375));
+    optOKOnly->setChecked(true);
+    Label13 = Label(Frame3, "Label13", "Default Button:", Twips(120, 3120, 1065, 195));
+    lblDefault = Label(Frame3, "lblDefault", "OK", Twips(1320, 3120, 225, 195));
+
+    fraVar = BorderedFrame(tab, "fraVar", Twips(240, 5520, 5055, 1095));
+    lblVariable = Label(fraVar, "lblVariable", "Variable Name:", Twips(240, 240, 1080, 195));
+    txtVariable = TextBox(fraVar, "txtVariable", Twips(240, 600, 4575, 285), TextLimit);
+    txtVariable->setText(QStringLiteral("Response"));
+    lblVariable->setEnabled(false);
+    txtVariable->setEnabled(false);
+}
+
+void frmMain::BuildHelpButtonTab(QWidget* tab)
+{
+    chkMsgBoxHelpButton = CheckBox(tab, "chkMsgBoxHelpButton", "Include help button", Twips(1920, 720, 1695, 375));
+
+    fraHelp = BorderedFrame(tab, "fraHelp", Twips(360, 1320, 4815, 3375));
+    lblHelpFile = Label(fraHelp, "lblHelpFile", "Help File:", Twips(240, 360, 660, 195));
+    txtHelpFile = TextBox(fraHelp, "txtHelpFile", Twips(240, 720, 3735, 285), NoLimit);
+    cmdBrowse = Named(new QPushButton(QStringLiteral("..."), fraHelp), "cmdBrowse", Twips(4200, 720, 375, 255));
+    chkAppPathHelpFile = CheckBox(fraHelp, "chkAppPathHelpFile", "Use App.Path + Your Help File", Twips(240, 1200, 2535, 375));
+    lblTopicID = Label(fraHelp, "lblTopicID", "Topic ID:", Twips(240, 1800, 660, 195));
+    txtTopicID = TextBox(fraHelp, "txtTopicID", Twips(240, 2160, 3735, 285), NoLimit);
+    txtTopicID->setText(QStringLiteral("0"));
+    chkHelpButtonDefault = CheckBox(fraHelp, "chkHelpButtonDefault", "Help button is default", Twips(240, 2760, 1815, 375));
+    // The help-file settings stay out of reach until the box gets a Help button.
+    for (QWidget* detail : fraHelp->findChildren<QWidget*>())
+        detail->setEnabled(false);
+
+    Frame2 = BorderedFrame(tab, "Frame2", Twips(360, 5400, 4815, 1095));
+    Label8 = Label(Frame2, "Label8", "Find more tools for Visual Basic at", Twips(240, 240, 4335, 300), Qt::AlignHCenter);
+    Label8->setFont(NoticeFont(false));
+    lblLink = Label(Frame2, "lblLink", "Tarnwick Computer Solutions", Twips(240, 600, 4320, 300), Qt::AlignHCenter);
+    lblLink->setFont(NoticeFont(true));
+    QPalette link = lblLink->palette();
+    link.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblLink->setPalette(link);
+    lblLink->setCursor(pictures::HandPointer());
+}
+
+void frmMain::BuildCommandButtons()
+{
+    cmdTry = CommandButton(this, "cmdTry", "&Try It", 240);
+    cmdReset = CommandButton(this, "cmdReset", "&Reset", 1320);
+    cmdCopy = CommandButton(this, "cmdCopy", "&Copy Code", 2400);
+    cmdHelp = CommandButton(this, "cmdHelp", "&Help", 3480);
+    cmdExit = CommandButton(this, "cmdExit", "&Exit", 4560);
+    // Esc presses Reset; Enter is left to the fields, so that it breaks lines in the body.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdReset, &QPushButton::click);
+}
+
+void frmMain::SetTabOrder()
+{
+    QList<QWidget*> order{SSTab1->strip(), txtTitle, txtBody, chkSystemModal, optText, optValue};
+    for (const IconOptionPlace& place : IconOptions)
+        order << this->*place.member;
+    for (const ButtonOptionPlace& place : ButtonOptions)
+        order << this->*place.member;
+    order << QList<QWidget*>{txtVariable,        chkMsgBoxHelpButton,  txtHelpFile, cmdBrowse, chkAppPathHelpFile,
+                             txtTopicID,         chkHelpButtonDefault, cmdTry,      cmdReset,  cmdCopy,
+                             cmdHelp,            cmdExit};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmMain::Form_Load() { DefaultButtonCaption = QStringLiteral("OK"); }
+
+MessageBoxOptions frmMain::Snapshot() const
+{
+    MessageBoxOptions options;
+    for (const ButtonOptionPlace& place : ButtonOptions)
+        if ((this->*place.member)->isChecked())
+            options.ButtonOption = place.choice;
+    for (const IconOptionPlace& place : IconOptions)
+        if ((this->*place.member)->isChecked())
+            options.Icon = place.choice;
+    options.HelpButtonIsDefault = chkHelpButtonDefault->isChecked();
+    options.IncludeHelpButton = chkMsgBoxHelpButton->isChecked();
+    options.SystemModal = chkSystemModal->isChecked();
+    options.CopyAsValue = optValue->isChecked();
+    options.TitleText = Utf8(txtTitle->text());
+    options.BodyText = Utf8(txtBody->text());
+    options.VariableText = Utf8(txtVariable->text());
+    options.HelpFileText = Utf8(txtHelpFile->text());
+    options.UseAppPath = chkAppPathHelpFile->isChecked();
+    options.TopicIDText = Utf8(txtTopicID->text());
+    return options;
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    if (!placed) {
+        placed = true;
+        CentreOnScreen(*this);
+    }
+    QWidget::showEvent(event);
+}
+
+} // namespace vellumet

@@ -1,0 +1,413 @@
+#include "support/CaseTable.h"
+#include "ui/DefaultButton.h"
+#include "ui/MultiLineTextBox.h"
+#include "ui/TabControl.h"
+#include "ui/frmMain.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QtTest>
+
+#include <memory>
+
+using namespace vellumet;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startState_data();
+    void startState();
+    void windowFacts();
+    void pictures_data();
+    void pictures();
+    void captionsFit();
+    void tabOrder_data();
+    void tabOrder();
+    void optionGroupsKeepOneSelected_data();
+    void optionGroupsKeepOneSelected();
+    void commandKeys_data();
+    void commandKeys();
+    void textLimits_data();
+    void textLimits();
+    void bodyReadsLineBreaksAsCrLf();
+    void snapshotReflectsControls();
+
+private:
+    template <class Widget = QWidget>
+    Widget* control(const QString& name) const
+    {
+        auto* widget = window->findChild<Widget*>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    TabControl* tabs() const { return control<TabControl>(QStringLiteral("SSTab1")); }
+    void showTabOf(QWidget* widget);
+    void click(const QString& name);
+
+    std::unique_ptr<frmMain> window;
+};
+
+void MainWindowTest::init()
+{
+    DefaultButtonCaption.clear();
+    window = std::make_unique<frmMain>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void MainWindowTest::cleanup() { window.reset(); }
+
+void MainWindowTest::showTabOf(QWidget* widget)
+{
+    for (int tab = 0; tab < tabs()->count(); ++tab)
+        if (tabs()->page(tab)->isAncestorOf(widget))
+            tabs()->setCurrentIndex(tab);
+}
+
+void MainWindowTest::click(const QString& name)
+{
+    auto* button = control<QAbstractButton>(name);
+    showTabOf(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+static QStringList Names(const std::string& spaced) { return QString::fromStdString(spaced).split(u' ', Qt::SkipEmptyParts); }
+
+void MainWindowTest::startState_data()
+{
+    for (const char* column : {"container", "tab", "caption", "enabled", "checked", "maxLength"})
+        QTest::addColumn<QString>(column);
+    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QString>("kind");
+    for (const auto& row : testing::ReadCaseTable("main-window-controls.tsv")) {
+        const QRect pixels(std::stoi(row[4]), std::stoi(row[5]), std::stoi(row[6]), std::stoi(row[7]));
+        QTest::newRow(row[0].c_str()) << QString::fromStdString(row[2]) << QString::fromStdString(row[3])
+                                      << QString::fromStdString(row[8]) << QString::fromStdString(row[9])
+                                      << QString::fromStdString(row[10]) << QString::fromStdString(row[11]) << pixels
+                                      << QString::fromStdString(row[1]);
+    }
+}
+
+void MainWindowTest::startState()
+{
+    QFETCH(QString, container);
+    QFETCH(QString, tab);
+    QFETCH(QString, caption);
+    QFETCH(QString, enabled);
+    QFETCH(QString, checked);
+    QFETCH(QString, maxLength);
+    QFETCH(QRect, pixels);
+    QFETCH(QString, kind);
+    QWidget* widget = control(QString::fromLatin1(QTest::currentDataTag()));
+
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+    if (container == u"SSTab1") {
+        QCOMPARE(widget->parentWidget(), tabs()->page(tab.toInt()));
+        QCOMPARE(QRect(widget->mapTo(tabs(), QPoint()), widget->size()), pixels);
+    } else {
+        QCOMPARE(widget->parentWidget(), container == u"frmMain" ? window.get() : control(container));
+        QCOMPARE(widget->geometry(), pixels);
+    }
+
+    const QVariant text = widget->property("text").isValid() ? widget->property("text") : widget->property("title");
+    if (caption.startsWith(u"picture:")) {
+        const QString file = QStringLiteral(":/pictures/%1%2.png").arg(caption.mid(8), caption == u"picture:about" ? "" : "-32");
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const QImage shown = label ? label->pixmap().toImage() : qobject_cast<QAbstractButton*>(widget)->icon().pixmap(32).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), QImage(file).convertToFormat(QImage::Format_ARGB32));
+    } else {
+        QCOMPARE(text.toString(), caption == u"-" ? QString() : caption);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            QVERIFY(button->icon().isNull());
+    }
+    QCOMPARE(widget->isEnabled(), enabled == u"1");
+    if (checked != u"-") {
+        auto* option = qobject_cast<QAbstractButton*>(widget);
+        QVERIFY(option->isCheckable());
+        QCOMPARE(option->isChecked(), checked == u"1");
+    }
+    if (maxLength != u"-")
+        QCOMPARE(widget->property("maxLength").toInt(),
+                 maxLength == u"none" ? std::numeric_limits<int>::max() : maxLength.toInt());
+}
+
+void MainWindowTest::windowFacts()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Vellumet - Tarnwick Solutions"));
+    QCOMPARE(window->size(), QSize(389, 527));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(DefaultButtonCaption, QStringLiteral("OK"));
+
+    QCOMPARE(tabs()->count(), 4);
+    QStringList captions;
+    for (int tab = 0; tab < tabs()->count(); ++tab)
+        captions << tabs()->strip()->tabText(tab);
+    QCOMPARE(captions, (QStringList{"About...", "General", "Style", "Help Button"}));
+    QCOMPARE(tabs()->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), tabs()->strip());
+
+    const QScreen* screen = window->screen();
+    QVERIFY((window->frameGeometry().center() - screen->availableGeometry().center()).manhattanLength() <= 2);
+
+    auto* link = control<QLabel>(QStringLiteral("lblLink"));
+    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QVERIFY(link->font().underline());
+    QCOMPARE(link->font().pointSize(), 12);
+    QCOMPARE(control<QLabel>(QStringLiteral("Label8"))->font().pointSize(), 12);
+    QCOMPARE(link->cursor().hotSpot(), QPoint(12, 4));
+    QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
+}
+
+void MainWindowTest::pictures_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("mostColours");
+    for (const char* icon : {"information", "critical", "question", "exclamation"})
+        for (int side : {16, 32})
+            QTest::addRow("%s-%d", icon, side) << QStringLiteral("%1-%2").arg(icon).arg(side) << QSize(side, side) << 16;
+    QTest::newRow("hand pointer") << "hand-pointer" << QSize(32, 32) << 2;
+    QTest::newRow("splash logo") << "splash-logo" << QSize(225, 45) << 0;
+    QTest::newRow("about picture") << "about" << QSize(353, 418) << 256;
+}
+
+void MainWindowTest::pictures()
+{
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QFETCH(int, mostColours);
+    const QImage picture(QStringLiteral(":/pictures/%1.png").arg(file));
+    QCOMPARE(picture.size(), size);
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (const QRgb pixel = picture.pixel(x, y); qAlpha(pixel) != 0)
+                colours.insert(pixel);
+    if (mostColours > 0)
+        QVERIFY2(colours.size() <= mostColours, qPrintable(QString::number(colours.size())));
+}
+
+void MainWindowTest::captionsFit()
+{
+    // A caption cut off at the edge of its control is a caption the user cannot read.
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const QString caption = widget->property("text").toString().remove(u'&');
+        if (caption.isEmpty() || qobject_cast<QLineEdit*>(widget) || qobject_cast<MultiLineTextBox*>(widget))
+            continue;
+        int needed = widget->fontMetrics().horizontalAdvance(caption);
+        if (qobject_cast<QPushButton*>(widget))
+            needed += 4;
+        else if (qobject_cast<QAbstractButton*>(widget))
+            needed += widget->style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                    + widget->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName()));
+        QVERIFY2(widget->fontMetrics().height() <= widget->height() + 1, qPrintable(widget->objectName()));
+    }
+}
+
+void MainWindowTest::tabOrder_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("enable");
+    QTest::addColumn<QStringList>("stops");
+    const QStringList commands = Names("cmdTry cmdReset cmdCopy cmdHelp cmdExit");
+    QTest::newRow("About...") << 0 << QStringList() << commands;
+    QTest::newRow("General") << 1 << QStringList() << Names("txtTitle txtBody chkSystemModal optText") + commands;
+    QTest::newRow("Style") << 2 << QStringList() << Names("optNoIcon optOKOnly") + commands;
+    QTest::newRow("Style, variable enabled") << 2 << Names("txtVariable") << Names("optNoIcon optOKOnly txtVariable") + commands;
+    QTest::newRow("Help Button") << 3 << QStringList() << Names("chkMsgBoxHelpButton") + commands;
+    QTest::newRow("Help Button, details enabled")
+        << 3 << Names("txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault")
+        << Names("chkMsgBoxHelpButton txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault") + commands;
+}
+
+void MainWindowTest::tabOrder()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, enable);
+    QFETCH(QStringList, stops);
+    for (const QString& name : enable)
+        control(name)->setEnabled(true);
+    tabs()->setCurrentIndex(tab);
+    tabs()->strip()->setFocus();
+
+    QStringList visited;
+    for (int step = 0; step <= stops.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, stops + QStringList{"tabStrip"});
+
+    QStringList backwards;
+    for (int step = 0; step <= stops.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        backwards.prepend(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(backwards, QStringList{"tabStrip"} + stops);
+}
+
+void MainWindowTest::optionGroupsKeepOneSelected_data()
+{
+    QTest::addColumn<QStringList>("group");
+    QTest::newRow("copy mode") << Names("optText optValue");
+    QTest::newRow("icon") << Names("optNoIcon optCritical optQuestion optExclamation optInformation");
+    QTest::newRow("buttons") << Names("optOKOnly optOKCancel1 optOKCancel2 optAbortRetryIgnore1 optAbortRetryIgnore2 "
+                                      "optAbortRetryIgnore3 optYesNoCancel1 optYesNoCancel2 optYesNoCancel3 optYesNo1 "
+                                      "optYesNo2 optRetryCancel1 optRetryCancel2");
+}
+
+void MainWindowTest::optionGroupsKeepOneSelected()
+{
+    QFETCH(QStringList, group);
+    // Each member is clicked twice: a second click on a selected option leaves it selected.
+    for (const QString& chosen : group + QStringList(group.crbegin(), group.crend())) {
+        for (int clicks = 0; clicks < 2; ++clicks) {
+            click(chosen);
+            for (const QString& member : group)
+                QVERIFY2(control<QAbstractButton>(member)->isChecked() == (member == chosen), qPrintable(member));
+        }
+    }
+}
+
+void MainWindowTest::commandKeys_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("focus");
+    for (int tab = 0; tab < 4; ++tab)
+        QTest::addRow("tab %d", tab) << tab << "tabStrip";
+    QTest::newRow("in the title") << 1 << "txtTitle";
+    QTest::newRow("in the body") << 1 << "txtBody";
+}
+
+void MainWindowTest::commandKeys()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, focus);
+    tabs()->setCurrentIndex(tab);
+    control(focus)->setFocus();
+    const std::pair<const char*, Qt::Key> keys[] = {{"cmdTry", Qt::Key_T},  {"cmdReset", Qt::Key_R}, {"cmdCopy", Qt::Key_C},
+                                                    {"cmdHelp", Qt::Key_H}, {"cmdExit", Qt::Key_E},  {"cmdReset", Qt::Key_Escape}};
+    for (const auto& [name, key] : keys) {
+        QSignalSpy pressed(control<QPushButton>(QString::fromLatin1(name)), &QPushButton::clicked);
+        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Escape ? Qt::NoModifier : Qt::AltModifier);
+        QTRY_COMPARE(pressed.count(), 1);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
+}
+
+void MainWindowTest::textLimits_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    const QString full = QString(1024, u'x');
+    for (const char* field : {"txtTitle", "txtVariable", "txtBody"}) {
+        QTest::addRow("%s typed", field) << field << QString(1020, u'x') << "xxxxyz" << "" << full;
+        QTest::addRow("%s pasted", field) << field << QString(1000, u'x') << "" << QString(30, u'x') << full;
+    }
+    QTest::newRow("txtHelpFile pasted") << "txtHelpFile" << "" << "" << QString(40000, u'h') << QString(40000, u'h');
+    QTest::newRow("title: pasted line breaks become spaces") << "txtTitle" << "Save" << "" << "\r\nall\rof\nit" << "Save all of it";
+    QTest::newRow("txtTopicID typed") << "txtTopicID" << QString(1100, u'1') << "23" << "" << QString(1100, u'1') + "23";
+    // In the body a line break counts two characters and is never cut in half.
+    QTest::newRow("body: break fits") << "txtBody" << QString(1021, u'x') << "" << "\r\nyz" << QString(1021, u'x') + "\r\ny";
+    QTest::newRow("body: break does not fit") << "txtBody" << QString(1023, u'x') << "" << "\nyz" << QString(1023, u'x');
+    QTest::newRow("body: typed break does not fit") << "txtBody" << QString(1023, u'x') << "\r" << "" << QString(1023, u'x');
+    QTest::newRow("body: replacing a selection") << "txtBody" << full << "" << "" << full;
+}
+
+void MainWindowTest::textLimits()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QWidget* box = control(field);
+    box->setEnabled(true);
+    showTabOf(box);
+    box->setFocus();
+    box->setProperty("text", before);
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(box, typed);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keySequence(box, QKeySequence::Paste);
+    }
+    QCOMPARE(box->property("text").toString(), after);
+    if (QTest::currentDataTag() == QByteArray("body: replacing a selection")) {
+        // A full body still takes what replaces a selection of the same length.
+        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClicks(box, "yz");
+        QCOMPARE(box->property("text").toString(), QString(1022, u'x') + "yz");
+    }
+}
+
+void MainWindowTest::bodyReadsLineBreaksAsCrLf()
+{
+    auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
+    showTabOf(body);
+    body->setFocus();
+    QTest::keyClicks(body, "one");
+    QTest::keyClick(body, Qt::Key_Return);
+    QTest::keyClicks(body, "two");
+    QTest::keyClick(body, Qt::Key_Enter, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("a\rb\nc\r\nd\te\u00a0f"));
+    QTest::keySequence(body, QKeySequence::Paste);
+    QCOMPARE(body->text(), QStringLiteral("one\r\ntwo\r\na\r\nb\r\nc\r\nd\te\u00a0f"));
+    QCOMPARE(body->length(), 3 + 2 + 3 + 2 + 1 + 2 + 1 + 2 + 1 + 2 + 5);
+
+    QTest::keyClick(body, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkSystemModal"));
+    QCOMPARE(body->text().count(u'\t'), 1);
+    QCOMPARE(body->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+void MainWindowTest::snapshotReflectsControls()
+{
+    QVERIFY(window->Snapshot() == MessageBoxOptions());
+    showTabOf(control(QStringLiteral("txtTitle")));
+    QTest::keyClicks(control(QStringLiteral("txtTitle")), "Sav");
+    QTest::sendKeyEvent(QTest::Click, control(QStringLiteral("txtTitle")), Qt::Key_unknown, QString::fromUtf8("\xc3\xa9"), {});
+
+    for (const char* option : {"optYesNoCancel2", "optQuestion", "optValue", "chkSystemModal"})
+        click(QString::fromLatin1(option));
+    showTabOf(control(QStringLiteral("txtBody")));
+    QTest::keyClicks(control(QStringLiteral("txtBody")), "Save?");
+    QTest::keyClick(control(QStringLiteral("txtBody")), Qt::Key_Return);
+    for (QWidget* widget : control(QStringLiteral("fraHelp"))->findChildren<QWidget*>())
+        widget->setEnabled(true);
+    control<QLineEdit>(QStringLiteral("txtHelpFile"))->setText(QStringLiteral("app.chm"));
+    control<QLineEdit>(QStringLiteral("txtTopicID"))->setText(QStringLiteral(" 7 "));
+    control<QLineEdit>(QStringLiteral("txtVariable"))->setText(QStringLiteral("Answer"));
+    for (const char* check : {"chkMsgBoxHelpButton", "chkAppPathHelpFile", "chkHelpButtonDefault"})
+        click(QString::fromLatin1(check));
+
+    MessageBoxOptions expected;
+    expected.ButtonOption = ButtonChoice::YesNoCancel2;
+    expected.Icon = IconChoice::Question;
+    expected.CopyAsValue = expected.SystemModal = true;
+    expected.IncludeHelpButton = expected.UseAppPath = expected.HelpButtonIsDefault = true;
+    expected.TitleText = "Sav\xc3\xa9";
+    expected.BodyText = "Save?\r\n";
+    expected.VariableText = "Answer";
+    expected.HelpFileText = "app.chm";
+    expected.TopicIDText = " 7 ";
+    QVERIFY(window->Snapshot() == expected);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

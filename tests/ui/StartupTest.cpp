@@ -1,0 +1,96 @@
+#include "platform/QtPlatform.h"
+#include "support/RecordingPlatform.h"
+#include "ui/DefaultButton.h"
+#include "ui/frmMain.h"
+#include "ui/frmSplash.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QtTest>
+
+using namespace vellumet;
+using namespace std::chrono_literals;
+
+// Notes what the main window looks like at the moment the splash window shows,
+// and counts how often the main window shows.
+class StartupObserver : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        if (auto* splash = qobject_cast<frmSplash*>(watched); splash && splash->MainWindow()) {
+            mainLoadedHiddenDisabled = !splash->MainWindow()->isVisible() && !splash->MainWindow()->isEnabled();
+            captionWhenSplashShowed = DefaultButtonCaption;
+        }
+        if (qobject_cast<frmMain*>(watched))
+            ++mainShows;
+        return false;
+    }
+
+    bool mainLoadedHiddenDisabled = false;
+    QString captionWhenSplashShowed;
+    int mainShows = 0;
+};
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splashThenMainWindow();
+    void topmostKeepsPlaceAndSize();
+};
+
+static QPoint ScreenCentre(const QWidget* window) { return window->screen()->availableGeometry().center(); }
+
+void StartupTest::splashThenMainWindow()
+{
+    StartupObserver observer;
+    qApp->installEventFilter(&observer);
+    DefaultButtonCaption.clear();
+    testing::RecordingPlatform platform;
+    QElapsedTimer clock;
+    clock.start();
+
+    QPointer<frmSplash> splash = new frmSplash(platform, 200ms);
+    const QPointer<frmMain> main = splash->MainWindow();
+    QVERIFY(main);
+    QVERIFY(observer.mainLoadedHiddenDisabled);
+    QCOMPARE(observer.captionWhenSplashShowed, QStringLiteral("OK"));
+    QVERIFY(splash->isVisible());
+    QCOMPARE(platform.calls, std::vector<std::string>{"MakeTopmost"});
+    QCOMPARE(platform.topmostWindows, std::vector<WindowHandle>{splash->winId()});
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash->windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(splash->size(), QSize(225, 44));
+    QVERIFY((splash->geometry().center() - ScreenCentre(splash)).manhattanLength() <= 2);
+    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(225, 45));
+
+    DefaultButtonCaption = QStringLiteral("Cancel"); // a second Form_Load would put "OK" back
+    QTRY_VERIFY(main->isVisible());
+    QVERIFY(clock.elapsed() >= 200);
+    QVERIFY(main->isEnabled());
+    QTRY_VERIFY(splash.isNull());
+    QTest::qWait(500);
+    QCOMPARE(observer.mainShows, 1);
+    QCOMPARE(DefaultButtonCaption, QStringLiteral("Cancel"));
+    QVERIFY((main->frameGeometry().center() - ScreenCentre(main)).manhattanLength() <= 2);
+    QCOMPARE(platform.calls.size(), 1u);
+
+    qApp->removeEventFilter(&observer);
+    delete main;
+}
+
+void StartupTest::topmostKeepsPlaceAndSize()
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setGeometry(100, 120, 225, 44);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QtPlatform().MakeTopmost(window.winId());
+    QVERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(window.geometry(), QRect(100, 120, 225, 44));
+}
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
