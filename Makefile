@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench artwork clean
 
 all: build
 
@@ -23,6 +23,10 @@ test: build
 bench: build
 	cmake --build $(BUILD_DIR) --target vellumet-bench -j $(JOBS)
 	$(BUILD_DIR)/bin/vellumet-bench
+
+# Redraws the pictures in assets/; the about picture grabs the real window.
+artwork: build
+	$(BUILD_DIR)/bin/vellumet-artwork assets
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+namespace vellumet::artwork {
+
+// The about box picture, 353 x 418 in at most 256 colours: the upper part of
+// `styleTab` (a grab of the tab control showing the Style tab) inside a large
+// speech balloon, with the program's name, version and maker below it.
+QImage DrawAboutPicture(const QImage& styleTab);
+
+} // namespace vellumet::artwork

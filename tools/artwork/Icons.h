@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+namespace vellumet::artwork {
+
+// Each icon is drawn afresh at each size, in the sixteen VGA colours with
+// fully transparent pixels around it. Sizes other than 16 and 32 get the
+// 32-pixel drawing scaled to fit.
+QImage DrawInformationIcon(int size);
+QImage DrawCriticalIcon(int size);
+QImage DrawQuestionIcon(int size);
+QImage DrawExclamationIcon(int size);
+
+struct IconArtwork {
+    const char* Name;
+    QImage (*Draw)(int size);
+};
+
+inline constexpr std::array<IconArtwork, 4> IconArtworks = {{
+    {"information", DrawInformationIcon},
+    {"critical", DrawCriticalIcon},
+    {"question", DrawQuestionIcon},
+    {"exclamation", DrawExclamationIcon},
+}};
+
+inline constexpr std::array<int, 2> IconSizes = {32, 16};
+
+// The pointer over a web link: a white hand with a black outline, 32 x 32,
+// its index fingertip on the hot spot.
+QImage DrawHandPointer();
+inline constexpr QPoint HandPointerHotSpot{12, 4};
+
+} // namespace vellumet::artwork

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+
+namespace vellumet::artwork {
+
+// A picture of the main window's tab control with the Style tab showing,
+// 369 x 457 pixels, for the about picture.
+QImage GrabStyleTab();
+
+} // namespace vellumet::artwork

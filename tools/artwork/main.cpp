@@ -1,0 +1,126 @@
+#include "AboutPicture.h"
+#include "IcoFile.h"
+#include "Icons.h"
+#include "SplashLogo.h"
+#include "StyleTab.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFont>
+#include <QFontInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <vector>
+
+// vellumet-artwork <output-dir>: draws every picture the program ships and
+// writes it into <output-dir>. The same run always writes the same bytes.
+namespace {
+
+using namespace vellumet::artwork;
+
+const QString LetteringFamily = QStringLiteral("DejaVu Sans");
+
+struct ArtworkFile {
+    QString Name;
+    QByteArray Bytes;
+    QString Dimensions;
+};
+
+QString DimensionsOf(const QImage& picture)
+{
+    return QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
+}
+
+QByteArray PngOf(const QImage& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(picture))
+        return {};
+    return bytes;
+}
+
+ArtworkFile PngFile(const QString& name, const QImage& picture)
+{
+    return {name, PngOf(picture), DimensionsOf(picture)};
+}
+
+std::vector<ArtworkFile> DrawArtwork(const QImage& styleTab)
+{
+    std::vector<ArtworkFile> files;
+    for (const IconArtwork& icon : IconArtworks) {
+        for (int size : IconSizes) {
+            const QString name = QStringLiteral("%1-%2.png").arg(QLatin1String(icon.Name)).arg(size);
+            files.push_back(PngFile(name, icon.Draw(size)));
+        }
+    }
+
+    // The program's own icon is the information picture.
+    QList<QImage> windowIcon;
+    QStringList windowIconSizes;
+    for (int size : IconSizes) {
+        windowIcon.append(DrawInformationIcon(size));
+        windowIconSizes.append(DimensionsOf(windowIcon.back()));
+    }
+    files.push_back(
+        {QStringLiteral("vellumet.ico"), IcoFileOf(windowIcon), windowIconSizes.join(QStringLiteral(", "))});
+
+    files.push_back(PngFile(QStringLiteral("hand-pointer.png"), DrawHandPointer()));
+    files.push_back(PngFile(QStringLiteral("splash-logo.png"), DrawSplashLogo()));
+    files.push_back(PngFile(QStringLiteral("about.png"), DrawAboutPicture(styleTab)));
+    return files;
+}
+
+bool Write(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Nothing is shown, and the screen's font settings must not change the output.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: vellumet-artwork <output-dir>\n");
+        return 2;
+    }
+
+    const QDir outputDir(arguments[1]);
+    if (!outputDir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "vellumet-artwork: cannot create directory %s\n", qUtf8Printable(arguments[1]));
+        return 1;
+    }
+
+    // Another font would silently change every picture with lettering.
+    if (QFontInfo(QFont(LetteringFamily)).family() != LetteringFamily) {
+        std::fprintf(stderr, "vellumet-artwork: the font %s is not installed\n", qUtf8Printable(LetteringFamily));
+        return 1;
+    }
+
+    const QImage styleTab = GrabStyleTab();
+    if (styleTab.isNull()) {
+        std::fprintf(stderr, "vellumet-artwork: could not grab the Style tab\n");
+        return 1;
+    }
+
+    for (const ArtworkFile& file : DrawArtwork(styleTab)) {
+        const QString path = outputDir.filePath(file.Name);
+        if (file.Bytes.isEmpty() || !Write(path, file.Bytes)) {
+            std::fprintf(stderr, "vellumet-artwork: cannot write %s\n", qUtf8Printable(path));
+            return 1;
+        }
+        std::printf("%s  %s\n", qUtf8Printable(path), qUtf8Printable(file.Dimensions));
+    }
+    return 0;
+}
