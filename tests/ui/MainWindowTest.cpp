@@ -39,6 +39,7 @@ private slots:
     void textLimits_data();
     void textLimits();
     void bodyReadsLineBreaksAsCrLf();
+    void pasteInsideOneLineField();
     void snapshotReflectsControls();
 
 private:
@@ -374,6 +375,18 @@ void MainWindowTest::bodyReadsLineBreaksAsCrLf()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkSystemModal"));
     QCOMPARE(body->text().count(u'\t'), 1);
     QCOMPARE(body->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+void MainWindowTest::pasteInsideOneLineField()
+{
+    auto* title = control<QLineEdit>(QStringLiteral("txtTitle"));
+    showTabOf(title);
+    title->setText(QStringLiteral("abcd"));
+    title->setCursorPosition(2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\rz\n"));
+    QTest::keySequence(title, QKeySequence::Paste);
+    QCOMPARE(title->text(), QStringLiteral("abx y z cd"));
+    QCOMPARE(title->cursorPosition(), 8);
 }
 
 void MainWindowTest::snapshotReflectsControls()
