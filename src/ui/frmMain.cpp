@@ -6,6 +6,7 @@
 #include "OneLineValidator.h"
 #include "Pictures.h"
 #include "TabControl.h"
+#include "codegen/MessageBoxStyle.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -107,8 +108,7 @@ QFont DialogFont()
 
 QFont NoticeFont(bool underlined)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont font = DialogFont();
     font.setPointSize(12);
     font.setUnderline(underlined);
     return font;
@@ -116,31 +116,37 @@ QFont NoticeFont(bool underlined)
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
+// An option stands for one button of its set and carries that button's caption.
+QString CaptionOf(ButtonChoice choice)
+{
+    const std::string_view caption = AnswerCaption(ButtonSetOf(choice).Buttons.at(DefaultPositionOf(choice) - 1));
+    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+}
+
 } // namespace
 
 struct frmMain::ButtonOptionPlace {
     QPushButton* frmMain::*member;
     const char* name;
-    const char* caption;
     ButtonChoice choice;
     int left, top, width;
 };
 
 // One row per message-box button set, centred in the frame as a message box centres its buttons.
 const frmMain::ButtonOptionPlace frmMain::ButtonOptions[] = {
-    {&frmMain::optOKOnly, "optOKOnly", "OK", ButtonChoice::OKOnly, 1680, 240, 1695},
-    {&frmMain::optOKCancel1, "optOKCancel1", "OK", ButtonChoice::OKCancel1, 960, 720, 1575},
-    {&frmMain::optOKCancel2, "optOKCancel2", "Cancel", ButtonChoice::OKCancel2, 2520, 720, 1575},
-    {&frmMain::optAbortRetryIgnore1, "optAbortRetryIgnore1", "Abort", ButtonChoice::AbortRetryIgnore1, 120, 1200, 1575},
-    {&frmMain::optAbortRetryIgnore2, "optAbortRetryIgnore2", "Retry", ButtonChoice::AbortRetryIgnore2, 1680, 1200, 1695},
-    {&frmMain::optAbortRetryIgnore3, "optAbortRetryIgnore3", "Ignore", ButtonChoice::AbortRetryIgnore3, 3360, 1200, 1575},
-    {&frmMain::optYesNoCancel1, "optYesNoCancel1", "Yes", ButtonChoice::YesNoCancel1, 120, 1680, 1575},
-    {&frmMain::optYesNoCancel2, "optYesNoCancel2", "No", ButtonChoice::YesNoCancel2, 1680, 1680, 1695},
-    {&frmMain::optYesNoCancel3, "optYesNoCancel3", "Cancel", ButtonChoice::YesNoCancel3, 3360, 1680, 1575},
-    {&frmMain::optYesNo1, "optYesNo1", "Yes", ButtonChoice::YesNo1, 960, 2160, 1575},
-    {&frmMain::optYesNo2, "optYesNo2", "No", ButtonChoice::YesNo2, 2520, 2160, 1575},
-    {&frmMain::optRetryCancel1, "optRetryCancel1", "Retry", ButtonChoice::RetryCancel1, 960, 2640, 1575},
-    {&frmMain::optRetryCancel2, "optRetryCancel2", "Cancel", ButtonChoice::RetryCancel2, 2520, 2640, 1575},
+    {&frmMain::optOKOnly, "optOKOnly", ButtonChoice::OKOnly, 1680, 240, 1695},
+    {&frmMain::optOKCancel1, "optOKCancel1", ButtonChoice::OKCancel1, 960, 720, 1575},
+    {&frmMain::optOKCancel2, "optOKCancel2", ButtonChoice::OKCancel2, 2520, 720, 1575},
+    {&frmMain::optAbortRetryIgnore1, "optAbortRetryIgnore1", ButtonChoice::AbortRetryIgnore1, 120, 1200, 1575},
+    {&frmMain::optAbortRetryIgnore2, "optAbortRetryIgnore2", ButtonChoice::AbortRetryIgnore2, 1680, 1200, 1695},
+    {&frmMain::optAbortRetryIgnore3, "optAbortRetryIgnore3", ButtonChoice::AbortRetryIgnore3, 3360, 1200, 1575},
+    {&frmMain::optYesNoCancel1, "optYesNoCancel1", ButtonChoice::YesNoCancel1, 120, 1680, 1575},
+    {&frmMain::optYesNoCancel2, "optYesNoCancel2", ButtonChoice::YesNoCancel2, 1680, 1680, 1695},
+    {&frmMain::optYesNoCancel3, "optYesNoCancel3", ButtonChoice::YesNoCancel3, 3360, 1680, 1575},
+    {&frmMain::optYesNo1, "optYesNo1", ButtonChoice::YesNo1, 960, 2160, 1575},
+    {&frmMain::optYesNo2, "optYesNo2", ButtonChoice::YesNo2, 2520, 2160, 1575},
+    {&frmMain::optRetryCancel1, "optRetryCancel1", ButtonChoice::RetryCancel1, 960, 2640, 1575},
+    {&frmMain::optRetryCancel2, "optRetryCancel2", ButtonChoice::RetryCancel2, 2520, 2640, 1575},
 };
 
 struct frmMain::IconOptionPlace {
@@ -216,7 +222,7 @@ void frmMain::BuildStyleTab(QWidget* tab)
 
     Frame3 = PlainFrame(tab, "Frame3", Twips(240, 2040, 5055, 3375));
     for (const ButtonOptionPlace& place : ButtonOptions)
-        this->*place.member = PushOption(Frame3, place.name, QString::fromUtf8(place.caption),
+        this->*place.member = PushOption(Frame3, place.name, CaptionOf(place.choice),
                                          Twips(place.left, place.top, place.width, 375));
     optOKOnly->setChecked(true);
     Label13 = Label(Frame3, "Label13", "Default Button:", Twips(120, 3120, 1065, 195));
