@@ -1,5 +1,7 @@
 #include "MultiLineTextBox.h"
 
+#include "LineBreaks.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -11,36 +13,44 @@ namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
-// The characters a piece of inserted text adds: each line break (CR LF, CR or LF) is two.
-int CountedLength(QStringView text, qsizetype* cut = nullptr, int room = -1)
+// The limit counts a line break (CR LF, CR or LF) as two characters, and
+// never splits one, nor a surrogate pair.
+struct CountedUnit {
+    qsizetype size;
+    int counted;
+};
+
+CountedUnit UnitAt(QStringView text, qsizetype i)
+{
+    if (const qsizetype lineBreak = LineBreakAt(text, i))
+        return {lineBreak, 2};
+    const qsizetype size = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+    return {size, int(size)};
+}
+
+int CountedLength(QStringView text)
 {
     int length = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        qsizetype step = 1;
-        int weight = 1;
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            step = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1;
-            weight = 2;
-        } else if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            step = 2;
-            weight = 2;
-        }
-        if (room >= 0 && length + weight > room)
-            break;
-        length += weight;
-        i += step;
+    for (qsizetype i = 0; i < text.size();) {
+        const CountedUnit unit = UnitAt(text, i);
+        length += unit.counted;
+        i += unit.size;
     }
-    if (cut)
-        *cut = i;
     return length;
 }
 
+// As much of the text as the room takes, cut between whole units.
 QString FittedText(const QString& text, int room)
 {
-    qsizetype cut = 0;
-    CountedLength(text, &cut, room);
-    return text.left(cut);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const CountedUnit unit = UnitAt(text, i);
+        if (unit.counted > room)
+            break;
+        room -= unit.counted;
+        i += unit.size;
+    }
+    return text.left(i);
 }
 
 } // namespace
@@ -99,9 +109,8 @@ void MultiLineTextBox::keyPressEvent(QKeyEvent* event)
 
 void MultiLineTextBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    const QString commit = event->commitString();
-    if (!commit.isEmpty() && CountedLength(commit) > room())
-        event->setCommitString(fitted(commit), event->replacementStart(), event->replacementLength());
+    if (!event->commitString().isEmpty())
+        event->setCommitString(fitted(event->commitString()), event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(event);
 }
 

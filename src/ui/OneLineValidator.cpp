@@ -1,5 +1,7 @@
 #include "OneLineValidator.h"
 
+#include "LineBreaks.h"
+
 namespace vellumet {
 
 QValidator::State OneLineValidator::validate(QString& input, int& position) const
@@ -7,13 +9,16 @@ QValidator::State OneLineValidator::validate(QString& input, int& position) cons
     QString joined;
     joined.reserve(input.size());
     int newPosition = position;
-    for (qsizetype i = 0; i < input.size(); ++i) {
-        if (input[i] == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n') {
-            if (i < position)
-                --newPosition;
-            continue; // the LF that follows makes the one space
+    for (qsizetype i = 0; i < input.size();) {
+        const qsizetype lineBreak = LineBreakAt(input, i);
+        if (lineBreak == 0) {
+            joined += input[i++];
+            continue;
         }
-        joined += input[i] == u'\r' || input[i] == u'\n' ? u' ' : input[i];
+        joined += u' ';
+        if (i < position)
+            newPosition -= int(lineBreak) - 1;
+        i += lineBreak;
     }
     input = joined;
     position = newPosition;

@@ -23,7 +23,7 @@ QWidget* TabControl::addTab(const QString& caption)
 {
     auto* tabPage = new QWidget(this);
     tabPage->setGeometry(rect());
-    tabPage->setVisible(pages.isEmpty());
+    tabPage->hide(); // the strip shows the page when its tab becomes current
     pages.append(tabPage);
     tabStrip->addTab(caption);
     tabStrip->raise();

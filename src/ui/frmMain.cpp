@@ -189,8 +189,7 @@ frmMain::frmMain(QWidget* parent)
 
     BuildCommandButtons();
     SetTabOrder();
-    SSTab1->setCurrentIndex(0);
-    SSTab1->setFocus();
+    SSTab1->setFocus(); // the first tab is current since it was added
 
     Form_Load();
 }
