@@ -82,6 +82,12 @@ void MainWindowTest::click(const QString& name)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+static void Paste(QWidget* field, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keySequence(field, QKeySequence::Paste);
+}
+
 static QStringList Names(const std::string& spaced) { return QString::fromStdString(spaced).split(u' ', Qt::SkipEmptyParts); }
 
 void MainWindowTest::startState_data()
@@ -311,28 +317,31 @@ void MainWindowTest::textLimits_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("selected"); // characters selected backwards from the end before typing
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
     const QString full = QString(1024, u'x');
     for (const char* field : {"txtTitle", "txtVariable", "txtBody"}) {
-        QTest::addRow("%s typed", field) << field << QString(1020, u'x') << "xxxxyz" << "" << full;
-        QTest::addRow("%s pasted", field) << field << QString(1000, u'x') << "" << QString(30, u'x') << full;
+        QTest::addRow("%s typed", field) << field << QString(1020, u'x') << 0 << "xxxxyz" << "" << full;
+        QTest::addRow("%s pasted", field) << field << QString(1000, u'x') << 0 << "" << QString(30, u'x') << full;
     }
-    QTest::newRow("txtHelpFile pasted") << "txtHelpFile" << "" << "" << QString(40000, u'h') << QString(40000, u'h');
-    QTest::newRow("title: pasted line breaks become spaces") << "txtTitle" << "Save" << "" << "\r\nall\rof\nit" << "Save all of it";
-    QTest::newRow("txtTopicID typed") << "txtTopicID" << QString(1100, u'1') << "23" << "" << QString(1100, u'1') + "23";
+    QTest::newRow("txtHelpFile pasted") << "txtHelpFile" << "" << 0 << "" << QString(40000, u'h') << QString(40000, u'h');
+    QTest::newRow("title: pasted line breaks become spaces") << "txtTitle" << "Save" << 0 << "" << "\r\nall\rof\nit" << "Save all of it";
+    QTest::newRow("txtTopicID typed") << "txtTopicID" << QString(1100, u'1') << 0 << "23" << "" << QString(1100, u'1') + "23";
     // In the body a line break counts two characters and is never cut in half.
-    QTest::newRow("body: break fits") << "txtBody" << QString(1021, u'x') << "" << "\r\nyz" << QString(1021, u'x') + "\r\ny";
-    QTest::newRow("body: break does not fit") << "txtBody" << QString(1023, u'x') << "" << "\nyz" << QString(1023, u'x');
-    QTest::newRow("body: typed break does not fit") << "txtBody" << QString(1023, u'x') << "\r" << "" << QString(1023, u'x');
-    QTest::newRow("body: replacing a selection") << "txtBody" << full << "" << "" << full;
+    QTest::newRow("body: break fits") << "txtBody" << QString(1021, u'x') << 0 << "" << "\r\nyz" << QString(1021, u'x') + "\r\ny";
+    QTest::newRow("body: break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "" << "\nyz" << QString(1023, u'x');
+    QTest::newRow("body: typed break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "\r" << "" << QString(1023, u'x');
+    // A full body still takes what replaces a selection of the same length.
+    QTest::newRow("body: replacing a selection") << "txtBody" << full << 2 << "yz" << "" << QString(1022, u'x') + "yz";
 }
 
 void MainWindowTest::textLimits()
 {
     QFETCH(QString, field);
     QFETCH(QString, before);
+    QFETCH(int, selected);
     QFETCH(QString, typed);
     QFETCH(QString, pasted);
     QFETCH(QString, after);
@@ -342,19 +351,12 @@ void MainWindowTest::textLimits()
     box->setFocus();
     box->setProperty("text", before);
     QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    for (int i = 0; i < selected; ++i)
+        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClicks(box, typed);
-    if (!pasted.isEmpty()) {
-        QGuiApplication::clipboard()->setText(pasted);
-        QTest::keySequence(box, QKeySequence::Paste);
-    }
+    if (!pasted.isEmpty())
+        Paste(box, pasted);
     QCOMPARE(box->property("text").toString(), after);
-    if (QTest::currentDataTag() == QByteArray("body: replacing a selection")) {
-        // A full body still takes what replaces a selection of the same length.
-        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClicks(box, "yz");
-        QCOMPARE(box->property("text").toString(), QString(1022, u'x') + "yz");
-    }
 }
 
 void MainWindowTest::bodyReadsLineBreaksAsCrLf()
@@ -366,8 +368,7 @@ void MainWindowTest::bodyReadsLineBreaksAsCrLf()
     QTest::keyClick(body, Qt::Key_Return);
     QTest::keyClicks(body, "two");
     QTest::keyClick(body, Qt::Key_Enter, Qt::ShiftModifier);
-    QGuiApplication::clipboard()->setText(QStringLiteral("a\rb\nc\r\nd\te\u00a0f"));
-    QTest::keySequence(body, QKeySequence::Paste);
+    Paste(body, QStringLiteral("a\rb\nc\r\nd\te\u00a0f"));
     QCOMPARE(body->text(), QStringLiteral("one\r\ntwo\r\na\r\nb\r\nc\r\nd\te\u00a0f"));
     QCOMPARE(body->length(), 3 + 2 + 3 + 2 + 1 + 2 + 1 + 2 + 1 + 2 + 5);
 
@@ -383,8 +384,7 @@ void MainWindowTest::pasteInsideOneLineField()
     showTabOf(title);
     title->setText(QStringLiteral("abcd"));
     title->setCursorPosition(2);
-    QGuiApplication::clipboard()->setText(QStringLiteral("x\r\ny\rz\n"));
-    QTest::keySequence(title, QKeySequence::Paste);
+    Paste(title, QStringLiteral("x\r\ny\rz\n"));
     QCOMPARE(title->text(), QStringLiteral("abx y z cd"));
     QCOMPARE(title->cursorPosition(), 8);
 }
