@@ -92,15 +92,13 @@ QImage DrawAboutPicture(const QImage& styleTab)
     painter.fillPath(balloon, BalloonFill);
     painter.strokePath(balloon, QPen(BalloonLine, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
-    if (!styleTab.isNull()) {
-        const QImage screen = FittedScreen(styleTab);
-        const QPoint topLeft(ScreenArea.left() + (ScreenArea.width() - screen.width() + 1) / 2,
-                             ScreenArea.top() + (ScreenArea.height() - screen.height() + 1) / 2);
-        painter.drawImage(topLeft, screen);
-        painter.setPen(ScreenFrame);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(QRect(topLeft, screen.size())).adjusted(-0.5, -0.5, 0.5, 0.5));
-    }
+    const QImage screen = FittedScreen(styleTab);
+    const QPoint topLeft(ScreenArea.left() + (ScreenArea.width() - screen.width() + 1) / 2,
+                         ScreenArea.top() + (ScreenArea.height() - screen.height() + 1) / 2);
+    painter.drawImage(topLeft, screen);
+    painter.setPen(ScreenFrame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(QRect(topLeft, screen.size())).adjusted(-0.5, -0.5, 0.5, 0.5));
 
     PaintLettering(painter);
     painter.end();

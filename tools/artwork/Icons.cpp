@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QPainterPathStroker>
 #include <QPolygonF>
-#include <QTransform>
 
 #include <cmath>
 #include <span>
@@ -14,33 +13,27 @@
 namespace vellumet::artwork {
 namespace {
 
-// Shapes are laid out for a 16 or a 32 pixel square, in pixel-edge
-// coordinates; any other size borrows the nearer layout, scaled.
+// Shapes are laid out for a 16 or a 32 pixel square, in pixel-edge coordinates.
 constexpr int SmallSize = 16;
 constexpr int LargeSize = 32;
 
 bool UsesSmallLayout(int size)
 {
-    return size < (SmallSize + LargeSize) / 2;
+    return size == SmallSize;
 }
 
 class IconCanvas {
 public:
     explicit IconCanvas(int size)
-        : m_image(size, size, QImage::Format_ARGB32),
-          m_toPixels(QTransform::fromScale(qreal(size) / LayoutSize(size), qreal(size) / LayoutSize(size)))
+        : m_image(size, size, QImage::Format_ARGB32)
     {
         m_image.fill(Qt::transparent);
     }
 
-    static int LayoutSize(int size) { return UsesSmallLayout(size) ? SmallSize : LargeSize; }
-
-    PixelMask Cover(const QPainterPath& layoutShape) const
+    PixelMask Cover(const QPainterPath& shape) const
     {
-        return PixelMask::Covered(m_image.size(), m_toPixels.map(layoutShape));
+        return PixelMask::Covered(m_image.size(), shape);
     }
-
-    int Scaled(int layoutPixels) const { return qRound(m_toPixels.m11() * layoutPixels); }
 
     void Paint(const PixelMask& mask, QRgb colour) { mask.Paint(m_image, colour); }
 
@@ -48,7 +41,6 @@ public:
 
 private:
     QImage m_image;
-    QTransform m_toPixels;
 };
 
 QPainterPath RectanglePath(const QRectF& rectangle, qreal cornerRadius = 0)
@@ -116,7 +108,7 @@ void PaintBalloon(IconCanvas& canvas, int size)
     const BalloonLayout& layout = BalloonLayoutFor(size);
     const PixelMask balloon = canvas.Cover(RectanglePath(layout.Body, layout.CornerRadius))
                                   .United(canvas.Cover(PolygonPath(layout.Tail)));
-    PaintOutlinedShape(canvas, balloon, Vga::White, Vga::Black, canvas.Scaled(layout.ShadowOffset));
+    PaintOutlinedShape(canvas, balloon, Vga::White, Vga::Black, layout.ShadowOffset);
 }
 
 // A serif "i": square dot, stem with a flag at its top left, and a foot.
@@ -209,7 +201,7 @@ QImage DrawCriticalIcon(int size)
     const DiscLayout& layout = DiscLayoutFor(size);
     IconCanvas canvas(size);
     PaintOutlinedShape(canvas, canvas.Cover(EllipsePath(layout.Disc)), Vga::Red, Vga::Maroon,
-                       canvas.Scaled(layout.ShadowOffset));
+                       layout.ShadowOffset);
     const QPointF centre = layout.Disc.center();
     const qreal reach = layout.CrossHalfLength;
     QPainterPath cross;
@@ -226,7 +218,7 @@ QImage DrawExclamationIcon(int size)
     const WarningLayout& layout = WarningLayoutFor(size);
     IconCanvas canvas(size);
     PaintOutlinedShape(canvas, canvas.Cover(PolygonPath(layout.Triangle)), Vga::Yellow, Vga::Black,
-                       canvas.Scaled(layout.ShadowOffset));
+                       layout.ShadowOffset);
     canvas.Paint(canvas.Cover(PolygonPath(layout.Bar)).United(canvas.Cover(RectanglePath(layout.Dot))),
                  Vga::Black);
     return canvas.Finish();

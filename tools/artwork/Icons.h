@@ -8,9 +8,8 @@
 
 namespace vellumet::artwork {
 
-// Each icon is drawn afresh at each size, in the sixteen VGA colours with
-// fully transparent pixels around it. Sizes other than 16 and 32 get the
-// 32-pixel drawing scaled to fit.
+// Each icon is drawn afresh at 16 and at 32 pixels, in the sixteen VGA
+// colours with fully transparent pixels around it.
 QImage DrawInformationIcon(int size);
 QImage DrawCriticalIcon(int size);
 QImage DrawQuestionIcon(int size);
