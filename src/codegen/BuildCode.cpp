@@ -36,6 +36,10 @@ void AppendCallArguments(std::string& code, const MessageBoxOptions& options, st
 std::string_view FailureMessage(GenerateFailure failure)
 {
     switch (failure) {
+    case GenerateFailure::BlankBody:
+        return "Please enter a Body Message before\r\nattempting to try or copy Vellumet code.";
+    case GenerateFailure::MissingVariableName:
+        return "Please enter a Variable Name before\r\nattempting to copy Vellumet code.";
     case GenerateFailure::TopicNotConvertible:
         return "The Topic ID must be a whole number from -32768 to 32767.";
     case GenerateFailure::ClipboardRefused:
@@ -83,16 +87,25 @@ std::string HelpFileArgument(std::string_view helpFileText, bool useAppPath)
     return useAppPath ? "App.Path & " + literal : literal;
 }
 
+std::optional<GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options)
+{
+    if (TrimSpaces(options.BodyText).empty())
+        return GenerateFailure::BlankBody;
+    // "Dim  As Long" would not compile; Try declares nothing.
+    if (mode == GenerateMode::Copy && options.ButtonOption != ButtonChoice::OKOnly &&
+        CleanVariableName(options.VariableText).empty())
+        return GenerateFailure::MissingVariableName;
+    if (options.IncludeHelpButton && !ConvertTopicID(options.TopicIDText))
+        return GenerateFailure::TopicNotConvertible;
+    return std::nullopt;
+}
+
 CopyText BuildCopyText(const MessageBoxOptions& options)
 {
+    if (const auto failure = CheckOptions(GenerateMode::Copy, options))
+        return {{}, failure};
     const ResolvedStyle style = ResolveStyle(options);
-    std::int16_t topic = 0;
-    if (options.IncludeHelpButton) {
-        const auto converted = ConvertTopicID(options.TopicIDText);
-        if (!converted)
-            return {{}, GenerateFailure::TopicNotConvertible};
-        topic = *converted;
-    }
+    const std::int16_t topic = options.IncludeHelpButton ? *ConvertTopicID(options.TopicIDText) : 0;
 
     const std::string styleText =
         options.CopyAsValue ? std::to_string(style.StyleValue) : style.StyleExpression;
@@ -134,14 +147,14 @@ std::optional<GenerateFailure> GenerateCode(GenerateMode mode, const MessageBoxO
         return std::nullopt;
     }
 
+    if (const auto failure = CheckOptions(mode, options))
+        return failure;
     MessageBoxRequest request{options.BodyText, ResolveStyle(options).StyleValue, options.TitleText, std::nullopt};
     if (options.IncludeHelpButton) {
-        const auto topic = ConvertTopicID(options.TopicIDText);
-        if (!topic)
-            return GenerateFailure::TopicNotConvertible;
         // The typed path follows the application path directly, as the generated App.Path & "..." does.
         const std::string appPath = options.UseAppPath ? platform.ApplicationPath() : std::string();
-        request.Help = HelpReference{appPath + std::string(TrimSpaces(options.HelpFileText)), *topic};
+        request.Help = HelpReference{appPath + std::string(TrimSpaces(options.HelpFileText)),
+                                     *ConvertTopicID(options.TopicIDText)};
     }
     platform.ShowMessageBox(request);
     return std::nullopt;

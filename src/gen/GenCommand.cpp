@@ -1,7 +1,6 @@
 #include "GenCommand.h"
 
 #include "codegen/BuildCode.h"
-#include "codegen/Functions.h"
 #include "codegen/MessageBoxStyle.h"
 
 #include <CLI/CLI.hpp>
@@ -33,6 +32,15 @@ int UsageError(const CLI::App& app, const std::string& what, std::ostream& err)
 {
     err << "vellumet-gen: " << what << "\n\n" << app.help();
     return exitUsage;
+}
+
+// The window's messages break their lines; on standard error they take one line.
+std::string OneLine(std::string_view message)
+{
+    std::string line(message);
+    for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at))
+        line.replace(at, 2, " ");
+    return line;
 }
 
 } // namespace
@@ -89,14 +97,9 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
     options.Icon = iconNames.at(icon);
 
     options.BodyText.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (TrimSpaces(options.BodyText).empty()) {
-        err << "vellumet-gen: Please enter a Body Message before attempting to try or copy Vellumet code.\n";
-        return exitRefused;
-    }
-
     const CopyText copy = BuildCopyText(options);
     if (copy.Failure) {
-        err << "vellumet-gen: " << FailureMessage(*copy.Failure) << '\n';
+        err << "vellumet-gen: " << OneLine(FailureMessage(*copy.Failure)) << '\n';
         return exitRefused;
     }
     if (!(out << copy.Code << std::flush)) {

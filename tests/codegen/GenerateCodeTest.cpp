@@ -30,15 +30,46 @@ TEST(GenerateCode, CopyClearsThenSetsTheClipboard)
     EXPECT_EQ(platform.clipboard, "");
 }
 
-TEST(GenerateCode, BadTopicStopsBeforeAnyOutput)
+MessageBoxOptions With(MessageBoxOptions options, void (*change)(MessageBoxOptions&))
 {
-    for (GenerateMode mode : {GenerateMode::Copy, GenerateMode::Try}) {
+    change(options);
+    return options;
+}
+
+// A refusal comes before any output: no box is shown and the clipboard keeps what it held.
+TEST(GenerateCode, RefusesBeforeAnyOutput)
+{
+    using enum GenerateMode;
+    using enum GenerateFailure;
+    struct Case {
+        const char* name;
+        MessageBoxOptions options;
+        GenerateMode mode;
+        std::optional<GenerateFailure> failure;
+    };
+    const MessageBoxOptions unnamed = With(saveQuestion, [](auto& o) { o.VariableText = R"( " " )"; });
+    const MessageBoxOptions badTopic = With(exportFinished, [](auto& o) { o.TopicIDText = "40000"; });
+    const Case cases[] = {
+        {"empty body, copy", With(saveQuestion, [](auto& o) { o.BodyText = ""; }), Copy, BlankBody},
+        {"spaces-only body, try", With(saveQuestion, [](auto& o) { o.BodyText = "   "; }), Try, BlankBody},
+        {"tab-only body", With(saveQuestion, [](auto& o) { o.BodyText = " \t "; }), Copy, std::nullopt},
+        {"break-only body", With(saveQuestion, [](auto& o) { o.BodyText = "\r\n"; }), Try, std::nullopt},
+        {"blank body before bad topic", With(badTopic, [](auto& o) { o.BodyText = " "; }), Copy, BlankBody},
+        {"bad topic, copy", badTopic, Copy, TopicNotConvertible},
+        {"bad topic, try", badTopic, Try, TopicNotConvertible},
+        {"unnamed variable, copy", unnamed, Copy, MissingVariableName},
+        {"unnamed variable, try", unnamed, Try, std::nullopt},
+        {"unnamed variable, OK only", With(unnamed, [](auto& o) { o.ButtonOption = ButtonChoice::OKOnly; }), Copy,
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         RecordingPlatform platform;
-        MessageBoxOptions options = exportFinished;
-        options.TopicIDText = "40000";
-        EXPECT_EQ(GenerateCode(mode, options, platform), GenerateFailure::TopicNotConvertible);
-        EXPECT_EQ(platform.calls, Calls{});
-        EXPECT_EQ(platform.clipboard, "what was there before");
+        EXPECT_EQ(GenerateCode(c.mode, c.options, platform), c.failure);
+        EXPECT_EQ(platform.calls.empty(), c.failure.has_value());
+        if (c.failure) {
+            EXPECT_EQ(platform.clipboard, "what was there before");
+        }
     }
 }
 
