@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
@@ -17,13 +19,16 @@
 #endif
 
 namespace vellumet {
+namespace {
+
+QWidget* WidgetOf(WindowHandle window) { return window ? QWidget::find(static_cast<WId>(window)) : nullptr; }
+
+} // namespace
 
 int QtPlatform::ShowMessageBox(const MessageBoxRequest& request)
 {
     // The help viewers of this desktop open a file; the topic cannot be passed on.
-    MessageBoxDialog box(request, [](const HelpReference& help) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(LocalHelpPath(help.File)));
-    });
+    MessageBoxDialog box(request, [this](const HelpReference& help) { ShellOpen(0, help.File); });
     return box.exec();
 }
 
@@ -50,17 +55,58 @@ void QtPlatform::MakeTopmost(WindowHandle window)
     SetWindowPos(reinterpret_cast<HWND>(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 #else
     // Elsewhere the window manager keeps the z-order; the window asks it through its flags.
-    if (QWidget* widget = QWidget::find(static_cast<WId>(window)); widget && widget->windowHandle())
+    if (QWidget* widget = WidgetOf(window); widget && widget->windowHandle())
         widget->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
 #endif
 }
 
-QString QtPlatform::LocalHelpPath(const std::string& helpFile)
+std::optional<std::string> QtPlatform::ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request)
 {
-    QString path = QString::fromUtf8(helpFile);
+    QStringList filters;
+    for (const FileFilter& filter : request.Filters)
+        filters << DialogFilter(filter);
+    const QString chosen = QFileDialog::getOpenFileName(WidgetOf(owner), QString::fromUtf8(request.Title), QString(),
+                                                        filters.join(QStringLiteral(";;")));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(chosen).toStdString();
+}
+
+bool QtPlatform::ShellOpen(WindowHandle owner, const std::string& target)
+{
+#ifdef Q_OS_WIN
+    // The wide call keeps names that the system's code page cannot spell.
+    const std::wstring wide = QString::fromUtf8(target).toStdWString();
+    const HINSTANCE result =
+        ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+#else
+    Q_UNUSED(owner);
+    const QString text = QString::fromUtf8(target);
+    if (text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://")))
+        return QDesktopServices::openUrl(QUrl(text));
+    // The desktop's launcher reports only whether it started, so a missing file is caught here.
+    const QString path = LocalPath(target);
+    return QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+void QtPlatform::EndProcess() { QCoreApplication::exit(0); }
+
+QString QtPlatform::LocalPath(const std::string& path)
+{
+    QString local = QString::fromUtf8(path);
     if (QDir::separator() == QLatin1Char('/'))
-        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return path;
+        local.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return local;
+}
+
+QString QtPlatform::DialogFilter(const FileFilter& filter)
+{
+    QString pattern = QString::fromUtf8(filter.Pattern);
+    if (QDir::separator() == QLatin1Char('/') && pattern == QLatin1String("*.*"))
+        pattern = QStringLiteral("*");
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(filter.Name), pattern);
 }
 
 } // namespace vellumet

@@ -14,10 +14,17 @@ public:
     bool SetClipboardText(const std::string& text) override;
     std::string ApplicationPath() override;
     void MakeTopmost(WindowHandle window) override;
+    std::optional<std::string> ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request) override;
+    bool ShellOpen(WindowHandle owner, const std::string& target) override;
+    void EndProcess() override;
 
-    // Where a help path typed in the Windows manner lies on this system: on a
+    // Where a path typed in the Windows manner lies on this system: on a
     // system whose separator is "/", backslashes are read as separators.
-    static QString LocalHelpPath(const std::string& helpFile);
+    static QString LocalPath(const std::string& path);
+
+    // The dialog's filter text of a file type. Where "*.*" would skip names
+    // without a dot, every file is matched by "*".
+    static QString DialogFilter(const FileFilter& filter);
 };
 
 } // namespace vellumet

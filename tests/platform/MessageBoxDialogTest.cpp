@@ -16,7 +16,8 @@ private slots:
     void showsWhatTheStyleAsks_data();
     void showsWhatTheStyleAsks();
     void clickEnterAndHelp();
-    void promptPathAndClipboard();
+    void promptAndClipboard();
+    void pathsAndFileTypes();
 };
 
 static MessageBoxRequest Request(int style) { return {"Disk?", style, "Disk", HelpReference{"C:\\Help\\a.chm", 7}}; }
@@ -99,16 +100,14 @@ void MessageBoxDialogTest::clickEnterAndHelp()
     QCOMPARE(opened, (std::vector<HelpReference>{{"C:\\Help\\a.chm", 7}}));
 }
 
-// The prompt is plain text with every kind of line break; typed help paths and
-// clipboard text reach the desktop as they are meant.
-void MessageBoxDialogTest::promptPathAndClipboard()
+// The prompt is plain text with every kind of line break; clipboard text
+// reaches the desktop as it is meant.
+void MessageBoxDialogTest::promptAndClipboard()
 {
     MessageBoxDialog box({"<b>one</b>\r\ntwo\rthree\nfour", 0, "T", std::nullopt}, {});
     auto* prompt = box.findChild<QLabel*>(QStringLiteral("promptLabel"));
     QCOMPARE(prompt->textFormat(), Qt::PlainText);
     QCOMPARE(prompt->text(), QStringLiteral("<b>one</b>\ntwo\nthree\nfour"));
-
-    QCOMPARE(QtPlatform::LocalHelpPath("/opt/vellumet\\Help Files\\a.chm"), QStringLiteral("/opt/vellumet/Help Files/a.chm"));
 
     QtPlatform platform;
     const std::string code = "'*** Start ***\r\n\tMsgBox \"é\", vbOKOnly";
@@ -116,6 +115,32 @@ void MessageBoxDialogTest::promptPathAndClipboard()
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(code));
     platform.ClearClipboard();
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+// Paths are joined by the system's rule, typed Windows paths are found here,
+// and a file that is not there is reported, not passed to the launcher.
+void MessageBoxDialogTest::pathsAndFileTypes()
+{
+    const struct {
+        const char* directory;
+        char separator;
+        const char* joined;
+    } joins[] = {
+        {R"(C:\Program Files\Vellumet)", '\\', R"(C:\Program Files\Vellumet\VellHelp.chm)"},
+        {R"(C:\)", '\\', R"(C:\VellHelp.chm)"},
+        {"C:/Tools/", '\\', "C:/Tools/VellHelp.chm"},
+        {"/usr/local/bin", '/', "/usr/local/bin/VellHelp.chm"},
+        {"/", '/', "/VellHelp.chm"},
+    };
+    for (const auto& join : joins)
+        QCOMPARE(JoinPath(join.directory, "VellHelp.chm", join.separator), std::string(join.joined));
+
+    QCOMPARE(QtPlatform::LocalPath("/opt/vellumet\\Help Files\\a.chm"), QStringLiteral("/opt/vellumet/Help Files/a.chm"));
+    QCOMPARE(QtPlatform::DialogFilter({"Windows Help Files", "*.hlp"}), QStringLiteral("Windows Help Files (*.hlp)"));
+    QCOMPARE(QtPlatform::DialogFilter({"All Files", "*.*"}), QStringLiteral("All Files (*)"));
+
+    QtPlatform platform;
+    QVERIFY(!platform.ShellOpen(0, "/no/such/folder/VellHelp.chm"));
 }
 
 QTEST_MAIN(MessageBoxDialogTest)

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ struct RecordingPlatform : Platform {
     {
         calls.push_back("ShowMessageBox");
         messageBoxes.push_back(request);
-        return 1;
+        return answer;
     }
     void ClearClipboard() override
     {
@@ -38,11 +39,35 @@ struct RecordingPlatform : Platform {
         topmostWindows.push_back(window);
     }
 
+    std::optional<std::string> ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request) override
+    {
+        calls.push_back("ChooseFileToOpen");
+        owners.push_back(owner);
+        fileRequests.push_back(request);
+        return chosenFile;
+    }
+
+    bool ShellOpen(WindowHandle owner, const std::string& target) override
+    {
+        calls.push_back("ShellOpen");
+        owners.push_back(owner);
+        opened.push_back(target);
+        return shellOpenSucceeds;
+    }
+
+    void EndProcess() override { calls.push_back("EndProcess"); }
+
+    int answer = 1; // what every message box answers
+    std::optional<std::string> chosenFile;
+    bool shellOpenSucceeds = true;
     bool clipboardRefuses = false;
     std::string applicationPath = "C:\\Program Files\\Vellumet";
     std::vector<std::string> calls;
     std::vector<MessageBoxRequest> messageBoxes;
     std::vector<WindowHandle> topmostWindows;
+    std::vector<WindowHandle> owners;
+    std::vector<FileOpenRequest> fileRequests;
+    std::vector<std::string> opened;
     std::string clipboard = "what was there before";
 };
 
