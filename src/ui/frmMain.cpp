@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "CentreOnScreen.h"
+#include "ControlEvents.h"
 #include "DefaultButton.h"
 #include "MultiLineTextBox.h"
 #include "OneLineValidator.h"
@@ -9,6 +10,7 @@
 #include "codegen/MessageBoxStyle.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,35 @@
 namespace vellumet {
 
 namespace {
+
+constexpr const char* ProgramTitle = "Vellumet";
+constexpr const char* HelpFileName = "VellHelp.chm";
+constexpr const char* MakersPage = "https://www.tarnwick.example/";
+
+// The published style words of the window's own messages.
+constexpr int WarningStyle = 48;      // vbExclamation
+constexpr int InformationStyle = 64;  // vbInformation
+constexpr int ExitQuestionStyle = 292; // vbYesNo + vbQuestion + vbDefaultButton2
+
+constexpr const char* NoHelpFileMessage =
+    "There is no help file in the same directory as Vellumet.\r\n"
+    "\r\n"
+    "1.    The help file has either been moved, deleted or renamed.\r\n"
+    "2.    Vellumet has been moved.\r\n"
+    "\r\n"
+    "\r\n"
+    "Please reinstall Vellumet or replace the help file.";
+
+// The link's colours as the system writes them, 0x00BBGGRR.
+constexpr unsigned LinkColour = 0xFF0000;  // blue
+constexpr unsigned HoverColour = 0x0000FF; // red
+
+void SetForeColor(QWidget* control, unsigned colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    control->setPalette(palette);
+}
 
 // Positions and sizes are laid out in twips, 15 to the pixel at 96 dpi; Qt
 // scales the pixels on screens of other densities.
@@ -129,24 +160,25 @@ struct frmMain::ButtonOptionPlace {
     QPushButton* frmMain::*member;
     const char* name;
     ButtonChoice choice;
+    void (frmMain::*click)();
     int left, top, width;
 };
 
 // One row per message-box button set, centred in the frame as a message box centres its buttons.
 const frmMain::ButtonOptionPlace frmMain::ButtonOptions[] = {
-    {&frmMain::optOKOnly, "optOKOnly", ButtonChoice::OKOnly, 1680, 240, 1695},
-    {&frmMain::optOKCancel1, "optOKCancel1", ButtonChoice::OKCancel1, 960, 720, 1575},
-    {&frmMain::optOKCancel2, "optOKCancel2", ButtonChoice::OKCancel2, 2520, 720, 1575},
-    {&frmMain::optAbortRetryIgnore1, "optAbortRetryIgnore1", ButtonChoice::AbortRetryIgnore1, 120, 1200, 1575},
-    {&frmMain::optAbortRetryIgnore2, "optAbortRetryIgnore2", ButtonChoice::AbortRetryIgnore2, 1680, 1200, 1695},
-    {&frmMain::optAbortRetryIgnore3, "optAbortRetryIgnore3", ButtonChoice::AbortRetryIgnore3, 3360, 1200, 1575},
-    {&frmMain::optYesNoCancel1, "optYesNoCancel1", ButtonChoice::YesNoCancel1, 120, 1680, 1575},
-    {&frmMain::optYesNoCancel2, "optYesNoCancel2", ButtonChoice::YesNoCancel2, 1680, 1680, 1695},
-    {&frmMain::optYesNoCancel3, "optYesNoCancel3", ButtonChoice::YesNoCancel3, 3360, 1680, 1575},
-    {&frmMain::optYesNo1, "optYesNo1", ButtonChoice::YesNo1, 960, 2160, 1575},
-    {&frmMain::optYesNo2, "optYesNo2", ButtonChoice::YesNo2, 2520, 2160, 1575},
-    {&frmMain::optRetryCancel1, "optRetryCancel1", ButtonChoice::RetryCancel1, 960, 2640, 1575},
-    {&frmMain::optRetryCancel2, "optRetryCancel2", ButtonChoice::RetryCancel2, 2520, 2640, 1575},
+    {&frmMain::optOKOnly, "optOKOnly", ButtonChoice::OKOnly, &frmMain::optOKOnly_Click, 1680, 240, 1695},
+    {&frmMain::optOKCancel1, "optOKCancel1", ButtonChoice::OKCancel1, &frmMain::optOKCancel1_Click, 960, 720, 1575},
+    {&frmMain::optOKCancel2, "optOKCancel2", ButtonChoice::OKCancel2, &frmMain::optOKCancel2_Click, 2520, 720, 1575},
+    {&frmMain::optAbortRetryIgnore1, "optAbortRetryIgnore1", ButtonChoice::AbortRetryIgnore1, &frmMain::optAbortRetryIgnore1_Click, 120, 1200, 1575},
+    {&frmMain::optAbortRetryIgnore2, "optAbortRetryIgnore2", ButtonChoice::AbortRetryIgnore2, &frmMain::optAbortRetryIgnore2_Click, 1680, 1200, 1695},
+    {&frmMain::optAbortRetryIgnore3, "optAbortRetryIgnore3", ButtonChoice::AbortRetryIgnore3, &frmMain::optAbortRetryIgnore3_Click, 3360, 1200, 1575},
+    {&frmMain::optYesNoCancel1, "optYesNoCancel1", ButtonChoice::YesNoCancel1, &frmMain::optYesNoCancel1_Click, 120, 1680, 1575},
+    {&frmMain::optYesNoCancel2, "optYesNoCancel2", ButtonChoice::YesNoCancel2, &frmMain::optYesNoCancel2_Click, 1680, 1680, 1695},
+    {&frmMain::optYesNoCancel3, "optYesNoCancel3", ButtonChoice::YesNoCancel3, &frmMain::optYesNoCancel3_Click, 3360, 1680, 1575},
+    {&frmMain::optYesNo1, "optYesNo1", ButtonChoice::YesNo1, &frmMain::optYesNo1_Click, 960, 2160, 1575},
+    {&frmMain::optYesNo2, "optYesNo2", ButtonChoice::YesNo2, &frmMain::optYesNo2_Click, 2520, 2160, 1575},
+    {&frmMain::optRetryCancel1, "optRetryCancel1", ButtonChoice::RetryCancel1, &frmMain::optRetryCancel1_Click, 960, 2640, 1575},
+    {&frmMain::optRetryCancel2, "optRetryCancel2", ButtonChoice::RetryCancel2, &frmMain::optRetryCancel2_Click, 2520, 2640, 1575},
 };
 
 struct frmMain::IconOptionPlace {
@@ -167,9 +199,10 @@ const frmMain::IconOptionPlace frmMain::IconOptions[] = {
     {&frmMain::Label7, "Label7", "Information", &frmMain::optInformation, "optInformation", IconChoice::Information, 4080},
 };
 
-frmMain::frmMain(QWidget* parent)
+frmMain::frmMain(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , platform(platform)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vellumet - Tarnwick Solutions"));
@@ -189,6 +222,7 @@ frmMain::frmMain(QWidget* parent)
 
     BuildCommandButtons();
     SetTabOrder();
+    ConnectHandlers();
     SSTab1->setFocus(); // the first tab is current since it was added
 
     Form_Load();
@@ -257,9 +291,7 @@ void frmMain::BuildHelpButtonTab(QWidget* tab)
     Label8->setFont(NoticeFont(false));
     lblLink = Label(Frame2, "lblLink", "Tarnwick Computer Solutions", Twips(240, 600, 4320, 300), Qt::AlignHCenter);
     lblLink->setFont(NoticeFont(true));
-    QPalette link = lblLink->palette();
-    link.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblLink->setPalette(link);
+    SetForeColor(lblLink, LinkColour);
     lblLink->setCursor(pictures::HandPointer());
 }
 
@@ -288,7 +320,195 @@ void frmMain::SetTabOrder()
         setTabOrder(order[i - 1], order[i]);
 }
 
+void frmMain::ConnectHandlers()
+{
+    using events::Calling;
+    for (const ButtonOptionPlace& place : ButtonOptions)
+        events::OnClick(this->*place.member, Calling(this, place.click));
+    events::OnClick(chkHelpButtonDefault, Calling(this, &frmMain::chkHelpButtonDefault_Click));
+    events::OnClick(chkMsgBoxHelpButton, Calling(this, &frmMain::chkMsgBoxHelpButton_Click));
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+
+    connect(cmdTry, &QPushButton::clicked, this, &frmMain::cmdTry_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmMain::cmdCopy_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    events::OnLabelClick(lblLink, Calling(this, &frmMain::lblLink_Click));
+
+    events::OnGotFocus(txtTitle, Calling(this, &frmMain::txtTitle_GotFocus));
+    events::OnGotFocus(txtBody, Calling(this, &frmMain::txtBody_GotFocus));
+    events::OnGotFocus(txtVariable, Calling(this, &frmMain::txtVariable_GotFocus));
+    events::OnGotFocus(txtHelpFile, Calling(this, &frmMain::txtHelpFile_GotFocus));
+    events::OnGotFocus(txtTopicID, Calling(this, &frmMain::txtTopicID_GotFocus));
+
+    events::OnMouseMove(lblLink, Calling(this, &frmMain::lblLink_MouseMove));
+    events::OnMouseMove(Frame2, Calling(this, &frmMain::Frame2_MouseMove));
+    QList<QWidget*> tabSurface{SSTab1->strip()};
+    for (int tab = 0; tab < SSTab1->count(); ++tab)
+        tabSurface << SSTab1->page(tab);
+    events::OnMouseMove(SSTab1, Calling(this, &frmMain::SSTab1_MouseMove), tabSurface);
+    events::OnMouseMove(this, Calling(this, &frmMain::Form_MouseMove));
+}
+
 void frmMain::Form_Load() { DefaultButtonCaption = QStringLiteral("OK"); }
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    int Cancel = 0;
+    Form_Unload(Cancel);
+    event->setAccepted(Cancel == 0);
+}
+
+void frmMain::Form_Unload(int& Cancel)
+{
+    if (platform.ShowMessageBox({"Are you sure you want to exit?", ExitQuestionStyle, ProgramTitle, std::nullopt})
+        == static_cast<int>(Answer::No))
+        Cancel = 1;
+    else
+        platform.EndProcess();
+}
+
+void frmMain::optOKOnly_Click() { ButtonOption_Click(ButtonChoice::OKOnly); }
+void frmMain::optOKCancel1_Click() { ButtonOption_Click(ButtonChoice::OKCancel1); }
+void frmMain::optOKCancel2_Click() { ButtonOption_Click(ButtonChoice::OKCancel2); }
+void frmMain::optAbortRetryIgnore1_Click() { ButtonOption_Click(ButtonChoice::AbortRetryIgnore1); }
+void frmMain::optAbortRetryIgnore2_Click() { ButtonOption_Click(ButtonChoice::AbortRetryIgnore2); }
+void frmMain::optAbortRetryIgnore3_Click() { ButtonOption_Click(ButtonChoice::AbortRetryIgnore3); }
+void frmMain::optYesNoCancel1_Click() { ButtonOption_Click(ButtonChoice::YesNoCancel1); }
+void frmMain::optYesNoCancel2_Click() { ButtonOption_Click(ButtonChoice::YesNoCancel2); }
+void frmMain::optYesNoCancel3_Click() { ButtonOption_Click(ButtonChoice::YesNoCancel3); }
+void frmMain::optYesNo1_Click() { ButtonOption_Click(ButtonChoice::YesNo1); }
+void frmMain::optYesNo2_Click() { ButtonOption_Click(ButtonChoice::YesNo2); }
+void frmMain::optRetryCancel1_Click() { ButtonOption_Click(ButtonChoice::RetryCancel1); }
+void frmMain::optRetryCancel2_Click() { ButtonOption_Click(ButtonChoice::RetryCancel2); }
+
+// The option names the default button; only a set of more than one button has an answer to keep.
+void frmMain::ButtonOption_Click(ButtonChoice choice)
+{
+    DefaultButtonCaption = CaptionOf(choice);
+    UpdateDefaultLabel();
+    const bool okOnly = optOKOnly->isChecked();
+    if (okOnly)
+        txtVariable->setText(QStringLiteral("Response"));
+    txtVariable->setEnabled(!okOnly);
+    lblVariable->setEnabled(!okOnly);
+}
+
+void frmMain::chkHelpButtonDefault_Click() { UpdateDefaultLabel(); }
+
+void frmMain::UpdateDefaultLabel()
+{
+    lblDefault->setText(chkHelpButtonDefault->isChecked() ? QStringLiteral("Help") : DefaultButtonCaption);
+    lblDefault->adjustSize();
+}
+
+void frmMain::chkMsgBoxHelpButton_Click()
+{
+    if (chkMsgBoxHelpButton->isChecked()) {
+        for (QWidget* detail : std::initializer_list<QWidget*>{lblHelpFile, txtHelpFile, chkAppPathHelpFile, lblTopicID,
+                                                               txtTopicID, cmdBrowse, chkHelpButtonDefault})
+            detail->setEnabled(true);
+        return;
+    }
+    // Without a Help button its settings go back to their start values, out of reach.
+    chkHelpButtonDefault->setChecked(false);
+    chkHelpButtonDefault->setEnabled(false);
+    lblHelpFile->setEnabled(false);
+    txtHelpFile->clear();
+    txtHelpFile->setEnabled(false);
+    chkAppPathHelpFile->setChecked(false);
+    chkAppPathHelpFile->setEnabled(false);
+    lblTopicID->setEnabled(false);
+    txtTopicID->setText(QStringLiteral("0"));
+    txtTopicID->setEnabled(false);
+    cmdBrowse->setEnabled(false);
+}
+
+void frmMain::cmdBrowse_Click()
+{
+    const FileOpenRequest request{"Select help file",
+                                  {{"Windows Help Files", "*.hlp"},
+                                   {"Compiled HTML Help Files", "*.chm"},
+                                   {"All Files", "*.*"}}};
+    if (const auto chosen = platform.ChooseFileToOpen(Handle(), request))
+        txtHelpFile->setText(QString::fromStdString(*chosen));
+}
+
+void frmMain::cmdTry_Click() { Generate(GenerateMode::Try); }
+
+void frmMain::cmdCopy_Click() { Generate(GenerateMode::Copy); }
+
+void frmMain::Generate(GenerateMode mode)
+{
+    if (const auto failure = GenerateCode(mode, Snapshot(), platform))
+        Refuse(*failure);
+}
+
+// Tells what stands in the way and takes the user to the field that can mend it.
+void frmMain::Refuse(GenerateFailure failure)
+{
+    platform.ShowMessageBox({std::string(FailureMessage(failure)), WarningStyle, ProgramTitle, std::nullopt});
+    switch (failure) {
+    case GenerateFailure::BlankBody:
+        return ShowField(GeneralTab, txtBody);
+    case GenerateFailure::MissingVariableName:
+        return ShowField(StyleTab, txtVariable);
+    case GenerateFailure::TopicNotConvertible:
+        return ShowField(HelpButtonTab, txtTopicID);
+    case GenerateFailure::ClipboardRefused:
+        return;
+    }
+}
+
+void frmMain::ShowField(int tab, QWidget* field)
+{
+    SSTab1->setCurrentIndex(tab);
+    field->setFocus();
+}
+
+void frmMain::cmdReset_Click()
+{
+    txtTitle->clear();
+    txtBody->setText(QString());
+    chkSystemModal->setChecked(false);
+    optText->setChecked(true);
+    optNoIcon->setChecked(true);
+    optOKOnly->setChecked(true);
+    txtVariable->setText(QStringLiteral("Response"));
+    txtVariable->setEnabled(false);
+    lblVariable->setEnabled(false);
+    chkMsgBoxHelpButton->setChecked(false);
+    chkHelpButtonDefault->setChecked(false);
+    chkHelpButtonDefault->setEnabled(false);
+    DefaultButtonCaption = QStringLiteral("OK");
+    UpdateDefaultLabel();
+    SSTab1->setCurrentIndex(AboutTab);
+    txtTitle->setFocus();
+}
+
+void frmMain::cmdHelp_Click()
+{
+    if (!platform.ShellOpen(Handle(), JoinPath(platform.ApplicationPath(), HelpFileName)))
+        platform.ShowMessageBox({NoHelpFileMessage, InformationStyle, ProgramTitle, std::nullopt});
+}
+
+void frmMain::cmdExit_Click() { close(); }
+
+void frmMain::lblLink_Click() { platform.ShellOpen(Handle(), MakersPage); }
+
+void frmMain::txtTitle_GotFocus() { txtTitle->selectAll(); }
+void frmMain::txtBody_GotFocus() { txtBody->selectAll(); }
+void frmMain::txtVariable_GotFocus() { txtVariable->selectAll(); }
+void frmMain::txtHelpFile_GotFocus() { txtHelpFile->selectAll(); }
+void frmMain::txtTopicID_GotFocus() { txtTopicID->selectAll(); }
+
+void frmMain::lblLink_MouseMove() { SetForeColor(lblLink, HoverColour); }
+void frmMain::Frame2_MouseMove() { SetForeColor(lblLink, LinkColour); }
+void frmMain::SSTab1_MouseMove() { SetForeColor(lblLink, LinkColour); }
+void frmMain::Form_MouseMove() { SetForeColor(lblLink, LinkColour); }
+
+WindowHandle frmMain::Handle() { return static_cast<WindowHandle>(winId()); }
 
 MessageBoxOptions frmMain::Snapshot() const
 {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "codegen/BuildCode.h"
 #include "codegen/MessageBoxOptions.h"
+#include "platform/Platform.h"
 
 #include <QWidget>
 
@@ -24,27 +26,76 @@ class frmMain : public QWidget {
 
 public:
     // Loads the window: builds it hidden, in its start state, and runs Form_Load.
-    explicit frmMain(QWidget* parent = nullptr);
+    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
 
     // The choices as the code generator reads them, taken now.
     MessageBoxOptions Snapshot() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    enum Tab { AboutTab, GeneralTab, StyleTab, HelpButtonTab };
+
     struct ButtonOptionPlace;
     struct IconOptionPlace;
     static const ButtonOptionPlace ButtonOptions[];
     static const IconOptionPlace IconOptions[];
 
     void Form_Load();
+    void Form_Unload(int& Cancel);
+
+    void optOKOnly_Click();
+    void optOKCancel1_Click();
+    void optOKCancel2_Click();
+    void optAbortRetryIgnore1_Click();
+    void optAbortRetryIgnore2_Click();
+    void optAbortRetryIgnore3_Click();
+    void optYesNoCancel1_Click();
+    void optYesNoCancel2_Click();
+    void optYesNoCancel3_Click();
+    void optYesNo1_Click();
+    void optYesNo2_Click();
+    void optRetryCancel1_Click();
+    void optRetryCancel2_Click();
+    void ButtonOption_Click(ButtonChoice choice);
+    void chkHelpButtonDefault_Click();
+    void UpdateDefaultLabel();
+
+    void chkMsgBoxHelpButton_Click();
+    void cmdBrowse_Click();
+
+    void cmdTry_Click();
+    void cmdCopy_Click();
+    void cmdReset_Click();
+    void cmdHelp_Click();
+    void cmdExit_Click();
+    void lblLink_Click();
+    void Generate(GenerateMode mode);
+    void Refuse(GenerateFailure failure);
+    void ShowField(int tab, QWidget* field);
+
+    void txtTitle_GotFocus();
+    void txtBody_GotFocus();
+    void txtVariable_GotFocus();
+    void txtHelpFile_GotFocus();
+    void txtTopicID_GotFocus();
+
+    void lblLink_MouseMove();
+    void Frame2_MouseMove();
+    void SSTab1_MouseMove();
+    void Form_MouseMove();
 
     void BuildGeneralTab(QWidget* tab);
     void BuildStyleTab(QWidget* tab);
     void BuildHelpButtonTab(QWidget* tab);
     void BuildCommandButtons();
     void SetTabOrder();
+    void ConnectHandlers();
+    WindowHandle Handle();
+
+    Platform& platform;
 
     TabControl* SSTab1;
     QLabel* Image2;

@@ -35,7 +35,7 @@ frmSplash::frmSplash(Platform& platform, std::chrono::milliseconds showTime)
 
 void frmSplash::Form_Load()
 {
-    mainWindow = new frmMain;
+    mainWindow = new frmMain(platform);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->setEnabled(false);
     show();

@@ -1,5 +1,6 @@
 #include "StyleTab.h"
 
+#include "platform/QtPlatform.h"
 #include "ui/TabControl.h"
 #include "ui/frmMain.h"
 
@@ -10,7 +11,8 @@ namespace vellumet::artwork {
 
 QImage GrabStyleTab()
 {
-    frmMain window;
+    QtPlatform platform;
+    frmMain window(platform);
     auto* tabs = window.findChild<TabControl*>(QStringLiteral("SSTab1"));
     tabs->setCurrentIndex(2);
     window.show();

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "support/RecordingPlatform.h"
+#include "ui/DefaultButton.h"
+#include "ui/TabControl.h"
+#include "ui/frmMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QtTest>
+
+#include <memory>
+
+// A freshly loaded main window, shown and active, with a recording platform
+// behind it, and the moves a person makes on it.
+class MainWindowFixture : public QObject {
+protected:
+    void openWindow()
+    {
+        platform = std::make_unique<vellumet::testing::RecordingPlatform>();
+        vellumet::DefaultButtonCaption.clear();
+        window = std::make_unique<vellumet::frmMain>(*platform);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void closeWindow()
+    {
+        window.reset();
+        platform.reset();
+    }
+
+    template <class Widget = QWidget>
+    Widget* control(const QString& name) const
+    {
+        auto* widget = window->findChild<Widget*>(name);
+        if (!widget)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+
+    vellumet::TabControl* tabs() const { return control<vellumet::TabControl>(QStringLiteral("SSTab1")); }
+
+    void showTabOf(QWidget* widget) const
+    {
+        for (int tab = 0; tab < tabs()->count(); ++tab)
+            if (tabs()->page(tab)->isAncestorOf(widget))
+                tabs()->setCurrentIndex(tab);
+    }
+
+    // Clicks a control in its middle, on its own tab.
+    void click(const QString& name) const
+    {
+        QWidget* widget = control(name);
+        showTabOf(widget);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QCoreApplication::processEvents();
+    }
+
+    bool checked(const QString& name) const { return control<QAbstractButton>(name)->isChecked(); }
+
+    // Clicks into a field on its own tab and types the keys there; CR LF is the Enter key.
+    void typeInto(const QString& name, const QString& keys) const
+    {
+        click(name);
+        const QStringList lines = keys.split(QStringLiteral("\r\n"));
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            if (line > 0)
+                QTest::keyClick(control(name), Qt::Key_Return);
+            QTest::keyClicks(control(name), lines[line]);
+        }
+    }
+
+    // Does what a step of a case table says: "click:NAME" or "type:NAME:KEYS".
+    void perform(const std::string& step) const
+    {
+        const QString text = QString::fromStdString(step);
+        const QString name = text.section(u':', 1, 1);
+        if (text.startsWith(u"click:"))
+            click(name);
+        else if (text.startsWith(u"type:"))
+            typeInto(name, text.section(u':', 2));
+        else
+            qFatal("unknown step %s", step.c_str());
+    }
+
+    static void Paste(QWidget* field, const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keySequence(field, QKeySequence::Paste);
+    }
+
+    std::unique_ptr<vellumet::testing::RecordingPlatform> platform;
+    std::unique_ptr<vellumet::frmMain> window;
+};
