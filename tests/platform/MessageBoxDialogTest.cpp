@@ -121,19 +121,15 @@ void MessageBoxDialogTest::promptAndClipboard()
 // and a file that is not there is reported, not passed to the launcher.
 void MessageBoxDialogTest::pathsAndFileTypes()
 {
-    const struct {
-        const char* directory;
-        char separator;
-        const char* joined;
-    } joins[] = {
+    const std::tuple<const char*, char, const char*> joins[] = {
         {R"(C:\Program Files\Vellumet)", '\\', R"(C:\Program Files\Vellumet\VellHelp.chm)"},
         {R"(C:\)", '\\', R"(C:\VellHelp.chm)"},
         {"C:/Tools/", '\\', "C:/Tools/VellHelp.chm"},
         {"/usr/local/bin", '/', "/usr/local/bin/VellHelp.chm"},
         {"/", '/', "/VellHelp.chm"},
     };
-    for (const auto& join : joins)
-        QCOMPARE(JoinPath(join.directory, "VellHelp.chm", join.separator), std::string(join.joined));
+    for (const auto& [directory, separator, joined] : joins)
+        QCOMPARE(JoinPath(directory, "VellHelp.chm", separator), std::string(joined));
 
     QCOMPARE(QtPlatform::LocalPath("/opt/vellumet\\Help Files\\a.chm"), QStringLiteral("/opt/vellumet/Help Files/a.chm"));
     QCOMPARE(QtPlatform::DialogFilter({"Windows Help Files", "*.hlp"}), QStringLiteral("Windows Help Files (*.hlp)"));

@@ -31,10 +31,11 @@ protected:
         platform.reset();
     }
 
+    // A control by name; the window's own name gives the window.
     template <class Widget = QWidget>
     Widget* control(const QString& name) const
     {
-        auto* widget = window->findChild<Widget*>(name);
+        auto* widget = name == window->objectName() ? qobject_cast<Widget*>(window.get()) : window->findChild<Widget*>(name);
         if (!widget)
             qFatal("no control %s", qPrintable(name));
         return widget;
@@ -72,17 +73,27 @@ protected:
         }
     }
 
-    // Does what a step of a case table says: "click:NAME" or "type:NAME:KEYS".
+    // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS" or "paste:NAME:TEXT".
     void perform(const std::string& step) const
     {
         const QString text = QString::fromStdString(step);
         const QString name = text.section(u':', 1, 1);
-        if (text.startsWith(u"click:"))
+        if (text.startsWith(u"click:")) {
             click(name);
-        else if (text.startsWith(u"type:"))
+        } else if (text.startsWith(u"type:")) {
             typeInto(name, text.section(u':', 2));
-        else
+        } else if (text.startsWith(u"paste:")) {
+            click(name);
+            Paste(control(name), text.section(u':', 2));
+        } else {
             qFatal("unknown step %s", step.c_str());
+        }
+    }
+
+    void performAll(const std::vector<std::string>& steps) const
+    {
+        for (const std::string& step : steps)
+            perform(step);
     }
 
     static void Paste(QWidget* field, const QString& text)

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <map>
+
 using namespace vellumet;
 using Steps = std::vector<std::string>;
 using Calls = std::vector<std::string>;
@@ -23,8 +25,6 @@ private slots:
 
     void workedExamples_data();
     void workedExamples();
-    void blankBody_data();
-    void blankBody();
     void refusals_data();
     void refusals();
     void resetRestoresStartState_data();
@@ -37,11 +37,6 @@ private slots:
     void linkOpensMakersPage();
 
 private:
-    void performAll(const Steps& steps) const
-    {
-        for (const std::string& step : steps)
-            perform(step);
-    }
     QStringList controlStates() const;
     QString focusName() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 };
@@ -89,89 +84,58 @@ void CommandsTest::workedExamples()
     QVERIFY(platform->messageBoxes == std::vector<MessageBoxRequest>{tried});
 }
 
-void CommandsTest::blankBody_data()
+void CommandsTest::refusals_data()
 {
-    QTest::addColumn<int>("tab");
+    const std::map<std::string, GenerateFailure> refusals{
+        {"BlankBody", GenerateFailure::BlankBody},
+        {"MissingVariableName", GenerateFailure::MissingVariableName},
+        {"TopicNotConvertible", GenerateFailure::TopicNotConvertible},
+        {"ClipboardRefused", GenerateFailure::ClipboardRefused}};
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("body");
-    QTest::addColumn<bool>("refused");
-    for (int tab = 0; tab < 4; ++tab)
-        for (const char* command : {"cmdTry", "cmdCopy"}) {
-            QTest::addRow("empty, %s on tab %d", command, tab) << tab << command << "" << true;
-            QTest::addRow("spaces, %s on tab %d", command, tab) << tab << command << "   " << true;
-        }
-    QTest::newRow("tab only") << 2 << "cmdCopy" << " \t " << false;
-    QTest::newRow("line breaks only") << 3 << "cmdTry" << "\r\n\r\n" << false;
-}
-
-// A blank body is refused from any tab, and the user is taken to it with
-// nothing else changed; tabs and line breaks make a body.
-void CommandsTest::blankBody()
-{
-    QFETCH(int, tab);
-    QFETCH(QString, command);
-    QFETCH(QString, body);
-    QFETCH(bool, refused);
-    typeInto(QStringLiteral("txtTitle"), QStringLiteral("Kept"));
-    control<MultiLineTextBox>(QStringLiteral("txtBody"))->setText(body);
-    const QStringList before = controlStates();
-    tabs()->setCurrentIndex(tab);
-    QTest::mouseClick(control(command), Qt::LeftButton);
-
-    if (refused) {
-        QVERIFY(platform->messageBoxes == std::vector<MessageBoxRequest>{Warning(GenerateFailure::BlankBody)});
-        QCOMPARE(platform->messageBoxes[0].Prompt,
-                 std::string("Please enter a Body Message before\r\nattempting to try or copy Vellumet code."));
-        QCOMPARE(platform->calls, Calls{"ShowMessageBox"});
-        QCOMPARE(tabs()->currentIndex(), 1);
-        QCOMPARE(focusName(), QStringLiteral("txtBody"));
-        QCOMPARE(controlStates(), before);
-    } else if (command == u"cmdCopy") {
-        QCOMPARE(platform->calls, (Calls{"ClearClipboard", "SetClipboardText"}));
-    } else {
-        QCOMPARE(platform->messageBoxes.at(0).Prompt, body.toStdString());
+    QTest::addColumn<int>("tabBefore");
+    QTest::addColumn<std::optional<GenerateFailure>>("refusal");
+    QTest::addColumn<int>("tabAfter");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Steps>("steps");
+    for (const auto& row : testing::ReadCaseTable("window-refusals.tsv")) {
+        const auto refusal = row[3] == "-" ? std::nullopt : std::optional(refusals.at(row[3]));
+        QTest::newRow(row[0].c_str()) << QString::fromStdString(row[1]) << std::stoi(row[2]) << refusal
+                                      << std::stoi(row[4]) << QString::fromStdString(row[5]) << StepsFrom(row, 6);
     }
 }
 
-void CommandsTest::refusals_data()
-{
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<MessageBoxRequest>("message");
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("focus");
-    const Steps badTopic{"type:txtBody:Hi", "click:chkMsgBoxHelpButton", "type:txtTopicID:12.5"};
-    const Steps unnamed{"type:txtBody:Hi", "click:optYesNo1", "type:txtVariable: \" "};
-    const auto topicRefused = Warning(GenerateFailure::TopicNotConvertible);
-    QTest::newRow("topic, try") << badTopic << "cmdTry" << topicRefused << 3 << "txtTopicID";
-    QTest::newRow("topic, copy") << badTopic << "cmdCopy" << topicRefused << 3 << "txtTopicID";
-    QTest::newRow("variable name, copy")
-        << unnamed << "cmdCopy" << Warning(GenerateFailure::MissingVariableName) << 2 << "txtVariable";
-    QTest::newRow("clipboard refuses")
-        << Steps{"type:txtBody:Hi", "click:optYesNo1"} << "cmdCopy" << Warning(GenerateFailure::ClipboardRefused) << 2
-        << "cmdCopy";
-}
-
-// What cannot be generated is said in a warning, and the user is taken to the
-// field that mends it; the clipboard is never taken for having the code.
+// What cannot be generated is said in a warning, from whichever tab, and the
+// user is taken to the field that mends it with every choice kept; the
+// clipboard is never taken for having the code.
 void CommandsTest::refusals()
 {
-    QFETCH(Steps, steps);
     QFETCH(QString, command);
-    QFETCH(MessageBoxRequest, message);
-    QFETCH(int, tab);
+    QFETCH(int, tabBefore);
+    QFETCH(std::optional<GenerateFailure>, refusal);
+    QFETCH(int, tabAfter);
     QFETCH(QString, focus);
+    QFETCH(Steps, steps);
     performAll(steps);
-    platform->clipboardRefuses = message == Warning(GenerateFailure::ClipboardRefused);
-    tabs()->setCurrentIndex(2);
+    platform->clipboardRefuses = refusal == GenerateFailure::ClipboardRefused;
+    const QStringList before = controlStates();
+    tabs()->setCurrentIndex(tabBefore);
     QTest::mouseClick(control(command), Qt::LeftButton);
 
-    QVERIFY(platform->messageBoxes == std::vector<MessageBoxRequest>{message});
-    QCOMPARE(platform->clipboard == "what was there before", !platform->clipboardRefuses);
-    QCOMPARE(tabs()->currentIndex(), tab);
+    QCOMPARE(tabs()->currentIndex(), tabAfter);
     QCOMPARE(focusName(), focus);
+    QCOMPARE(controlStates(), before);
+    if (!refusal) {
+        QVERIFY(!platform->calls.empty());
+        QVERIFY(platform->messageBoxes.empty() || platform->messageBoxes[0].Style != 48);
+        return;
+    }
+    QVERIFY(platform->messageBoxes == std::vector<MessageBoxRequest>{Warning(*refusal)});
+    QCOMPARE(platform->clipboard == "what was there before", !platform->clipboardRefuses);
     if (auto* field = qobject_cast<QLineEdit*>(control(focus)))
         QCOMPARE(field->selectedText(), field->text());
+    if (refusal == GenerateFailure::BlankBody)
+        QCOMPARE(platform->messageBoxes[0].Prompt,
+                 std::string("Please enter a Body Message before\r\nattempting to try or copy Vellumet code."));
 }
 
 // The state of every named control: enabled, checked and text.
@@ -250,24 +214,20 @@ void CommandsTest::exitAsks()
 
 void CommandsTest::helpOpensFileBesideProgram_data()
 {
-    QTest::addColumn<std::string>("applicationPath");
     QTest::addColumn<bool>("opens");
-    QTest::addColumn<std::string>("target");
-    QTest::newRow("opened") << std::string("/opt/vellumet/bin") << true << std::string("/opt/vellumet/bin/VellHelp.chm");
-    QTest::newRow("root folder") << std::string("/") << true << std::string("/VellHelp.chm");
-    QTest::newRow("missing") << std::string("/opt/vellumet/bin") << false << std::string("/opt/vellumet/bin/VellHelp.chm");
+    QTest::newRow("opened") << true;
+    QTest::newRow("missing or not opened") << false;
 }
 
+// Help opens the file in the program's folder, or says in seven lines that it is not there.
 void CommandsTest::helpOpensFileBesideProgram()
 {
-    QFETCH(std::string, applicationPath);
     QFETCH(bool, opens);
-    QFETCH(std::string, target);
-    platform->applicationPath = applicationPath;
+    platform->applicationPath = "/opt/vellumet/bin";
     platform->shellOpenSucceeds = opens;
     click(QStringLiteral("cmdHelp"));
 
-    QCOMPARE(platform->opened, std::vector<std::string>{target});
+    QCOMPARE(platform->opened, std::vector<std::string>{"/opt/vellumet/bin/VellHelp.chm"});
     QCOMPARE(platform->owners, std::vector<WindowHandle>{WindowHandle(window->winId())});
     const MessageBoxRequest noHelp{"There is no help file in the same directory as Vellumet.\r\n\r\n"
                                    "1.    The help file has either been moved, deleted or renamed.\r\n"
