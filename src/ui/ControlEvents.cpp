@@ -11,22 +11,26 @@
 namespace vellumet::events {
 namespace {
 
-using Filter = std::function<bool(QEvent*)>;
+using Watch = std::function<void(QEvent*)>;
 
-// Hands the events of one object to a function; true takes the event there.
-class EventFilter : public QObject {
+// Shows the events of one object to a function before the object handles them.
+class EventWatcher : public QObject {
 public:
-    EventFilter(QObject* watched, Filter filter)
+    EventWatcher(QObject* watched, Watch watch)
         : QObject(watched)
-        , filter(std::move(filter))
+        , watch(std::move(watch))
     {
         watched->installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* event) override { return filter(event); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        watch(event);
+        return false;
+    }
 
 private:
-    Filter filter;
+    Watch watch;
 };
 
 bool IsLeftButton(QEvent* event, QEvent::Type type)
@@ -49,20 +53,19 @@ void OnClick(QAbstractButton* control, Handler handler)
 
 void OnLabelClick(QWidget* label, Handler handler)
 {
-    new EventFilter(label, [label, handler = std::move(handler), pressed = false](QEvent* event) mutable {
+    new EventWatcher(label, [label, handler = std::move(handler), pressed = false](QEvent* event) mutable {
         if (IsLeftButton(event, QEvent::MouseButtonPress))
             pressed = true;
         else if (IsLeftButton(event, QEvent::MouseButtonRelease) && std::exchange(pressed, false)
                  && label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
             handler();
-        return false;
     });
 }
 
 void OnGotFocus(QWidget* field, Handler handler)
 {
     auto focusedByClick = std::make_shared<bool>(false);
-    const Filter filter = [field, handler = std::move(handler), focusedByClick](QEvent* event) {
+    const Watch watch = [field, handler = std::move(handler), focusedByClick](QEvent* event) {
         switch (event->type()) {
         case QEvent::FocusIn:
             handler();
@@ -82,12 +85,11 @@ void OnGotFocus(QWidget* field, Handler handler)
         default:
             break;
         }
-        return false;
     };
-    new EventFilter(field, filter);
+    new EventWatcher(field, watch);
     // A scrolling field takes its clicks in its viewport.
     if (auto* scrolling = qobject_cast<QAbstractScrollArea*>(field))
-        new EventFilter(scrolling->viewport(), filter);
+        new EventWatcher(scrolling->viewport(), watch);
 }
 
 void OnMouseMove(QWidget* surface, Handler handler, const QList<QWidget*>& ownParts)
@@ -97,13 +99,12 @@ void OnMouseMove(QWidget* surface, Handler handler, const QList<QWidget*>& ownPa
     surface->setMouseTracking(true);
     for (QWidget* part : ownParts)
         part->setMouseTracking(true);
-    new EventFilter(surface, [surface, ownParts, handler = std::move(handler)](QEvent* event) {
-        if (event->type() == QEvent::MouseMove) {
-            QWidget* under = surface->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-            if (!under || ownParts.contains(under))
-                handler();
-        }
-        return false;
+    new EventWatcher(surface, [surface, ownParts, handler = std::move(handler)](QEvent* event) {
+        if (event->type() != QEvent::MouseMove)
+            return;
+        QWidget* under = surface->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!under || ownParts.contains(under))
+            handler();
     });
 }
 
