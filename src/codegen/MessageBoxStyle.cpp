@@ -8,12 +8,12 @@ namespace {
 using enum Answer;
 
 const std::array<ButtonSet, 6> buttonSets = {{
-    {0, "vbOKOnly", {OK}},
-    {1, "vbOKCancel", {OK, Cancel}},
-    {2, "vbAbortRetryIgnore", {Abort, Retry, Ignore}},
-    {3, "vbYesNoCancel", {Yes, No, Cancel}},
-    {4, "vbYesNo", {Yes, No}},
-    {5, "vbRetryCancel", {Retry, Cancel}},
+    {0, {OK}},
+    {1, {OK, Cancel}},
+    {2, {Abort, Retry, Ignore}},
+    {3, {Yes, No, Cancel}},
+    {4, {Yes, No}},
+    {5, {Retry, Cancel}},
 }};
 
 struct ChoiceRow {
@@ -42,19 +42,47 @@ constexpr std::array<ChoiceRow, 13> choiceRows = {{
 struct IconRow {
     IconChoice Icon;
     int Value;
-    std::string_view Constant;
 };
 
 constexpr std::array<IconRow, 4> iconRows = {{
-    {IconChoice::Critical, 16, "vbCritical"},
-    {IconChoice::Question, 32, "vbQuestion"},
-    {IconChoice::Exclamation, 48, "vbExclamation"},
-    {IconChoice::Information, 64, "vbInformation"},
+    {IconChoice::Critical, 16},
+    {IconChoice::Question, 32},
+    {IconChoice::Exclamation, 48},
+    {IconChoice::Information, 64},
 }};
 
-constexpr int buttonSetMask = 0x7;
-constexpr int iconMask = 0x70;
-constexpr int defaultButtonMask = 0x300;
+using enum StyleKind;
+
+constexpr std::array<StyleConstant, 20> styleConstants = {{
+    {"vbOKOnly", 0, Buttons},
+    {"vbOKCancel", 1, Buttons},
+    {"vbAbortRetryIgnore", 2, Buttons},
+    {"vbYesNoCancel", 3, Buttons},
+    {"vbYesNo", 4, Buttons},
+    {"vbRetryCancel", 5, Buttons},
+    {"vbDefaultButton1", 0, DefaultButton},
+    {"vbDefaultButton2", 256, DefaultButton},
+    {"vbDefaultButton3", 512, DefaultButton},
+    {"vbDefaultButton4", 768, DefaultButton},
+    {"vbMsgBoxHelpButton", style_flag::HelpButton, HelpButton},
+    {"vbApplicationModal", 0, Modality},
+    {"vbSystemModal", style_flag::SystemModal, Modality},
+    {"vbCritical", 16, Icon},
+    {"vbQuestion", 32, Icon},
+    {"vbExclamation", 48, Icon},
+    {"vbInformation", 64, Icon},
+    {"vbMsgBoxSetForeground", 0x10000, Foreground},
+    {"vbMsgBoxRight", 0x80000, RightAligned},
+    {"vbMsgBoxRtlReading", 0x100000, RightToLeft},
+}};
+
+// Indexed by StyleKind. The modality field also holds the task-modal bit,
+// which no constant names.
+constexpr std::array<int, 8> kindMasks = {0x7, 0x300, 0x4000, 0x3000, 0x70, 0x10000, 0x80000, 0x100000};
+
+constexpr int buttonSetMask = kindMasks[static_cast<std::size_t>(Buttons)];
+constexpr int iconMask = kindMasks[static_cast<std::size_t>(Icon)];
+constexpr int defaultButtonMask = kindMasks[static_cast<std::size_t>(DefaultButton)];
 
 const ChoiceRow& RowOf(ButtonChoice choice) { return choiceRows.at(static_cast<std::size_t>(choice)); }
 
@@ -79,6 +107,22 @@ std::optional<ButtonChoice> ButtonChoiceFor(int setValue, int defaultPosition)
     return std::nullopt;
 }
 
+std::span<const StyleConstant> StyleConstants() { return styleConstants; }
+
+int StyleMask(StyleKind kind) { return kindMasks.at(static_cast<std::size_t>(kind)); }
+
+std::string ExpressionOf(int style)
+{
+    std::string expression;
+    for (const StyleConstant& constant : styleConstants) {
+        // A zero choice goes unwritten, except that a style always names its buttons.
+        const bool written = constant.Value != 0 || constant.Kind == Buttons;
+        if (written && (style & StyleMask(constant.Kind)) == constant.Value)
+            expression += (expression.empty() ? "" : " + ") + std::string(constant.Name);
+    }
+    return expression;
+}
+
 ResolvedStyle ResolveStyle(const MessageBoxOptions& options)
 {
     const ButtonSet& set = ButtonSetOf(options.ButtonOption);
@@ -86,26 +130,15 @@ ResolvedStyle ResolveStyle(const MessageBoxOptions& options)
     const int defaultPosition = options.HelpButtonIsDefault ? static_cast<int>(set.Buttons.size()) + 1
                                                             : DefaultPositionOf(options.ButtonOption);
 
-    int value = set.Value;
-    std::string expression(set.Constant);
-    auto add = [&](int termValue, std::string_view term) {
-        value += termValue;
-        expression += " + ";
-        expression += term;
-    };
-
-    if (defaultPosition > 1)
-        add((defaultPosition - 1) * style_flag::DefaultButtonStep,
-            "vbDefaultButton" + std::to_string(defaultPosition));
+    int value = set.Value + (defaultPosition - 1) * style_flag::DefaultButtonStep;
     if (options.IncludeHelpButton)
-        add(style_flag::HelpButton, "vbMsgBoxHelpButton");
+        value += style_flag::HelpButton;
     if (options.SystemModal)
-        add(style_flag::SystemModal, "vbSystemModal");
+        value += style_flag::SystemModal;
     for (const IconRow& icon : iconRows)
         if (icon.Icon == options.Icon)
-            add(icon.Value, icon.Constant);
-
-    return {static_cast<std::int16_t>(value), std::move(expression)};
+            value += icon.Value;
+    return {static_cast<std::int16_t>(value), ExpressionOf(value)};
 }
 
 BoxLayout LayoutOfStyle(int style)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,6 @@ inline constexpr int HelpButton = 16384;      // vbMsgBoxHelpButton
 
 struct ButtonSet {
     int Value;                   // vbOKOnly = 0 ... vbRetryCancel = 5
-    std::string_view Constant;   // "vbOKOnly" ...
     std::vector<Answer> Buttons; // in the order they stand on the box
 };
 
@@ -33,6 +33,25 @@ const ButtonSet& ButtonSetOf(ButtonChoice choice);
 int DefaultPositionOf(ButtonChoice choice);
 // The choice for a set's value and a default place, if that place exists in the set.
 std::optional<ButtonChoice> ButtonChoiceFor(int setValue, int defaultPosition);
+
+// The kinds of choice a style word holds, in the order expressions name them.
+enum class StyleKind { Buttons, DefaultButton, HelpButton, Modality, Icon, Foreground, RightAligned, RightToLeft };
+
+struct StyleConstant {
+    std::string_view Name; // "vbYesNo" ...
+    int Value;
+    StyleKind Kind;
+};
+
+// Every published message-box style constant, grouped by kind in expression order.
+std::span<const StyleConstant> StyleConstants();
+
+// The bits of a style word that hold a kind's choice.
+int StyleMask(StyleKind kind);
+
+// A style word as an expression of the constants: the button set always, then
+// each other kind whose choice is not zero. Bits no constant names are left out.
+std::string ExpressionOf(int style);
 
 struct ResolvedStyle {
     std::int16_t StyleValue;

@@ -2,9 +2,11 @@
 
 #include "codegen/BuildCode.h"
 #include "codegen/MessageBoxStyle.h"
+#include "codegen/StyleDecode.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -43,6 +45,19 @@ std::string OneLine(std::string_view message)
     return line;
 }
 
+// --decode: a style met in old code, translated and put into words.
+int Decode(const std::string& source, std::ostream& out, std::ostream& err)
+{
+    const auto decoded = DecodeStyle(source);
+    if (const auto* fault = std::get_if<std::string>(&decoded)) {
+        err << "vellumet-gen: --decode \"" << source << "\": " << *fault << ".\n";
+        return exitRefused;
+    }
+    const auto& [translation, meaning] = std::get<DecodedStyle>(decoded);
+    out << translation << '\n' << meaning << '\n';
+    return 0;
+}
+
 } // namespace
 
 int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err)
@@ -75,6 +90,12 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
     app.add_flag("--help-default", options.HelpButtonIsDefault, "The Help button is the default button")
         ->needs(helpButton);
 
+    std::string decode;
+    CLI::Option* decodeOption =
+        app.add_option("--decode", decode,
+                       "Instead of writing code, translate a style: a number such as 291 into its constants, "
+                       "an expression such as \"vbYesNo + vbQuestion\" into its value; then say what it means");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -82,6 +103,13 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
         return 0;
     } catch (const CLI::ParseError& error) {
         return UsageError(app, error.what(), err);
+    }
+
+    if (*decodeOption) {
+        const auto others = app.get_options([&](const CLI::Option* option) { return option != decodeOption; });
+        if (std::ranges::any_of(others, [](const CLI::Option* option) { return option->count() > 0; }))
+            return UsageError(app, "--decode takes no other option.", err);
+        return Decode(decode, out, err);
     }
 
     const int buttonSet = buttonSetNames.at(buttons);

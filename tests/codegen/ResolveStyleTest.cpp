@@ -1,4 +1,5 @@
 #include "codegen/MessageBoxStyle.h"
+#include "codegen/StyleDecode.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,12 @@ TEST(ResolveStyle, EveryCombination)
         const ResolvedStyle style = ResolveStyle(options);
         ASSERT_EQ(style.StyleExpression, expression);
         ASSERT_EQ(style.StyleValue, value) << expression;
+
+        // Read back: the value decodes to the same expression, which evaluates to the same value.
+        const auto decoded = DecodeStyle(std::to_string(value));
+        ASSERT_TRUE(std::holds_alternative<DecodedStyle>(decoded)) << std::get<std::string>(decoded);
+        EXPECT_EQ(std::get<DecodedStyle>(decoded).Translation, expression);
+        EXPECT_EQ(EvaluateStyle(expression), (std::variant<int, std::string>(value)));
 
         const BoxLayout box = LayoutOfStyle(value);
         EXPECT_EQ(int(box.Buttons.size()), row.size) << expression;

@@ -53,6 +53,22 @@ TEST(VellumetGen, RefusesBadInput)
     }
 }
 
+// Each case row: name, the style to decode, exit code, the output or the first line of the
+// error, then any further arguments.
+TEST(VellumetGen, DecodesStyles)
+{
+    for (const auto& c : testing::ReadCaseTable("decode.tsv")) {
+        std::vector<std::string> arguments = {"--decode", c.at(1)};
+        arguments.insert(arguments.end(), c.begin() + 4, c.end());
+        const GenRun run = Gen(arguments, "");
+        EXPECT_EQ(run.exitCode, std::stoi(c.at(2))) << c.at(0) << ": " << run.err;
+        if (run.exitCode == 0)
+            EXPECT_EQ(run.out, c.at(3) + "\n") << c.at(0);
+        else
+            EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.at(3)) << c.at(0);
+    }
+}
+
 // The executable itself passes every byte through: CR, LF, tabs, quotes and UTF-8.
 TEST(VellumetGen, ExecutableKeepsBytesExact)
 {

@@ -1,0 +1,276 @@
+#include "StyleDecode.h"
+
+#include "MessageBoxStyle.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <limits>
+#include <map>
+#include <optional>
+
+namespace vellumet {
+namespace {
+
+constexpr std::array<std::string_view, 8> kindWords = {
+    "buttons", "default button", "Help button", "modality", "icon", "foreground flag", "alignment flag",
+    "reading-order flag"};
+
+std::string_view KindWord(StyleKind kind) { return kindWords.at(static_cast<std::size_t>(kind)); }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+const StyleConstant* FindConstant(std::string_view name)
+{
+    for (const StyleConstant& constant : StyleConstants())
+        if (EqualIgnoringCase(constant.Name, name))
+            return &constant;
+    return nullptr;
+}
+
+std::string Hex(std::int64_t value)
+{
+    static constexpr std::string_view digits = "0123456789ABCDEF";
+    std::string text;
+    for (auto rest = static_cast<std::uint64_t>(value); rest != 0 || text.empty(); rest /= 16)
+        text.insert(text.begin(), digits[rest % 16]);
+    return "&H" + text;
+}
+
+struct Evaluated {
+    std::int64_t Value = 0;
+    bool PlainNumber = false; // one number and nothing else
+};
+
+// Reads a style's source left to right. "+" binds tighter than "Or", as in
+// Visual Basic, so "a + b Or c" is (a + b) Or c.
+class StyleReader {
+public:
+    explicit StyleReader(std::string_view source) : source(source) {}
+
+    std::variant<Evaluated, std::string> Evaluate()
+    {
+        std::int64_t result = 0, sum = 0;
+        int terms = 0;
+        bool named = false;
+        for (;;) {
+            SkipSpaces();
+            if (AtEnd())
+                return terms == 0 ? "there is nothing to decode" : "the expression ends without its last term";
+            const std::int64_t sign = Next() == '-' ? -1 : 1;
+            if (sign < 0) {
+                ++at;
+                SkipSpaces();
+                if (AtEnd())
+                    return "the expression ends without its last term";
+            }
+            if (std::isalpha(Next()) || Next() == '_') {
+                const std::string_view word = ReadWord();
+                const StyleConstant* constant = FindConstant(word);
+                if (!constant)
+                    return "\"" + std::string(word) + "\" is not a message-box constant";
+                if (auto conflict = Claim(*constant))
+                    return *conflict;
+                sum += sign * constant->Value;
+                named = true;
+            } else {
+                auto number = ReadNumber();
+                if (auto* fault = std::get_if<std::string>(&number))
+                    return *fault;
+                sum += sign * std::get<std::int64_t>(number);
+            }
+            ++terms;
+
+            SkipSpaces();
+            if (AtEnd())
+                break;
+            const std::size_t operatorAt = at;
+            if (Next() == '+') {
+                ++at;
+            } else if (std::isalpha(Next()) && EqualIgnoringCase(ReadWord(), "Or")) {
+                result |= sum;
+                sum = 0;
+            } else {
+                return "expected \"+\" or \"Or\" at \"" + std::string(source.substr(operatorAt)) + "\"";
+            }
+        }
+        return Evaluated{result | sum, terms == 1 && !named};
+    }
+
+private:
+    std::string_view source;
+    std::size_t at = 0;
+    std::map<StyleKind, std::string_view> claimed; // the constant that chose each kind
+
+    bool AtEnd() const { return at == source.size(); }
+    unsigned char Next() const { return static_cast<unsigned char>(source[at]); }
+
+    void SkipSpaces()
+    {
+        while (!AtEnd() && std::isspace(Next()))
+            ++at;
+    }
+
+    std::string_view ReadWord()
+    {
+        const std::size_t start = at;
+        while (!AtEnd() && (std::isalnum(Next()) || Next() == '_'))
+            ++at;
+        return source.substr(start, at - start);
+    }
+
+    std::optional<std::string> Claim(const StyleConstant& constant)
+    {
+        const auto [earlier, isNew] = claimed.try_emplace(constant.Kind, constant.Name);
+        if (isNew)
+            return std::nullopt;
+        if (earlier->second == constant.Name)
+            return std::string(constant.Name) + " is named twice";
+        return std::string(earlier->second) + " and " + std::string(constant.Name) + " both choose the " +
+               std::string(KindWord(constant.Kind));
+    }
+
+    // Decimal, &H hexadecimal or &O octal, with an optional Long suffix "&".
+    // Like Visual Basic, a hexadecimal or octal number without the suffix that
+    // fits in 16 bits is an Integer, so &HFFFF is -1.
+    std::variant<std::int64_t, std::string> ReadNumber()
+    {
+        const std::size_t start = at;
+        int base = 10;
+        if (Next() == '&' && at + 1 < source.size()) {
+            const int prefix = std::toupper(static_cast<unsigned char>(source[at + 1]));
+            base = prefix == 'H' ? 16 : prefix == 'O' ? 8 : 0;
+            if (base != 0)
+                at += 2;
+        }
+        std::uint64_t value = 0;
+        std::size_t digits = 0;
+        for (int digit; base != 0 && !AtEnd() && (digit = DigitValue(Next())) >= 0 && digit < base; ++at, ++digits)
+            value = std::min<std::uint64_t>(value * base + digit, tooLarge);
+        const bool longSuffix = !AtEnd() && Next() == '&';
+        if (longSuffix)
+            ++at;
+        if (digits == 0 || (!AtEnd() && (std::isalnum(Next()) || Next() == '_' || Next() == '&'))) {
+            ReadWord();
+            if (at == start)
+                return "expected a number or a constant at \"" + std::string(source.substr(start)) + "\"";
+            return "\"" + std::string(source.substr(start, at - start)) + "\" is neither a number nor a constant";
+        }
+        const std::uint64_t limit = base == 10 ? std::numeric_limits<std::int32_t>::max()
+                                               : std::numeric_limits<std::uint32_t>::max();
+        if (value > limit)
+            return "\"" + std::string(source.substr(start, at - start)) + "\" is too large for a Long";
+        if (base == 10)
+            return static_cast<std::int64_t>(value);
+        if (!longSuffix && value <= 0xFFFF)
+            return static_cast<std::int64_t>(static_cast<std::int16_t>(value));
+        return static_cast<std::int64_t>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+    }
+
+    // Caps a number being read, well past what any Long can hold.
+    static constexpr std::uint64_t tooLarge = std::uint64_t{1} << 40;
+
+    static int DigitValue(unsigned char c)
+    {
+        if (std::isdigit(c))
+            return c - '0';
+        if (std::isxdigit(c))
+            return std::toupper(c) - 'A' + 10;
+        return -1;
+    }
+};
+
+std::variant<Evaluated, std::string> EvaluateChecked(std::string_view source)
+{
+    auto evaluated = StyleReader(source).Evaluate();
+    if (std::holds_alternative<std::string>(evaluated))
+        return evaluated;
+    const auto [value, plainNumber] = std::get<Evaluated>(evaluated);
+    if (const std::string fault = StyleFault(value); !fault.empty())
+        return (plainNumber ? "" : "the value ") + std::to_string(value) + " is not a message-box style: " + fault;
+    return evaluated;
+}
+
+} // namespace
+
+std::string StyleFault(std::int64_t style)
+{
+    if (style < 0)
+        return "a style is never negative";
+    std::int64_t known = 0;
+    for (const StyleConstant& constant : StyleConstants())
+        known |= StyleMask(constant.Kind);
+    if (const std::int64_t stray = style & ~known; stray != 0)
+        return "it holds " + Hex(stray) + ", which no constant names";
+    // The flags are single bits, each named by its constant; these kinds have gaps.
+    for (StyleKind kind : {StyleKind::Buttons, StyleKind::DefaultButton, StyleKind::Modality, StyleKind::Icon}) {
+        const int part = static_cast<int>(style) & StyleMask(kind);
+        const bool named = part == 0 || std::ranges::any_of(StyleConstants(), [&](const StyleConstant& constant) {
+                               return constant.Kind == kind && constant.Value == part;
+                           });
+        if (!named)
+            return "its " + std::string(KindWord(kind)) + " part, " + std::to_string(part) + ", names no constant";
+    }
+    return {};
+}
+
+std::string DescribeStyle(int style)
+{
+    static constexpr std::array<std::string_view, 5> iconNames = {"none", "Critical", "Question", "Exclamation",
+                                                                 "Information"};
+    const BoxLayout box = LayoutOfStyle(style);
+    std::vector<std::string_view> captions;
+    for (Answer button : box.Buttons)
+        captions.push_back(AnswerCaption(button));
+    if (box.HelpButton)
+        captions.push_back("Help");
+
+    std::string words = "Buttons: ";
+    for (std::string_view caption : captions)
+        words += std::string(caption) + (caption == captions.back() ? "" : ", ");
+
+    const int asked = (style & StyleMask(StyleKind::DefaultButton)) / style_flag::DefaultButtonStep + 1;
+    const std::string chosen = std::string(captions.at(static_cast<std::size_t>(box.DefaultIndex))) + " (button " +
+                               std::to_string(box.DefaultIndex + 1) + ")";
+    words += "; default button: ";
+    words += asked == box.DefaultIndex + 1
+                 ? chosen
+                 : "button " + std::to_string(asked) + ", which the box does not have, so " + chosen;
+    words += "; icon: " + std::string(iconNames.at(static_cast<std::size_t>(box.Icon)));
+    words += box.SystemModal ? "; modality: system" : "; modality: application";
+    words += box.HelpButton ? "; Help button: yes" : "; Help button: no";
+
+    static constexpr std::array<std::pair<StyleKind, std::string_view>, 3> extras = {{
+        {StyleKind::Foreground, "brought to the foreground"},
+        {StyleKind::RightAligned, "text aligned right"},
+        {StyleKind::RightToLeft, "right-to-left reading"},
+    }};
+    std::string also;
+    for (const auto& [kind, meaning] : extras)
+        if (style & StyleMask(kind))
+            also += (also.empty() ? "; also: " : ", ") + std::string(meaning);
+    return words + also;
+}
+
+std::variant<int, std::string> EvaluateStyle(std::string_view source)
+{
+    auto evaluated = EvaluateChecked(source);
+    if (auto* fault = std::get_if<std::string>(&evaluated))
+        return *fault;
+    return static_cast<int>(std::get<Evaluated>(evaluated).Value);
+}
+
+std::variant<DecodedStyle, std::string> DecodeStyle(std::string_view source)
+{
+    auto evaluated = EvaluateChecked(source);
+    if (auto* fault = std::get_if<std::string>(&evaluated))
+        return *fault;
+    const auto [value, plainNumber] = std::get<Evaluated>(evaluated);
+    const int style = static_cast<int>(value);
+    return DecodedStyle{plainNumber ? ExpressionOf(style) : std::to_string(style), DescribeStyle(style)};
+}
+
+} // namespace vellumet

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vellumet {
+
+// Why a number is not a message-box style, or nothing when it is one: every
+// kind of choice holds a value some constant names, and no other bit is set.
+std::string StyleFault(std::int64_t style);
+
+// What a valid style asks of the box, in words, on one line.
+std::string DescribeStyle(int style);
+
+// The value of a style written as in Visual Basic source: decimal or &H
+// numbers and the published constants (in any letter case), joined by "+" and
+// "Or". Naming two constants of one kind is refused, as is a value that is no
+// style. Holds the value, or the reason it was refused.
+std::variant<int, std::string> EvaluateStyle(std::string_view source);
+
+struct DecodedStyle {
+    std::string Translation; // the expression of a plain number; the value of anything else
+    std::string Meaning;     // DescribeStyle
+};
+
+// Reads a style met in old code, for someone who cannot: a plain number
+// becomes its expression, an expression becomes its value. Holds the
+// translation, or the reason the input was refused.
+std::variant<DecodedStyle, std::string> DecodeStyle(std::string_view source);
+
+} // namespace vellumet
