@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench artwork clean
+.PHONY: all deps build run test bench artwork package clean
 
 all: build
 
@@ -27,6 +27,10 @@ bench: build
 # Redraws the pictures in assets/; the about picture grabs the real window.
 artwork: build
 	$(BUILD_DIR)/bin/vellumet-artwork assets
+
+# The Debian package, written into the build folder.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,66 @@
+# What `cmake --install` lays out, and the Debian package CPack builds from it.
+include(GNUInstallDirs)
+
+install(TARGETS vellumet-gen)
+
+if(VELLUMET_GUI)
+    # The program opens VellHelp.chm from its own folder. On Linux the two
+    # share a private folder and a link on the PATH starts the program; Qt
+    # resolves the link, so the program still finds its help. On Windows they
+    # stay side by side in bin.
+    if(UNIX AND NOT APPLE)
+        set(app_dir lib/vellumet)
+    else()
+        set(app_dir ${CMAKE_INSTALL_BINDIR})
+    endif()
+    install(TARGETS vellumet DESTINATION ${app_dir})
+    install(FILES ${VELLUMET_HELP_FILE} DESTINATION ${app_dir})
+
+    if(UNIX AND NOT APPLE)
+        # A relative link holds under any prefix, inside the package too.
+        file(RELATIVE_PATH link_target /${CMAKE_INSTALL_BINDIR} /${app_dir}/vellumet)
+        set(launcher ${PROJECT_BINARY_DIR}/launcher/vellumet)
+        file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/launcher)
+        file(CREATE_LINK ${link_target} ${launcher} SYMBOLIC)
+        install(FILES ${launcher} DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+        install(FILES assets/vellumet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        foreach(size 16 32)
+            install(FILES assets/information-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME vellumet.png)
+        endforeach()
+    endif()
+endif()
+
+# The Debian package: `make package`.
+# Values reach CPack as written, quotes in the description included.
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_PACKAGE_NAME vellumet)
+set(CPACK_PACKAGE_VENDOR "Tarnwick Solutions")
+set(CPACK_PACKAGE_CONTACT "Tarnwick Solutions <vellumet@tarnwick.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://www.tarnwick.example/)
+# The project's version has two parts; Debian's file name carries three.
+if(PROJECT_VERSION_PATCH STREQUAL "")
+    set(CPACK_PACKAGE_VERSION_PATCH 0)
+endif()
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# One line each, as short as a Debian description wants them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Vellumet lets Visual Basic programmers design a MsgBox call in one window:"
+    "buttons, default button, icon, modality, Help button, title, body and the"
+    "variable that receives the answer. \"Try It\" shows the box, \"Copy Code\""
+    "puts the VB source on the clipboard, and vellumet-gen writes the same code"
+    "on the command line.")
+set(CPACK_STRIP_FILES ON)
+if(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+endif()
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Help opens in xCHM and the maker's page in the browser, both through
+# xdg-open; the main window is laid out for Liberation Sans.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm, xdg-utils, fonts-liberation2")
+include(CPack)
