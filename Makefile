@@ -2,8 +2,11 @@
 # what is missing, configures and builds first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# The checked build: clang with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers.
+SANITIZE_DIR ?= build-sanitize
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench artwork package clean
+.PHONY: all deps build run test bench artwork package check-deps sanitize-build sanitize fuzz lint clean
 
 all: build
 
@@ -32,5 +35,30 @@ artwork: build
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
+# clang, its sanitizer and fuzzer runtimes, clang-format and clang-tidy.
+check-deps:
+	@tools/install-deps --checks
+
+sanitize-build: check-deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	      -DVELLUMET_SANITIZE=ON -DVELLUMET_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+# Every test again, stopping at the first memory or undefined-behaviour fault.
+sanitize: sanitize-build
+	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, all at once.
+fuzz: check-deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	      -DVELLUMET_SANITIZE=ON -DVELLUMET_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	cmake --build $(SANITIZE_DIR) --target fuzz-generate fuzz-gen-command -j $(JOBS)
+	tools/run-fuzzers $(SANITIZE_DIR) $(FUZZ_SECONDS)
+
+# Formatting and clang-tidy; clang-tidy reads the checked build's compile commands.
+lint: sanitize-build
+	tools/lint $(SANITIZE_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
