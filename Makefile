@@ -24,8 +24,9 @@ test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
-	cmake --build $(BUILD_DIR) --target vellumet-bench -j $(JOBS)
+	cmake --build $(BUILD_DIR) --target vellumet-bench vellumet-startup-bench -j $(JOBS)
 	$(BUILD_DIR)/bin/vellumet-bench
+	$(BUILD_DIR)/bin/vellumet-startup-bench
 
 # Redraws the pictures in assets/; the about picture grabs the real window.
 artwork: build

@@ -217,8 +217,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     BuildHelpButtonTab(SSTab1->addTab(QStringLiteral("Help Button")));
 
     Image2 = Named(new QLabel(about), "Image2", Twips(120, 480, 5295, 6270));
-    Image2->setPixmap(pictures::AboutPicture());
-    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop); // its picture comes when the window first shows
 
     BuildCommandButtons();
     SetTabOrder();
@@ -537,6 +536,9 @@ void frmMain::showEvent(QShowEvent* event)
     if (!placed) {
         placed = true;
         CentreOnScreen(*this);
+        // Decoding the largest picture here rather than on loading keeps it
+        // from holding up the splash window; nobody sees it before now.
+        Image2->setPixmap(pictures::AboutPicture());
     }
     QWidget::showEvent(event);
 }

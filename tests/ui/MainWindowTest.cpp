@@ -118,6 +118,8 @@ void MainWindowTest::windowFacts()
     QCOMPARE(captions, (QStringList{"About...", "General", "Style", "Help Button"}));
     QCOMPARE(tabs()->currentIndex(), 0);
     QCOMPARE(QApplication::focusWidget(), tabs()->strip());
+    // The about picture is decoded when the window first shows, not when it loads.
+    QCOMPARE(control<QLabel>(QStringLiteral("Image2"))->pixmap().size(), QSize(353, 418));
 
     const QScreen* screen = window->screen();
     QVERIFY((window->frameGeometry().center() - screen->availableGeometry().center()).manhattanLength() <= 2);
