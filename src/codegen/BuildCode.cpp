@@ -105,7 +105,7 @@ CopyText BuildCopyText(const MessageBoxOptions& options)
     if (const auto failure = CheckOptions(GenerateMode::Copy, options))
         return {{}, failure};
     const ResolvedStyle style = ResolveStyle(options);
-    const std::int16_t topic = options.IncludeHelpButton ? *ConvertTopicID(options.TopicIDText) : 0;
+    const std::int16_t topic = options.IncludeHelpButton ? *ConvertTopicID(options.TopicIDText) : std::int16_t{0};
 
     const std::string styleText =
         options.CopyAsValue ? std::to_string(style.StyleValue) : style.StyleExpression;

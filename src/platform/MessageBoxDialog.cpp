@@ -96,7 +96,7 @@ void MessageBoxDialog::addHelpButton(const std::optional<HelpReference>& help, H
     auto* button = new QPushButton(tr("Help"), this);
     button->setObjectName(QStringLiteral("Help"));
     if (help && openHelp)
-        connect(button, &QPushButton::clicked, this, [help = *help, openHelp] { openHelp(help); });
+        connect(button, &QPushButton::clicked, this, [help = *help, openHelp = std::move(openHelp)] { openHelp(help); });
     m_buttons.push_back(button);
 }
 

@@ -49,8 +49,9 @@ constexpr unsigned HoverColour = 0x0000FF; // red
 
 void SetForeColor(QWidget* control, unsigned colour)
 {
+    auto channel = [colour](int shift) { return static_cast<int>((colour >> shift) & 0xFF); };
     QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    palette.setColor(QPalette::WindowText, QColor(channel(0), channel(8), channel(16)));
     control->setPalette(palette);
 }
 

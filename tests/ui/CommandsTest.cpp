@@ -46,7 +46,7 @@ static MessageBoxRequest Warning(GenerateFailure failure)
     return {std::string(FailureMessage(failure)), 48, "Vellumet", std::nullopt};
 }
 
-static Steps StepsFrom(const std::vector<std::string>& row, std::size_t first) { return {row.begin() + first, row.end()}; }
+static Steps StepsFrom(const std::vector<std::string>& row, std::size_t first) { return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()}; }
 
 void CommandsTest::workedExamples_data()
 {

@@ -34,18 +34,23 @@ PixelMask PixelMask::Covered(QSize size, const QPainterPath& shape)
     return mask;
 }
 
+std::size_t PixelMask::IndexOf(int x, int y) const
+{
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_size.width()) + static_cast<std::size_t>(x);
+}
+
 bool PixelMask::Contains(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= m_size.width() || y >= m_size.height())
         return false;
-    return m_pixels[static_cast<std::size_t>(y * m_size.width() + x)];
+    return m_pixels[IndexOf(x, y)];
 }
 
 void PixelMask::Insert(int x, int y)
 {
     if (x < 0 || y < 0 || x >= m_size.width() || y >= m_size.height())
         return;
-    m_pixels[static_cast<std::size_t>(y * m_size.width() + x)] = true;
+    m_pixels[IndexOf(x, y)] = true;
 }
 
 PixelMask PixelMask::Edge() const

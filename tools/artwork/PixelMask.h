@@ -37,6 +37,8 @@ private:
     template <typename Rule>
     PixelMask Combined(const PixelMask& other, Rule keep) const;
 
+    std::size_t IndexOf(int x, int y) const; // of a pixel inside the mask
+
     QSize m_size;
     std::vector<bool> m_pixels;
 };

@@ -136,6 +136,7 @@ std::vector<QRgb> MedianCutPalette(std::vector<ColourCount> histogram)
     }
 
     std::vector<QRgb> palette;
+    palette.reserve(boxes.size());
     for (const std::span<ColourCount> box : boxes)
         palette.push_back(MeanColour(box));
     return palette;
