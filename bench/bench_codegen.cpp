@@ -35,7 +35,10 @@ void CopyText(benchmark::State& state, const std::string& pattern)
     state.SetComplexityN(state.range(0));
 }
 
-void MixedText(benchmark::State& state) { CopyText(state, "Order 12 is \"late\".\tRetry?\r\nCheck the disk & cable.\n"); }
+void MixedText(benchmark::State& state)
+{
+    CopyText(state, "Order 12 is \"late\".\tRetry?\r\nCheck the disk & cable.\n");
+}
 void OnlyLineBreaks(benchmark::State& state) { CopyText(state, "\r\n"); }
 
 BENCHMARK(MixedText)->Arg(1 << 10)->Arg(64 << 10)->Arg(1 << 20)->Complexity(benchmark::oN);

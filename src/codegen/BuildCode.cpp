@@ -40,10 +40,8 @@ std::string_view FailureMessage(GenerateFailure failure)
         return "Please enter a Body Message before\r\nattempting to try or copy Vellumet code.";
     case GenerateFailure::MissingVariableName:
         return "Please enter a Variable Name before\r\nattempting to copy Vellumet code.";
-    case GenerateFailure::TopicNotConvertible:
-        return "The Topic ID must be a whole number from -32768 to 32767.";
-    case GenerateFailure::ClipboardRefused:
-        return "The code could not be copied to the clipboard.";
+    case GenerateFailure::TopicNotConvertible: return "The Topic ID must be a whole number from -32768 to 32767.";
+    case GenerateFailure::ClipboardRefused: return "The code could not be copied to the clipboard.";
     }
     return {};
 }
@@ -107,8 +105,7 @@ CopyText BuildCopyText(const MessageBoxOptions& options)
     const ResolvedStyle style = ResolveStyle(options);
     const std::int16_t topic = options.IncludeHelpButton ? *ConvertTopicID(options.TopicIDText) : std::int16_t{0};
 
-    const std::string styleText =
-        options.CopyAsValue ? std::to_string(style.StyleValue) : style.StyleExpression;
+    const std::string styleText = options.CopyAsValue ? std::to_string(style.StyleValue) : style.StyleExpression;
     const std::string variable = CleanVariableName(options.VariableText);
     const bool okOnly = options.ButtonOption == ButtonChoice::OKOnly;
 
@@ -121,8 +118,13 @@ CopyText BuildCopyText(const MessageBoxOptions& options)
     if (okOnly)
         code.append("\tMsgBox ");
     else
-        code.append("\tDim ").append(variable).append(" As Long").append(crlf)
-            .append("\t").append(variable).append(options.CopyAsValue ? " = MsgBox (" : " = MsgBox(");
+        code.append("\tDim ")
+            .append(variable)
+            .append(" As Long")
+            .append(crlf)
+            .append("\t")
+            .append(variable)
+            .append(options.CopyAsValue ? " = MsgBox (" : " = MsgBox(");
 
     QuoteBody(ConvertLineBreaks(DoubleQuotes(options.BodyText)), code);
     AppendCallArguments(code, options, styleText, topic);
@@ -134,8 +136,7 @@ CopyText BuildCopyText(const MessageBoxOptions& options)
     return {std::move(code), std::nullopt};
 }
 
-std::optional<GenerateFailure> GenerateCode(GenerateMode mode, const MessageBoxOptions& options,
-                                            Platform& platform)
+std::optional<GenerateFailure> GenerateCode(GenerateMode mode, const MessageBoxOptions& options, Platform& platform)
 {
     if (mode == GenerateMode::Copy) {
         const CopyText copy = BuildCopyText(options);

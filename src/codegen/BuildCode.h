@@ -47,7 +47,6 @@ CopyText BuildCopyText(const MessageBoxOptions& options);
 // Try shows the described message box; Copy puts the source text on the
 // clipboard. A failure of CheckOptions is returned before anything is shown or
 // copied; a clipboard that refuses the text is left cleared.
-std::optional<GenerateFailure> GenerateCode(GenerateMode mode, const MessageBoxOptions& options,
-                                            Platform& platform);
+std::optional<GenerateFailure> GenerateCode(GenerateMode mode, const MessageBoxOptions& options, Platform& platform);
 
 } // namespace vellumet

@@ -45,7 +45,9 @@ std::string DoubleQuotes(std::string_view text)
     return doubled;
 }
 
-BodyPieces::iterator::iterator(std::string_view body, std::size_t position) : m_body(body), m_position(position)
+BodyPieces::iterator::iterator(std::string_view body, std::size_t position)
+    : m_body(body)
+    , m_position(position)
 {
     readPiece();
 }

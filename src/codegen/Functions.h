@@ -56,7 +56,9 @@ public:
         BodyPiece m_piece{BodyPiece::Kind::Text, {}};
     };
 
-    explicit BodyPieces(std::string_view body) : m_body(body) {}
+    explicit BodyPieces(std::string_view body)
+        : m_body(body)
+    {}
     iterator begin() const { return {m_body, 0}; }
     iterator end() const { return {m_body, m_body.size()}; }
 

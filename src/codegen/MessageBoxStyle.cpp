@@ -90,8 +90,8 @@ const ChoiceRow& RowOf(ButtonChoice choice) { return choiceRows.at(static_cast<s
 
 std::string_view AnswerCaption(Answer answer)
 {
-    static constexpr std::array<std::string_view, 8> captions = {
-        "", "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"};
+    static constexpr std::array<std::string_view, 8> captions = {"",      "OK",     "Cancel", "Abort",
+                                                                 "Retry", "Ignore", "Yes",    "No"};
     return captions.at(static_cast<std::size_t>(answer));
 }
 
@@ -146,8 +146,8 @@ BoxLayout LayoutOfStyle(int style)
     BoxLayout layout;
     const int setValue = style & buttonSetMask;
     // Values 6 and 7 name no set; such a box falls back to a single OK button.
-    layout.Buttons = setValue < static_cast<int>(buttonSets.size()) ? buttonSets.at(setValue).Buttons
-                                                                    : buttonSets.front().Buttons;
+    layout.Buttons =
+        setValue < static_cast<int>(buttonSets.size()) ? buttonSets.at(setValue).Buttons : buttonSets.front().Buttons;
     layout.HelpButton = (style & style_flag::HelpButton) != 0;
     layout.SystemModal = (style & style_flag::SystemModal) != 0;
 

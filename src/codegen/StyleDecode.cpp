@@ -13,14 +13,15 @@ namespace vellumet {
 namespace {
 
 constexpr std::array<std::string_view, 8> kindWords = {
-    "buttons", "default button", "Help button", "modality", "icon", "foreground flag", "alignment flag",
-    "reading-order flag"};
+    "buttons", "default button",  "Help button",    "modality",
+    "icon",    "foreground flag", "alignment flag", "reading-order flag"};
 
 std::string_view KindWord(StyleKind kind) { return kindWords.at(static_cast<std::size_t>(kind)); }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return std::ranges::equal(a, b,
+                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 const StyleConstant* FindConstant(std::string_view name)
@@ -49,7 +50,9 @@ struct Evaluated {
 // Visual Basic, so "a + b Or c" is (a + b) Or c.
 class StyleReader {
 public:
-    explicit StyleReader(std::string_view source) : source(source) {}
+    explicit StyleReader(std::string_view source)
+        : source(source)
+    {}
 
     std::variant<Evaluated, std::string> Evaluate()
     {
@@ -159,8 +162,8 @@ private:
                 return "expected a number or a constant at \"" + std::string(source.substr(start)) + "\"";
             return "\"" + std::string(source.substr(start, at - start)) + "\" is neither a number nor a constant";
         }
-        const std::uint64_t limit = base == 10 ? std::numeric_limits<std::int32_t>::max()
-                                               : std::numeric_limits<std::uint32_t>::max();
+        const std::uint64_t limit =
+            base == 10 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::uint32_t>::max();
         if (value > limit)
             return "\"" + std::string(source.substr(start, at - start)) + "\" is too large for a Long";
         if (base == 10)
@@ -220,7 +223,7 @@ std::string StyleFault(std::int64_t style)
 std::string DescribeStyle(int style)
 {
     static constexpr std::array<std::string_view, 5> iconNames = {"none", "Critical", "Question", "Exclamation",
-                                                                 "Information"};
+                                                                  "Information"};
     const BoxLayout box = LayoutOfStyle(style);
     std::vector<std::string_view> captions;
     for (Answer button : box.Buttons)

@@ -78,12 +78,10 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
     app.add_flag("--system-modal", options.SystemModal, "The box is system-modal");
     app.add_flag("--as-value", options.CopyAsValue, "Write the style as a number, not as named constants");
     app.add_option("--title", options.TitleText, "The title of the box");
-    app.add_option("--variable", options.VariableText, "The variable that receives the answer")
-        ->capture_default_str();
+    app.add_option("--variable", options.VariableText, "The variable that receives the answer")->capture_default_str();
     CLI::Option* helpButton = app.add_flag("--help-button", options.IncludeHelpButton, "The box has a Help button");
     app.add_option("--help-file", options.HelpFileText, "The help file's name or path")->needs(helpButton);
-    app.add_flag("--app-path", options.UseAppPath, "The help file lies in the application's folder")
-        ->needs(helpButton);
+    app.add_flag("--app-path", options.UseAppPath, "The help file lies in the application's folder")->needs(helpButton);
     app.add_option("--topic", options.TopicIDText, "The help topic (context) number, -32768 to 32767")
         ->capture_default_str()
         ->needs(helpButton);

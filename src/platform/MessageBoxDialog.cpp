@@ -35,7 +35,8 @@ QString DisplayText(const std::string& text)
 } // namespace
 
 MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener openHelp, QWidget* parent)
-    : QDialog(parent), m_layout(LayoutOfStyle(request.Style))
+    : QDialog(parent)
+    , m_layout(LayoutOfStyle(request.Style))
 {
     setObjectName(QStringLiteral("messageBox"));
     setWindowTitle(QString::fromUtf8(request.Title));
@@ -96,7 +97,8 @@ void MessageBoxDialog::addHelpButton(const std::optional<HelpReference>& help, H
     auto* button = new QPushButton(tr("Help"), this);
     button->setObjectName(QStringLiteral("Help"));
     if (help && openHelp)
-        connect(button, &QPushButton::clicked, this, [help = *help, openHelp = std::move(openHelp)] { openHelp(help); });
+        connect(button, &QPushButton::clicked, this,
+                [help = *help, openHelp = std::move(openHelp)] { openHelp(help); });
     m_buttons.push_back(button);
 }
 

@@ -56,8 +56,8 @@ void OnLabelClick(QWidget* label, Handler handler)
     new EventWatcher(label, [label, handler = std::move(handler), pressed = false](QEvent* event) mutable {
         if (IsLeftButton(event, QEvent::MouseButtonPress))
             pressed = true;
-        else if (IsLeftButton(event, QEvent::MouseButtonRelease) && std::exchange(pressed, false)
-                 && label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        else if (IsLeftButton(event, QEvent::MouseButtonRelease) && std::exchange(pressed, false) &&
+                 label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
             handler();
     });
 }
@@ -71,9 +71,7 @@ void OnGotFocus(QWidget* field, Handler handler)
             handler();
             *focusedByClick = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
             break;
-        case QEvent::FocusOut:
-            *focusedByClick = false;
-            break;
+        case QEvent::FocusOut: *focusedByClick = false; break;
         case QEvent::MouseButtonRelease:
             // The field places its caret while it handles the click, after this filter.
             if (std::exchange(*focusedByClick, false))
@@ -82,8 +80,7 @@ void OnGotFocus(QWidget* field, Handler handler)
                         handler();
                 });
             break;
-        default:
-            break;
+        default: break;
         }
     };
     new EventWatcher(field, watch);

@@ -76,10 +76,7 @@ QString MultiLineTextBox::text() const
 
 void MultiLineTextBox::setText(const QString& text) { setPlainText(FittedText(text, limit)); }
 
-int MultiLineTextBox::length() const
-{
-    return int(document()->characterCount()) - 1 + (document()->blockCount() - 1);
-}
+int MultiLineTextBox::length() const { return int(document()->characterCount()) - 1 + (document()->blockCount() - 1); }
 
 int MultiLineTextBox::room() const
 {

@@ -30,18 +30,17 @@ constexpr const char* HelpFileName = "VellHelp.chm";
 constexpr const char* MakersPage = "https://www.tarnwick.example/";
 
 // The published style words of the window's own messages.
-constexpr int WarningStyle = 48;      // vbExclamation
-constexpr int InformationStyle = 64;  // vbInformation
+constexpr int WarningStyle = 48;       // vbExclamation
+constexpr int InformationStyle = 64;   // vbInformation
 constexpr int ExitQuestionStyle = 292; // vbYesNo + vbQuestion + vbDefaultButton2
 
-constexpr const char* NoHelpFileMessage =
-    "There is no help file in the same directory as Vellumet.\r\n"
-    "\r\n"
-    "1.    The help file has either been moved, deleted or renamed.\r\n"
-    "2.    Vellumet has been moved.\r\n"
-    "\r\n"
-    "\r\n"
-    "Please reinstall Vellumet or replace the help file.";
+constexpr const char* NoHelpFileMessage = "There is no help file in the same directory as Vellumet.\r\n"
+                                          "\r\n"
+                                          "1.    The help file has either been moved, deleted or renamed.\r\n"
+                                          "2.    Vellumet has been moved.\r\n"
+                                          "\r\n"
+                                          "\r\n"
+                                          "Please reinstall Vellumet or replace the help file.";
 
 // The link's colours as the system writes them, 0x00BBGGRR.
 constexpr unsigned LinkColour = 0xFF0000;  // blue
@@ -166,6 +165,8 @@ struct frmMain::ButtonOptionPlace {
 };
 
 // One row per message-box button set, centred in the frame as a message box centres its buttons.
+// The tables keep a line a control, however long.
+// clang-format off
 const frmMain::ButtonOptionPlace frmMain::ButtonOptions[] = {
     {&frmMain::optOKOnly, "optOKOnly", ButtonChoice::OKOnly, &frmMain::optOKOnly_Click, 1680, 240, 1695},
     {&frmMain::optOKCancel1, "optOKCancel1", ButtonChoice::OKCancel1, &frmMain::optOKCancel1_Click, 960, 720, 1575},
@@ -181,6 +182,7 @@ const frmMain::ButtonOptionPlace frmMain::ButtonOptions[] = {
     {&frmMain::optRetryCancel1, "optRetryCancel1", ButtonChoice::RetryCancel1, &frmMain::optRetryCancel1_Click, 960, 2640, 1575},
     {&frmMain::optRetryCancel2, "optRetryCancel2", ButtonChoice::RetryCancel2, &frmMain::optRetryCancel2_Click, 2520, 2640, 1575},
 };
+// clang-format on
 
 struct frmMain::IconOptionPlace {
     QLabel* frmMain::*label;
@@ -192,6 +194,7 @@ struct frmMain::IconOptionPlace {
     int left;
 };
 
+// clang-format off
 const frmMain::IconOptionPlace frmMain::IconOptions[] = {
     {&frmMain::Label3, "Label3", "No Icon", &frmMain::optNoIcon, "optNoIcon", IconChoice::NoIcon, 120},
     {&frmMain::Label4, "Label4", "Critical", &frmMain::optCritical, "optCritical", IconChoice::Critical, 1080},
@@ -199,10 +202,11 @@ const frmMain::IconOptionPlace frmMain::IconOptions[] = {
     {&frmMain::Label6, "Label6", "Exclamation", &frmMain::optExclamation, "optExclamation", IconChoice::Exclamation, 3000},
     {&frmMain::Label7, "Label7", "Information", &frmMain::optInformation, "optInformation", IconChoice::Information, 4080},
 };
+// clang-format on
 
 frmMain::frmMain(Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , platform(platform)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -237,7 +241,8 @@ void frmMain::BuildGeneralTab(QWidget* tab)
     txtBody->setMaxLength(TextLimit);
     chkSystemModal = CheckBox(tab, "chkSystemModal", "Make the MsgBox system-modal", Twips(360, 5040, 2655, 375));
     optText = Named(new QRadioButton(QStringLiteral("Copy code as text"), tab), "optText", Twips(360, 5760, 1695, 375));
-    optValue = Named(new QRadioButton(QStringLiteral("Copy code as value"), tab), "optValue", Twips(360, 6120, 1815, 375));
+    optValue =
+        Named(new QRadioButton(QStringLiteral("Copy code as value"), tab), "optValue", Twips(360, 6120, 1815, 375));
     optText->setChecked(true);
 }
 
@@ -245,7 +250,8 @@ void frmMain::BuildStyleTab(QWidget* tab)
 {
     Frame1 = PlainFrame(tab, "Frame1", Twips(240, 360, 5055, 1575));
     for (const IconOptionPlace& place : IconOptions) {
-        this->*place.label = Label(Frame1, place.labelName, place.caption, Twips(place.left, 240, 840, 195), Qt::AlignHCenter);
+        this->*place.label =
+            Label(Frame1, place.labelName, place.caption, Twips(place.left, 240, 840, 195), Qt::AlignHCenter);
         QPushButton* option = PushOption(Frame1, place.name, QString(), Twips(place.left, 600, 855, 855));
         option->setIcon(pictures::IconPicture(place.choice));
         option->setIconSize({32, 32});
@@ -255,8 +261,8 @@ void frmMain::BuildStyleTab(QWidget* tab)
 
     Frame3 = PlainFrame(tab, "Frame3", Twips(240, 2040, 5055, 3375));
     for (const ButtonOptionPlace& place : ButtonOptions)
-        this->*place.member = PushOption(Frame3, place.name, CaptionOf(place.choice),
-                                         Twips(place.left, place.top, place.width, 375));
+        this->*place.member =
+            PushOption(Frame3, place.name, CaptionOf(place.choice), Twips(place.left, place.top, place.width, 375));
     optOKOnly->setChecked(true);
     Label13 = Label(Frame3, "Label13", "Default Button:", Twips(120, 3120, 1065, 195));
     lblDefault = Label(Frame3, "lblDefault", "OK", Twips(1320, 3120, 225, 195));
@@ -277,17 +283,20 @@ void frmMain::BuildHelpButtonTab(QWidget* tab)
     lblHelpFile = Label(fraHelp, "lblHelpFile", "Help File:", Twips(240, 360, 660, 195));
     txtHelpFile = TextBox(fraHelp, "txtHelpFile", Twips(240, 720, 3735, 285), NoLimit);
     cmdBrowse = Named(new QPushButton(QStringLiteral("..."), fraHelp), "cmdBrowse", Twips(4200, 720, 375, 255));
-    chkAppPathHelpFile = CheckBox(fraHelp, "chkAppPathHelpFile", "Use App.Path + Your Help File", Twips(240, 1200, 2535, 375));
+    chkAppPathHelpFile =
+        CheckBox(fraHelp, "chkAppPathHelpFile", "Use App.Path + Your Help File", Twips(240, 1200, 2535, 375));
     lblTopicID = Label(fraHelp, "lblTopicID", "Topic ID:", Twips(240, 1800, 660, 195));
     txtTopicID = TextBox(fraHelp, "txtTopicID", Twips(240, 2160, 3735, 285), NoLimit);
     txtTopicID->setText(QStringLiteral("0"));
-    chkHelpButtonDefault = CheckBox(fraHelp, "chkHelpButtonDefault", "Help button is default", Twips(240, 2760, 1815, 375));
+    chkHelpButtonDefault =
+        CheckBox(fraHelp, "chkHelpButtonDefault", "Help button is default", Twips(240, 2760, 1815, 375));
     // The help-file settings stay out of reach until the box gets a Help button.
     for (QWidget* detail : fraHelp->findChildren<QWidget*>())
         detail->setEnabled(false);
 
     Frame2 = BorderedFrame(tab, "Frame2", Twips(360, 5400, 4815, 1095));
-    Label8 = Label(Frame2, "Label8", "Find more tools for Visual Basic at", Twips(240, 240, 4335, 300), Qt::AlignHCenter);
+    Label8 =
+        Label(Frame2, "Label8", "Find more tools for Visual Basic at", Twips(240, 240, 4335, 300), Qt::AlignHCenter);
     Label8->setFont(NoticeFont(false));
     lblLink = Label(Frame2, "lblLink", "Tarnwick Computer Solutions", Twips(240, 600, 4320, 300), Qt::AlignHCenter);
     lblLink->setFont(NoticeFont(true));
@@ -313,9 +322,8 @@ void frmMain::SetTabOrder()
         order << this->*place.member;
     for (const ButtonOptionPlace& place : ButtonOptions)
         order << this->*place.member;
-    order << QList<QWidget*>{txtVariable,        chkMsgBoxHelpButton,  txtHelpFile, cmdBrowse, chkAppPathHelpFile,
-                             txtTopicID,         chkHelpButtonDefault, cmdTry,      cmdReset,  cmdCopy,
-                             cmdHelp,            cmdExit};
+    order << txtVariable << chkMsgBoxHelpButton << txtHelpFile << cmdBrowse << chkAppPathHelpFile << txtTopicID
+          << chkHelpButtonDefault << cmdTry << cmdReset << cmdCopy << cmdHelp << cmdExit;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -362,8 +370,8 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::Form_Unload(int& Cancel)
 {
-    if (platform.ShowMessageBox({"Are you sure you want to exit?", ExitQuestionStyle, ProgramTitle, std::nullopt})
-        == static_cast<int>(Answer::No))
+    if (platform.ShowMessageBox({"Are you sure you want to exit?", ExitQuestionStyle, ProgramTitle, std::nullopt}) ==
+        static_cast<int>(Answer::No))
         Cancel = 1;
     else
         platform.EndProcess();
@@ -427,10 +435,9 @@ void frmMain::chkMsgBoxHelpButton_Click()
 
 void frmMain::cmdBrowse_Click()
 {
-    const FileOpenRequest request{"Select help file",
-                                  {{"Windows Help Files", "*.hlp"},
-                                   {"Compiled HTML Help Files", "*.chm"},
-                                   {"All Files", "*.*"}}};
+    const FileOpenRequest request{
+        "Select help file",
+        {{"Windows Help Files", "*.hlp"}, {"Compiled HTML Help Files", "*.chm"}, {"All Files", "*.*"}}};
     if (const auto chosen = platform.ChooseFileToOpen(Handle(), request))
         txtHelpFile->setText(QString::fromStdString(*chosen));
 }
@@ -450,14 +457,10 @@ void frmMain::Refuse(GenerateFailure failure)
 {
     platform.ShowMessageBox({std::string(FailureMessage(failure)), WarningStyle, ProgramTitle, std::nullopt});
     switch (failure) {
-    case GenerateFailure::BlankBody:
-        return ShowField(GeneralTab, txtBody);
-    case GenerateFailure::MissingVariableName:
-        return ShowField(StyleTab, txtVariable);
-    case GenerateFailure::TopicNotConvertible:
-        return ShowField(HelpButtonTab, txtTopicID);
-    case GenerateFailure::ClipboardRefused:
-        return;
+    case GenerateFailure::BlankBody: return ShowField(GeneralTab, txtBody);
+    case GenerateFailure::MissingVariableName: return ShowField(StyleTab, txtVariable);
+    case GenerateFailure::TopicNotConvertible: return ShowField(HelpButtonTab, txtTopicID);
+    case GenerateFailure::ClipboardRefused: return;
     }
 }
 

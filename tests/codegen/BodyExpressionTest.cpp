@@ -34,8 +34,8 @@ TEST(BodyExpression, EvaluatorIsStrict)
 // constants' names, evaluate back to themselves.
 TEST(BodyExpression, RoundTripOfRandomBodies)
 {
-    const std::vector<std::string> alphabet = {"\r", "\n", "\r\n", "\t", " ", "\"", "&", "v", "b", "C",
-                                               "r",  "L",  "f",    "é",  "€", "x", "\r", "\n", "\""};
+    const std::vector<std::string> alphabet = {"\r", "\n", "\r\n", "\t", " ", "\"", "&",  "v",  "b", "C",
+                                               "r",  "L",  "f",    "é",  "€", "x",  "\r", "\n", "\""};
     std::mt19937 random(20261206);
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
     std::uniform_int_distribution<int> length(0, 40);

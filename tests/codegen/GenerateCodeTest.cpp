@@ -10,12 +10,17 @@ namespace {
 using testing::RecordingPlatform;
 using Calls = std::vector<std::string>;
 
-const MessageBoxOptions saveQuestion{.ButtonOption = ButtonChoice::YesNoCancel2, .Icon = IconChoice::Question,
-                                     .TitleText = "Save", .BodyText = "Save changes?"};
+const MessageBoxOptions saveQuestion{.ButtonOption = ButtonChoice::YesNoCancel2,
+                                     .Icon = IconChoice::Question,
+                                     .TitleText = "Save",
+                                     .BodyText = "Save changes?"};
 
-const MessageBoxOptions exportFinished{.IncludeHelpButton = true, .Icon = IconChoice::Information,
+const MessageBoxOptions exportFinished{.IncludeHelpButton = true,
+                                       .Icon = IconChoice::Information,
                                        .BodyText = R"(Export finished. See "Report" for details.)",
-                                       .HelpFileText = R"( \Orders.chm )", .UseAppPath = true, .TopicIDText = "25"};
+                                       .HelpFileText = R"( \Orders.chm )",
+                                       .UseAppPath = true,
+                                       .TopicIDText = "25"};
 
 // Copy clears the clipboard, then sets the text; a clipboard that refuses it is reported.
 TEST(GenerateCode, CopyClearsThenSetsTheClipboard)
@@ -81,8 +86,9 @@ TEST(GenerateCode, TryShowsTheBoxAsTyped)
     MessageBoxOptions options = exportFinished;
     options.TitleText = "  ";
     EXPECT_EQ(GenerateCode(GenerateMode::Try, options, platform), std::nullopt);
-    EXPECT_EQ(platform.messageBoxes, (std::vector<MessageBoxRequest>{{options.BodyText, 16448, "  ",
-                                                                      HelpReference{R"(C:\Apps\Orders\Orders.chm)", 25}}}));
+    EXPECT_EQ(platform.messageBoxes,
+              (std::vector<MessageBoxRequest>{
+                  {options.BodyText, 16448, "  ", HelpReference{R"(C:\Apps\Orders\Orders.chm)", 25}}}));
     EXPECT_EQ(platform.clipboard, "what was there before");
 
     options.IncludeHelpButton = false;

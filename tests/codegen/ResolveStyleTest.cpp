@@ -10,11 +10,13 @@ namespace vellumet {
 namespace {
 
 // The published values, written out here rather than taken from the library.
+// clang-format off
 const std::map<std::string, int> published = {
     {"vbOKOnly", 0}, {"vbOKCancel", 1}, {"vbAbortRetryIgnore", 2}, {"vbYesNoCancel", 3}, {"vbYesNo", 4},
     {"vbRetryCancel", 5}, {"vbDefaultButton2", 256}, {"vbDefaultButton3", 512}, {"vbDefaultButton4", 768},
     {"vbMsgBoxHelpButton", 16384}, {"vbSystemModal", 4096}, {"vbCritical", 16}, {"vbQuestion", 32},
     {"vbExclamation", 48}, {"vbInformation", 64}};
+// clang-format on
 
 struct Row {
     ButtonChoice choice;
@@ -23,6 +25,7 @@ struct Row {
     int place; // the place of the button the choice makes default
 };
 
+// clang-format off
 const Row rows[] = {
     {ButtonChoice::OKOnly, "vbOKOnly", 1, 1},           {ButtonChoice::OKCancel1, "vbOKCancel", 2, 1},
     {ButtonChoice::OKCancel2, "vbOKCancel", 2, 2},      {ButtonChoice::AbortRetryIgnore1, "vbAbortRetryIgnore", 3, 1},
@@ -32,6 +35,7 @@ const Row rows[] = {
     {ButtonChoice::YesNoCancel3, "vbYesNoCancel", 3, 3}, {ButtonChoice::YesNo1, "vbYesNo", 2, 1},
     {ButtonChoice::YesNo2, "vbYesNo", 2, 2},            {ButtonChoice::RetryCancel1, "vbRetryCancel", 2, 1},
     {ButtonChoice::RetryCancel2, "vbRetryCancel", 2, 2}};
+// clang-format on
 
 const char* const iconTerms[] = {"", "vbCritical", "vbQuestion", "vbExclamation", "vbInformation"};
 
@@ -44,8 +48,11 @@ TEST(ResolveStyle, EveryCombination)
         const Row& row = rows[n / 40];
         const bool helpDefault = n & 1, help = n & 2, modal = n & 4;
         const int icon = n / 8 % 5;
-        const MessageBoxOptions options{.ButtonOption = row.choice, .HelpButtonIsDefault = helpDefault,
-                                        .IncludeHelpButton = help, .SystemModal = modal, .Icon = IconChoice(icon)};
+        const MessageBoxOptions options{.ButtonOption = row.choice,
+                                        .HelpButtonIsDefault = helpDefault,
+                                        .IncludeHelpButton = help,
+                                        .SystemModal = modal,
+                                        .Icon = IconChoice(icon)};
         // Help stands after the set, so its place is one past the set's last button.
         const int place = helpDefault ? row.size + 1 : row.place;
         std::vector<std::string> terms = {row.set};

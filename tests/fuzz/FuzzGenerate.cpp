@@ -38,7 +38,8 @@ MessageBoxOptions OptionsFrom(std::string_view input)
     options.Icon = static_cast<IconChoice>(byte(2) % 5);
 
     input.remove_prefix(std::min<std::size_t>(3, input.size()));
-    for (std::string* field : {&options.TitleText, &options.VariableText, &options.HelpFileText, &options.TopicIDText}) {
+    for (std::string* field :
+         {&options.TitleText, &options.VariableText, &options.HelpFileText, &options.TopicIDText}) {
         const std::size_t end = std::min(input.find('\0'), input.size());
         field->assign(input.substr(0, end));
         input.remove_prefix(std::min(end + 1, input.size()));

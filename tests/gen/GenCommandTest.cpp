@@ -72,7 +72,8 @@ TEST(VellumetGen, DecodesStyles)
 // The executable itself passes every byte through: CR, LF, tabs, quotes and UTF-8.
 TEST(VellumetGen, ExecutableKeepsBytesExact)
 {
-    const std::string command = std::string(R"(printf 'a\rb\nc\r\n\td "q" \303\251' | ')") + VELLUMET_GEN + "' --buttons ok-cancel";
+    const std::string command =
+        std::string(R"(printf 'a\rb\nc\r\n\td "q" \303\251' | ')") + VELLUMET_GEN + "' --buttons ok-cancel";
     FILE* pipe = ::popen(command.c_str(), "r");
     ASSERT_TRUE(pipe);
     std::string out;

@@ -27,7 +27,7 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks_data()
     QTest::addColumn<int>("style");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<QString>("focused");
-    QTest::addColumn<int>("icon"); // a QStyle::StandardPixmap, or -1 for none
+    QTest::addColumn<int>("icon");   // a QStyle::StandardPixmap, or -1 for none
     QTest::addColumn<int>("escape"); // the answer of Esc and the close box, or 0 where they do nothing
 
     // clang-format off
@@ -131,7 +131,8 @@ void MessageBoxDialogTest::pathsAndFileTypes()
     for (const auto& [directory, separator, joined] : joins)
         QCOMPARE(JoinPath(directory, "VellHelp.chm", separator), std::string(joined));
 
-    QCOMPARE(QtPlatform::LocalPath("/opt/vellumet\\Help Files\\a.chm"), QStringLiteral("/opt/vellumet/Help Files/a.chm"));
+    QCOMPARE(QtPlatform::LocalPath("/opt/vellumet\\Help Files\\a.chm"),
+             QStringLiteral("/opt/vellumet/Help Files/a.chm"));
     QCOMPARE(QtPlatform::DialogFilter({"Windows Help Files", "*.hlp"}), QStringLiteral("Windows Help Files (*.hlp)"));
     QCOMPARE(QtPlatform::DialogFilter({"All Files", "*.*"}), QStringLiteral("All Files (*)"));
 

@@ -35,7 +35,8 @@ protected:
     template <class Widget = QWidget>
     Widget* control(const QString& name) const
     {
-        auto* widget = name == window->objectName() ? qobject_cast<Widget*>(window.get()) : window->findChild<Widget*>(name);
+        auto* widget =
+            name == window->objectName() ? qobject_cast<Widget*>(window.get()) : window->findChild<Widget*>(name);
         if (!widget)
             qFatal("no control %s", qPrintable(name));
         return widget;

@@ -32,8 +32,8 @@ private:
     QStringList enabledOf(const QStringList& names) const;
 };
 
-static const QStringList HelpDetails{"lblHelpFile", "txtHelpFile",          "chkAppPathHelpFile", "lblTopicID",
-                                     "txtTopicID",  "cmdBrowse",            "chkHelpButtonDefault"};
+static const QStringList HelpDetails{"lblHelpFile", "txtHelpFile", "chkAppPathHelpFile",  "lblTopicID",
+                                     "txtTopicID",  "cmdBrowse",   "chkHelpButtonDefault"};
 
 QStringList BehaviourTest::enabledOf(const QStringList& names) const
 {
@@ -44,6 +44,7 @@ QStringList BehaviourTest::enabledOf(const QStringList& names) const
     return enabled;
 }
 
+// clang-format off
 void BehaviourTest::buttonOptionNamesDefault_data()
 {
     QTest::addColumn<QString>("caption");
@@ -58,6 +59,7 @@ void BehaviourTest::buttonOptionNamesDefault_data()
     for (const auto& [option, caption] : options)
         QTest::newRow(option) << caption << (QLatin1String(option) != QLatin1String("optOKOnly"));
 }
+// clang-format on
 
 // The label names the default button, not the set, and is just as large as its
 // caption; a name typed for the answer stays while the set has more than one button.
@@ -111,7 +113,8 @@ void BehaviourTest::helpSettingsOnOffOn()
         return QStringList{control<QLineEdit>(QStringLiteral("txtHelpFile"))->text(),
                            control<QLineEdit>(QStringLiteral("txtTopicID"))->text(),
                            checked(QStringLiteral("chkAppPathHelpFile")) ? "app path" : "-",
-                           checked(QStringLiteral("chkHelpButtonDefault")) ? "help default" : "-", defaultLabel(),
+                           checked(QStringLiteral("chkHelpButtonDefault")) ? "help default" : "-",
+                           defaultLabel(),
                            QString::number(enabledOf(HelpDetails).size())}
             .join(u'|');
     };
@@ -151,14 +154,16 @@ void BehaviourTest::browseForHelpFile()
     QCOMPARE(control<QLineEdit>(QStringLiteral("txtHelpFile"))->text(), after);
     QCOMPARE(platform->calls, std::vector<std::string>{"ChooseFileToOpen"});
     QCOMPARE(platform->owners, std::vector<WindowHandle>{WindowHandle(window->winId())});
-    const FileOpenRequest request{"Select help file",
-                                  {{"Windows Help Files", "*.hlp"}, {"Compiled HTML Help Files", "*.chm"}, {"All Files", "*.*"}}};
+    const FileOpenRequest request{
+        "Select help file",
+        {{"Windows Help Files", "*.hlp"}, {"Compiled HTML Help Files", "*.chm"}, {"All Files", "*.*"}}};
     QVERIFY(platform->fileRequests == std::vector<FileOpenRequest>{request});
 
     typeInto(QStringLiteral("txtHelpFile"), QStringLiteral("edited"));
     QCOMPARE(control<QLineEdit>(QStringLiteral("txtHelpFile"))->text(), QStringLiteral("edited"));
 }
 
+// clang-format off
 void BehaviourTest::focusSelectsWholeText_data()
 {
     QTest::addColumn<QString>("field");
@@ -174,6 +179,7 @@ void BehaviourTest::focusSelectsWholeText_data()
         QTest::addRow("variable, %s", arrival) << "txtVariable" << "Response" << arrival << "Answer" << "Answer";
     }
 }
+// clang-format on
 
 // Whatever brings the focus, the whole text is selected and typing replaces it.
 void BehaviourTest::focusSelectsWholeText()
@@ -218,11 +224,13 @@ void BehaviourTest::linkFollowsPointer()
         QPoint at;
         QColor colour;
     } moves[] = {
-        {"lblLink", {8, 8}, red},   {"Label8", {2, 2}, red},     {"cmdTry", {2, 2}, red},
-        {"chkMsgBoxHelpButton", {2, 2}, red},                    {"fraHelp", {2, 2}, red},
-        {"txtTopicID", {2, 2}, red}, {"Frame2", {4, 4}, blue},   {"lblLink", {8, 8}, red},
-        {"SSTab1", {8, 440}, blue}, {"lblLink", {8, 8}, red},    {"tabStrip", {2, 2}, blue},
-        {"lblLink", {8, 8}, red},   {"frmMain", {4, 470}, blue},
+        {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},
+        {"cmdTry", {2, 2}, red},     {"chkMsgBoxHelpButton", {2, 2}, red},
+        {"fraHelp", {2, 2}, red},    {"txtTopicID", {2, 2}, red},
+        {"Frame2", {4, 4}, blue},    {"lblLink", {8, 8}, red},
+        {"SSTab1", {8, 440}, blue},  {"lblLink", {8, 8}, red},
+        {"tabStrip", {2, 2}, blue},  {"lblLink", {8, 8}, red},
+        {"frmMain", {4, 470}, blue},
     };
     for (const auto& move : moves) {
         QTest::mouseMove(control(QString::fromLatin1(move.surface)), move.at);

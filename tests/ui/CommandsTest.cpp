@@ -38,7 +38,10 @@ private slots:
 
 private:
     QStringList controlStates() const;
-    QString focusName() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString focusName() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
 };
 
 static MessageBoxRequest Warning(GenerateFailure failure)
@@ -46,7 +49,10 @@ static MessageBoxRequest Warning(GenerateFailure failure)
     return {std::string(FailureMessage(failure)), 48, "Vellumet", std::nullopt};
 }
 
-static Steps StepsFrom(const std::vector<std::string>& row, std::size_t first) { return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()}; }
+static Steps StepsFrom(const std::vector<std::string>& row, std::size_t first)
+{
+    return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()};
+}
 
 void CommandsTest::workedExamples_data()
 {
@@ -86,11 +92,10 @@ void CommandsTest::workedExamples()
 
 void CommandsTest::refusals_data()
 {
-    const std::map<std::string, GenerateFailure> refusals{
-        {"BlankBody", GenerateFailure::BlankBody},
-        {"MissingVariableName", GenerateFailure::MissingVariableName},
-        {"TopicNotConvertible", GenerateFailure::TopicNotConvertible},
-        {"ClipboardRefused", GenerateFailure::ClipboardRefused}};
+    const std::map<std::string, GenerateFailure> refusals{{"BlankBody", GenerateFailure::BlankBody},
+                                                          {"MissingVariableName", GenerateFailure::MissingVariableName},
+                                                          {"TopicNotConvertible", GenerateFailure::TopicNotConvertible},
+                                                          {"ClipboardRefused", GenerateFailure::ClipboardRefused}};
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("tabBefore");
     QTest::addColumn<std::optional<GenerateFailure>>("refusal");
@@ -156,11 +161,11 @@ QStringList CommandsTest::controlStates() const
 void CommandsTest::resetRestoresStartState_data()
 {
     QTest::addColumn<Steps>("steps");
-    QTest::newRow("everything changed")
-        << Steps{"type:txtTitle:Title",           "type:txtBody:Body\r\ntext",  "click:chkSystemModal",
-                 "click:optValue",                "click:optCritical",          "click:optYesNoCancel3",
-                 "type:txtVariable:Answer",       "click:chkMsgBoxHelpButton",  "type:txtHelpFile:\\Orders.chm",
-                 "click:chkAppPathHelpFile",      "type:txtTopicID:25",         "click:chkHelpButtonDefault"};
+    QTest::newRow("everything changed") << Steps{
+        "type:txtTitle:Title",      "type:txtBody:Body\r\ntext", "click:chkSystemModal",
+        "click:optValue",           "click:optCritical",         "click:optYesNoCancel3",
+        "type:txtVariable:Answer",  "click:chkMsgBoxHelpButton", "type:txtHelpFile:\\Orders.chm",
+        "click:chkAppPathHelpFile", "type:txtTopicID:25",        "click:chkHelpButtonDefault"};
     QTest::newRow("help off, OK only") << Steps{"type:txtTitle:Title", "click:optQuestion"};
     QTest::newRow("nothing changed") << Steps{};
 }
@@ -234,7 +239,8 @@ void CommandsTest::helpOpensFileBesideProgram()
                                    "2.    Vellumet has been moved.\r\n\r\n\r\n"
                                    "Please reinstall Vellumet or replace the help file.",
                                    64, "Vellumet", std::nullopt};
-    QVERIFY(platform->messageBoxes == (opens ? std::vector<MessageBoxRequest>{} : std::vector<MessageBoxRequest>{noHelp}));
+    QVERIFY(platform->messageBoxes ==
+            (opens ? std::vector<MessageBoxRequest>{} : std::vector<MessageBoxRequest>{noHelp}));
 }
 
 // The build puts the compiled help where Help looks for it: beside the programs.

@@ -43,7 +43,10 @@ void MainWindowTest::init() { openWindow(); }
 
 void MainWindowTest::cleanup() { closeWindow(); }
 
-static QStringList Names(const std::string& spaced) { return QString::fromStdString(spaced).split(u' ', Qt::SkipEmptyParts); }
+static QStringList Names(const std::string& spaced)
+{
+    return QString::fromStdString(spaced).split(u' ', Qt::SkipEmptyParts);
+}
 
 void MainWindowTest::startState_data()
 {
@@ -83,9 +86,11 @@ void MainWindowTest::startState()
 
     const QVariant text = widget->property("text").isValid() ? widget->property("text") : widget->property("title");
     if (caption.startsWith(u"picture:")) {
-        const QString file = QStringLiteral(":/pictures/%1%2.png").arg(caption.mid(8), caption == u"picture:about" ? "" : "-32");
+        const QString file =
+            QStringLiteral(":/pictures/%1%2.png").arg(caption.mid(8), caption == u"picture:about" ? "" : "-32");
         const auto* label = qobject_cast<QLabel*>(widget);
-        const QImage shown = label ? label->pixmap().toImage() : qobject_cast<QAbstractButton*>(widget)->icon().pixmap(32).toImage();
+        const QImage shown =
+            label ? label->pixmap().toImage() : qobject_cast<QAbstractButton*>(widget)->icon().pixmap(32).toImage();
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), QImage(file).convertToFormat(QImage::Format_ARGB32));
     } else {
         QCOMPARE(text.toString(), caption == u"-" ? QString() : caption);
@@ -133,6 +138,7 @@ void MainWindowTest::windowFacts()
     QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
 }
 
+// clang-format off
 void MainWindowTest::pictures_data()
 {
     QTest::addColumn<QString>("file");
@@ -145,6 +151,7 @@ void MainWindowTest::pictures_data()
     QTest::newRow("splash logo") << "splash-logo" << QSize(225, 45) << 0;
     QTest::newRow("about picture") << "about" << QSize(353, 418) << 256;
 }
+// clang-format on
 
 void MainWindowTest::pictures()
 {
@@ -173,13 +180,14 @@ void MainWindowTest::captionsFit()
         if (qobject_cast<QPushButton*>(widget))
             needed += 4;
         else if (qobject_cast<QAbstractButton*>(widget))
-            needed += widget->style()->pixelMetric(QStyle::PM_IndicatorWidth)
-                    + widget->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            needed += widget->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                      widget->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
         QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName()));
         QVERIFY2(widget->fontMetrics().height() <= widget->height() + 1, qPrintable(widget->objectName()));
     }
 }
 
+// clang-format off
 void MainWindowTest::tabOrder_data()
 {
     QTest::addColumn<int>("tab");
@@ -195,6 +203,7 @@ void MainWindowTest::tabOrder_data()
         << 3 << Names("txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault")
         << Names("chkMsgBoxHelpButton txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault") + commands;
 }
+// clang-format on
 
 void MainWindowTest::tabOrder()
 {
@@ -259,8 +268,9 @@ void MainWindowTest::commandKeys()
     QFETCH(int, tab);
     QFETCH(QString, focus);
     platform->answer = 7; // No, when Exit asks
-    const std::pair<const char*, Qt::Key> keys[] = {{"cmdTry", Qt::Key_T},  {"cmdReset", Qt::Key_R}, {"cmdCopy", Qt::Key_C},
-                                                    {"cmdHelp", Qt::Key_H}, {"cmdExit", Qt::Key_E},  {"cmdReset", Qt::Key_Escape}};
+    const std::pair<const char*, Qt::Key> keys[] = {{"cmdTry", Qt::Key_T},  {"cmdReset", Qt::Key_R},
+                                                    {"cmdCopy", Qt::Key_C}, {"cmdHelp", Qt::Key_H},
+                                                    {"cmdExit", Qt::Key_E}, {"cmdReset", Qt::Key_Escape}};
     for (const auto& [name, key] : keys) {
         tabs()->setCurrentIndex(tab);
         control(focus)->setFocus();
@@ -270,6 +280,7 @@ void MainWindowTest::commandKeys()
     }
 }
 
+// clang-format off
 void MainWindowTest::textLimits_data()
 {
     QTest::addColumn<QString>("field");
@@ -293,6 +304,7 @@ void MainWindowTest::textLimits_data()
     // A full body still takes what replaces a selection of the same length.
     QTest::newRow("body: replacing a selection") << "txtBody" << full << 2 << "yz" << "" << QString(1022, u'x') + "yz";
 }
+// clang-format on
 
 void MainWindowTest::textLimits()
 {
@@ -353,7 +365,8 @@ void MainWindowTest::snapshotReflectsControls()
     QVERIFY(window->Snapshot() == MessageBoxOptions());
     showTabOf(control(QStringLiteral("txtTitle")));
     QTest::keyClicks(control(QStringLiteral("txtTitle")), "Sav");
-    QTest::sendKeyEvent(QTest::Click, control(QStringLiteral("txtTitle")), Qt::Key_unknown, QString::fromUtf8("\xc3\xa9"), {});
+    QTest::sendKeyEvent(QTest::Click, control(QStringLiteral("txtTitle")), Qt::Key_unknown,
+                        QString::fromUtf8("\xc3\xa9"), {});
     QCOMPARE(window->Snapshot().TitleText, std::string("Sav\xc3\xa9"));
 }
 

@@ -27,10 +27,7 @@ void AppendUInt32(QByteArray& bytes, quint32 value)
 }
 
 // Rows of the colour and the mask bitmaps are padded to four bytes.
-int MaskRowBytes(int width)
-{
-    return (width + 31) / 32 * 4;
-}
+int MaskRowBytes(int width) { return (width + 31) / 32 * 4; }
 
 // BITMAPINFOHEADER, then the colour rows and the AND mask rows, both bottom
 // up. The header's height counts both bitmaps.
@@ -87,8 +84,8 @@ QByteArray IcoFileOf(const QList<QImage>& pictures)
     QByteArray images;
     quint32 offset = static_cast<quint32>(IconDirSize + IconDirEntrySize * pictures.size());
     for (const QImage& picture : pictures) {
-        if (picture.width() < 1 || picture.height() < 1 || picture.width() > LargestSide
-            || picture.height() > LargestSide)
+        if (picture.width() < 1 || picture.height() < 1 || picture.width() > LargestSide ||
+            picture.height() > LargestSide)
             throw std::invalid_argument("an icon picture must be 1 to 256 pixels on each side");
         const QByteArray image = IconImageOf(picture);
         // A side of 256 is written as 0.

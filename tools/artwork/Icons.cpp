@@ -17,10 +17,7 @@ namespace {
 constexpr int SmallSize = 16;
 constexpr int LargeSize = 32;
 
-bool UsesSmallLayout(int size)
-{
-    return size == SmallSize;
-}
+bool UsesSmallLayout(int size) { return size == SmallSize; }
 
 class IconCanvas {
 public:
@@ -30,10 +27,7 @@ public:
         m_image.fill(Qt::transparent);
     }
 
-    PixelMask Cover(const QPainterPath& shape) const
-    {
-        return PixelMask::Covered(m_image.size(), shape);
-    }
+    PixelMask Cover(const QPainterPath& shape) const { return PixelMask::Covered(m_image.size(), shape); }
 
     void Paint(const PixelMask& mask, QRgb colour) { mask.Paint(m_image, colour); }
 
@@ -96,18 +90,18 @@ struct BalloonLayout {
 
 const BalloonLayout& BalloonLayoutFor(int size)
 {
-    static const BalloonLayout small{
-        QRectF(0, 0, 16, 12.5), 5.5, QPolygonF({QPointF(3, 9), QPointF(8, 10), QPointF(1.5, 16)}), 0};
-    static const BalloonLayout large{
-        QRectF(1, 1, 29, 23), 10, QPolygonF({QPointF(6, 19), QPointF(14, 21), QPointF(4, 30)}), 1};
+    static const BalloonLayout small{QRectF(0, 0, 16, 12.5), 5.5,
+                                     QPolygonF({QPointF(3, 9), QPointF(8, 10), QPointF(1.5, 16)}), 0};
+    static const BalloonLayout large{QRectF(1, 1, 29, 23), 10,
+                                     QPolygonF({QPointF(6, 19), QPointF(14, 21), QPointF(4, 30)}), 1};
     return UsesSmallLayout(size) ? small : large;
 }
 
 void PaintBalloon(IconCanvas& canvas, int size)
 {
     const BalloonLayout& layout = BalloonLayoutFor(size);
-    const PixelMask balloon = canvas.Cover(RectanglePath(layout.Body, layout.CornerRadius))
-                                  .United(canvas.Cover(PolygonPath(layout.Tail)));
+    const PixelMask balloon =
+        canvas.Cover(RectanglePath(layout.Body, layout.CornerRadius)).United(canvas.Cover(PolygonPath(layout.Tail)));
     PaintOutlinedShape(canvas, balloon, Vga::White, Vga::Black, layout.ShadowOffset);
 }
 
@@ -167,14 +161,12 @@ struct WarningLayout {
 
 const WarningLayout& WarningLayoutFor(int size)
 {
-    static const WarningLayout small{
-        QPolygonF({QPointF(7, 0), QPointF(9, 0), QPointF(16, 15), QPointF(0, 15)}),
-        QPolygonF({QPointF(7, 4), QPointF(9, 4), QPointF(9, 10), QPointF(7, 10)}),
-        QRectF(7, 11, 2, 2), 0};
-    static const WarningLayout large{
-        QPolygonF({QPointF(14.5, 1), QPointF(17.5, 1), QPointF(31, 29), QPointF(1, 29)}),
-        QPolygonF({QPointF(14, 9), QPointF(18, 9), QPointF(17, 20), QPointF(15, 20)}),
-        QRectF(14, 22, 4, 4), 1};
+    static const WarningLayout small{QPolygonF({QPointF(7, 0), QPointF(9, 0), QPointF(16, 15), QPointF(0, 15)}),
+                                     QPolygonF({QPointF(7, 4), QPointF(9, 4), QPointF(9, 10), QPointF(7, 10)}),
+                                     QRectF(7, 11, 2, 2), 0};
+    static const WarningLayout large{QPolygonF({QPointF(14.5, 1), QPointF(17.5, 1), QPointF(31, 29), QPointF(1, 29)}),
+                                     QPolygonF({QPointF(14, 9), QPointF(18, 9), QPointF(17, 20), QPointF(15, 20)}),
+                                     QRectF(14, 22, 4, 4), 1};
     return UsesSmallLayout(size) ? small : large;
 }
 
@@ -200,8 +192,7 @@ QImage DrawCriticalIcon(int size)
 {
     const DiscLayout& layout = DiscLayoutFor(size);
     IconCanvas canvas(size);
-    PaintOutlinedShape(canvas, canvas.Cover(EllipsePath(layout.Disc)), Vga::Red, Vga::Maroon,
-                       layout.ShadowOffset);
+    PaintOutlinedShape(canvas, canvas.Cover(EllipsePath(layout.Disc)), Vga::Red, Vga::Maroon, layout.ShadowOffset);
     const QPointF centre = layout.Disc.center();
     const qreal reach = layout.CrossHalfLength;
     QPainterPath cross;
@@ -219,8 +210,7 @@ QImage DrawExclamationIcon(int size)
     IconCanvas canvas(size);
     PaintOutlinedShape(canvas, canvas.Cover(PolygonPath(layout.Triangle)), Vga::Yellow, Vga::Black,
                        layout.ShadowOffset);
-    canvas.Paint(canvas.Cover(PolygonPath(layout.Bar)).United(canvas.Cover(RectanglePath(layout.Dot))),
-                 Vga::Black);
+    canvas.Paint(canvas.Cover(PolygonPath(layout.Bar)).United(canvas.Cover(RectanglePath(layout.Dot))), Vga::Black);
     return canvas.Finish();
 }
 
@@ -228,8 +218,8 @@ QImage DrawHandPointer()
 {
     IconCanvas canvas(LargeSize);
     // The index finger's rounded top is centred on the hot spot.
-    const PixelMask indexFinger = canvas.Cover(
-        RectanglePath(QRectF(HandPointerHotSpot.x() - 2, HandPointerHotSpot.y(), 5, 17), 2.5));
+    const PixelMask indexFinger =
+        canvas.Cover(RectanglePath(QRectF(HandPointerHotSpot.x() - 2, HandPointerHotSpot.y(), 5, 17), 2.5));
     const std::array foldedFingers = {
         canvas.Cover(RectanglePath(QRectF(14, 11, 5, 10), 2.5)),
         canvas.Cover(RectanglePath(QRectF(18, 12, 5, 10), 2.5)),

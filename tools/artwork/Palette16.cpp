@@ -45,9 +45,7 @@ QImage MapToPalette(const QImage& picture, std::span<const QRgb> palette)
         const auto* source = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
         uchar* target = mapped.scanLine(y);
         for (int x = 0; x < straight.width(); ++x) {
-            target[x] = qAlpha(source[x]) < OpaqueFrom
-                ? 0
-                : static_cast<uchar>(1 + NearestIndex(source[x], palette));
+            target[x] = qAlpha(source[x]) < OpaqueFrom ? 0 : static_cast<uchar>(1 + NearestIndex(source[x], palette));
         }
     }
     return mapped;

@@ -27,8 +27,8 @@ inline constexpr QRgb Fuchsia = 0xffff00ff;
 inline constexpr QRgb Aqua = 0xff00ffff;
 inline constexpr QRgb White = 0xffffffff;
 
-inline constexpr std::array<QRgb, 16> AllColours = {Black, Maroon, Green, Olive, Navy, Purple, Teal, Silver,
-                                                    Grey, Red, Lime, Yellow, Blue, Fuchsia, Aqua, White};
+inline constexpr std::array<QRgb, 16> AllColours = {Black, Maroon, Green, Olive,  Navy, Purple,  Teal, Silver,
+                                                    Grey,  Red,    Lime,  Yellow, Blue, Fuchsia, Aqua, White};
 } // namespace Vga
 
 inline constexpr std::array<QRgb, 2> BlackAndWhite = {Vga::Black, Vga::White};

@@ -10,9 +10,9 @@ constexpr int HalfCovered = 128;
 } // namespace
 
 PixelMask::PixelMask(QSize size)
-    : m_size(size), m_pixels(static_cast<std::size_t>(size.width() * size.height()), false)
-{
-}
+    : m_size(size)
+    , m_pixels(static_cast<std::size_t>(size.width() * size.height()), false)
+{}
 
 PixelMask PixelMask::Covered(QSize size, const QPainterPath& shape)
 {
@@ -58,8 +58,8 @@ PixelMask PixelMask::Edge() const
     PixelMask edge(m_size);
     for (int y = 0; y < m_size.height(); ++y) {
         for (int x = 0; x < m_size.width(); ++x) {
-            if (Contains(x, y)
-                && !(Contains(x - 1, y) && Contains(x + 1, y) && Contains(x, y - 1) && Contains(x, y + 1)))
+            if (Contains(x, y) &&
+                !(Contains(x - 1, y) && Contains(x + 1, y) && Contains(x, y - 1) && Contains(x, y + 1)))
                 edge.Insert(x, y);
         }
     }
