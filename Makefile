@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench artwork package check-deps sanitize-build sanitize fuzz lint clean
+.PHONY: all deps build run test bench artwork package check-deps sanitize-configure sanitize-build sanitize fuzz lint clean
 
 all: build
 
@@ -40,9 +40,11 @@ package: build
 check-deps:
 	@tools/install-deps --checks
 
-sanitize-build: check-deps
+sanitize-configure: check-deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	      -DVELLUMET_SANITIZE=ON -DVELLUMET_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+
+sanitize-build: sanitize-configure
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 
 # Every test again, stopping at the first memory or undefined-behaviour fault.
@@ -51,10 +53,8 @@ sanitize: sanitize-build
 	  ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS, all at once.
-fuzz: check-deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	      -DVELLUMET_SANITIZE=ON -DVELLUMET_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
-	cmake --build $(SANITIZE_DIR) --target fuzz-generate fuzz-gen-command -j $(JOBS)
+fuzz: sanitize-configure
+	cmake --build $(SANITIZE_DIR) --target fuzzers -j $(JOBS)
 	tools/run-fuzzers $(SANITIZE_DIR) $(FUZZ_SECONDS)
 
 # Formatting and clang-tidy; clang-tidy reads the checked build's compile commands.

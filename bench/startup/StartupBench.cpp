@@ -322,22 +322,23 @@ int main(int argc, char* argv[])
     std::printf("Qt platform: %s%s\n", ours.front().platform.c_str(), platformNote.c_str());
     std::printf("Each run ends when the program's first window is painted.\n\n");
 
+    const Summary oursShown = Summarise(Column(ours, &Run::shown)), bareShown = Summarise(Column(bare, &Run::shown));
+    const Summary oursMemory = Summarise(Column(ours, &Run::peakMemory));
+    const Summary bareMemory = Summarise(Column(bare, &Run::peakMemory));
     PrintHeader("Time from process start, ms");
     PrintRow("vellumet: libraries loaded", Summarise(Column(ours, &Run::loaded)));
     PrintRow("vellumet: application object made", Summarise(Column(ours, &Run::application)));
     PrintRow("vellumet: main window built", Summarise(Column(ours, &Run::mainWindow)));
-    PrintRow("vellumet: splash window shown", Summarise(Column(ours, &Run::shown)));
+    PrintRow("vellumet: splash window shown", oursShown);
     PrintRow("bare: libraries loaded", Summarise(Column(bare, &Run::loaded)));
     PrintRow("bare: application object made", Summarise(Column(bare, &Run::application)));
-    PrintRow("bare: window shown", Summarise(Column(bare, &Run::shown)));
+    PrintRow("bare: window shown", bareShown);
     std::printf("\n");
     PrintHeader("Peak resident memory, MiB");
-    PrintRow("vellumet", Summarise(Column(ours, &Run::peakMemory)));
-    PrintRow("bare", Summarise(Column(bare, &Run::peakMemory)));
+    PrintRow("vellumet", oursMemory);
+    PrintRow("bare", bareMemory);
     std::printf("\nvellumet / bare, medians:\n");
-    PrintRatio("first window", Summarise(Column(ours, &Run::shown)).median, Summarise(Column(bare, &Run::shown)).median,
-               ShownTimeAim);
-    PrintRatio("peak memory", Summarise(Column(ours, &Run::peakMemory)).median,
-               Summarise(Column(bare, &Run::peakMemory)).median, PeakMemoryAim);
+    PrintRatio("first window", oursShown.median, bareShown.median, ShownTimeAim);
+    PrintRatio("peak memory", oursMemory.median, bareMemory.median, PeakMemoryAim);
     return 0;
 }

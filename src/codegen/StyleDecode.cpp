@@ -232,8 +232,8 @@ std::string DescribeStyle(int style)
         captions.push_back("Help");
 
     std::string words = "Buttons: ";
-    for (std::string_view caption : captions)
-        words += std::string(caption) + (caption == captions.back() ? "" : ", ");
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        words += (i == 0 ? "" : ", ") + std::string(captions[i]);
 
     const int asked = (style & StyleMask(StyleKind::DefaultButton)) / style_flag::DefaultButtonStep + 1;
     const std::string chosen = std::string(captions.at(static_cast<std::size_t>(box.DefaultIndex))) + " (button " +
