@@ -2,11 +2,13 @@
 # what is missing, configures and builds first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# The build a packager or user makes: plain CMake, Release, as it comes.
+RELEASE_DIR ?= build-release
 # The checked build: clang with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers.
 SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench artwork package check-deps sanitize-configure sanitize-build sanitize fuzz lint clean
+.PHONY: all deps build run test release bench artwork package check-deps sanitize-configure sanitize-build sanitize fuzz lint clean
 
 all: build
 
@@ -14,7 +16,7 @@ deps:
 	@tools/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUMET_WERROR=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
@@ -22,6 +24,12 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# Builds and tests the way a packager does, with no options of ours.
+release: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	ctest --test-dir $(RELEASE_DIR) --output-on-failure -j $(JOBS)
 
 bench: build
 	cmake --build $(BUILD_DIR) --target vellumet-bench vellumet-startup-bench -j $(JOBS)
@@ -42,7 +50,8 @@ check-deps:
 
 sanitize-configure: check-deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	      -DVELLUMET_SANITIZE=ON -DVELLUMET_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	      -DVELLUMET_SANITIZE=ON -DVELLUMET_FUZZ=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+	      -DVELLUMET_WERROR=ON
 
 sanitize-build: sanitize-configure
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
@@ -62,4 +71,4 @@ lint: sanitize-build
 	tools/lint $(SANITIZE_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR)

@@ -81,7 +81,7 @@ std::string CleanVariableName(std::string_view variable)
 
 std::string HelpFileArgument(std::string_view helpFileText, bool useAppPath)
 {
-    std::string literal = "\"" + DoubleQuotes(TrimSpaces(helpFileText)) + "\"";
+    std::string literal = InQuotes(DoubleQuotes(TrimSpaces(helpFileText)));
     return useAppPath ? "App.Path & " + literal : literal;
 }
 

@@ -45,6 +45,13 @@ std::string DoubleQuotes(std::string_view text)
     return doubled;
 }
 
+std::string InQuotes(std::string_view text)
+{
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    return quoted.append(1, '"').append(text).append(1, '"');
+}
+
 BodyPieces::iterator::iterator(std::string_view body, std::size_t position)
     : m_body(body)
     , m_position(position)

@@ -15,6 +15,9 @@ std::string_view TrimSpaces(std::string_view text);
 // Doubles every double quote, as a Visual Basic string literal needs.
 std::string DoubleQuotes(std::string_view text);
 
+// The text between two double quotes, as it is; nothing inside is doubled.
+std::string InQuotes(std::string_view text);
+
 // A piece of the message body: a run of literal text, or one of the characters
 // that a Visual Basic string literal cannot hold, written as its named constant.
 struct BodyPiece {

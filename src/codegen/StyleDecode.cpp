@@ -1,5 +1,6 @@
 #include "StyleDecode.h"
 
+#include "Functions.h"
 #include "MessageBoxStyle.h"
 
 #include <algorithm>
@@ -74,7 +75,7 @@ public:
                 const std::string_view word = ReadWord();
                 const StyleConstant* constant = FindConstant(word);
                 if (!constant)
-                    return "\"" + std::string(word) + "\" is not a message-box constant";
+                    return InQuotes(word) + " is not a message-box constant";
                 if (auto conflict = Claim(*constant))
                     return *conflict;
                 sum += sign * constant->Value;
@@ -160,12 +161,12 @@ private:
             ReadWord();
             if (at == start)
                 return "expected a number or a constant at \"" + std::string(source.substr(start)) + "\"";
-            return "\"" + std::string(source.substr(start, at - start)) + "\" is neither a number nor a constant";
+            return InQuotes(source.substr(start, at - start)) + " is neither a number nor a constant";
         }
         const std::uint64_t limit =
             base == 10 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::uint32_t>::max();
         if (value > limit)
-            return "\"" + std::string(source.substr(start, at - start)) + "\" is too large for a Long";
+            return InQuotes(source.substr(start, at - start)) + " is too large for a Long";
         if (base == 10)
             return static_cast<std::int64_t>(value);
         if (!longSuffix && value <= 0xFFFF)
