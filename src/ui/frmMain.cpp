@@ -5,6 +5,7 @@
 #include "DefaultButton.h"
 #include "MultiLineTextBox.h"
 #include "OneLineValidator.h"
+#include "OptionGroup.h"
 #include "Pictures.h"
 #include "TabControl.h"
 #include "codegen/MessageBoxStyle.h"
@@ -315,17 +316,27 @@ void frmMain::BuildCommandButtons()
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdReset, &QPushButton::click);
 }
 
+// The options of each container form one group and take one tab stop, at the selected option.
 void frmMain::SetTabOrder()
 {
-    QList<QWidget*> order{SSTab1->strip(), txtTitle, txtBody, chkSystemModal, optText, optValue};
+    QList<QAbstractButton*> icons;
     for (const IconOptionPlace& place : IconOptions)
-        order << this->*place.member;
+        icons << this->*place.member;
+    QList<QAbstractButton*> buttonSets;
     for (const ButtonOptionPlace& place : ButtonOptions)
-        order << this->*place.member;
+        buttonSets << this->*place.member;
+
+    QList<QWidget*> order{SSTab1->strip(), txtTitle, txtBody, chkSystemModal, optText, optValue};
+    for (QAbstractButton* option : icons + buttonSets)
+        order << option;
     order << txtVariable << chkMsgBoxHelpButton << txtHelpFile << cmdBrowse << chkAppPathHelpFile << txtTopicID
           << chkHelpButtonDefault << cmdTry << cmdReset << cmdCopy << cmdHelp << cmdExit;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+
+    new OptionGroup({optText, optValue});
+    new OptionGroup(icons);
+    new OptionGroup(buttonSets);
 }
 
 void frmMain::ConnectHandlers()

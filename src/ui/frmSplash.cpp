@@ -28,6 +28,8 @@ frmSplash::frmSplash(Platform& platform, std::chrono::milliseconds showTime)
     Image1->setGeometry(0, 0, 225, 45);
     Image1->setPixmap(pictures::SplashLogo());
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    // A coarse timer may fire up to 5% early; the logo is shown for the full time.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 
     Form_Load();

@@ -11,6 +11,10 @@
 #include <QtTest>
 
 #include <memory>
+#include <string>
+#include <vector>
+
+using Steps = std::vector<std::string>;
 
 // A freshly loaded main window, shown and active, with a recording platform
 // behind it, and the moves a person makes on it.
@@ -74,7 +78,8 @@ protected:
         }
     }
 
-    // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS" or "paste:NAME:TEXT".
+    // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS",
+    // "paste:NAME:TEXT" or "key:KEY", a key pressed where the focus is.
     void perform(const std::string& step) const
     {
         const QString text = QString::fromStdString(step);
@@ -86,12 +91,14 @@ protected:
         } else if (text.startsWith(u"paste:")) {
             click(name);
             Paste(control(name), text.section(u':', 2));
+        } else if (text.startsWith(u"key:")) {
+            QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
         } else {
             qFatal("unknown step %s", step.c_str());
         }
     }
 
-    void performAll(const std::vector<std::string>& steps) const
+    void performAll(const Steps& steps) const
     {
         for (const std::string& step : steps)
             perform(step);

@@ -11,7 +11,6 @@
 #include <map>
 
 using namespace vellumet;
-using Steps = std::vector<std::string>;
 using Calls = std::vector<std::string>;
 
 // The five command buttons, the exit question and the maker's link, driven

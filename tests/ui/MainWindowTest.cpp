@@ -30,6 +30,8 @@ private slots:
     void tabOrder();
     void optionGroupsKeepOneSelected_data();
     void optionGroupsKeepOneSelected();
+    void arrowKeysSelectWithinGroup_data();
+    void arrowKeysSelectWithinGroup();
     void commandKeys_data();
     void commandKeys();
     void textLimits_data();
@@ -37,6 +39,9 @@ private slots:
     void bodyReadsLineBreaksAsCrLf();
     void pasteInsideOneLineField();
     void snapshotReflectsControls();
+
+private:
+    static void optionGroups_data();
 };
 
 void MainWindowTest::init() { openWindow(); }
@@ -191,36 +196,35 @@ void MainWindowTest::captionsFit()
 void MainWindowTest::tabOrder_data()
 {
     QTest::addColumn<int>("tab");
-    QTest::addColumn<QStringList>("enable");
+    QTest::addColumn<Steps>("steps");
     QTest::addColumn<QStringList>("stops");
     const QStringList commands = Names("cmdTry cmdReset cmdCopy cmdHelp cmdExit");
-    QTest::newRow("About...") << 0 << QStringList() << commands;
-    QTest::newRow("General") << 1 << QStringList() << Names("txtTitle txtBody chkSystemModal optText") + commands;
-    QTest::newRow("Style") << 2 << QStringList() << Names("optNoIcon optOKOnly") + commands;
-    QTest::newRow("Style, variable enabled") << 2 << Names("txtVariable") << Names("optNoIcon optOKOnly txtVariable") + commands;
-    QTest::newRow("Help Button") << 3 << QStringList() << Names("chkMsgBoxHelpButton") + commands;
-    QTest::newRow("Help Button, details enabled")
-        << 3 << Names("txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault")
-        << Names("chkMsgBoxHelpButton txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault") + commands;
+    const QStringList details = Names("txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault");
+    QTest::newRow("About...") << 0 << Steps{} << commands;
+    QTest::newRow("General") << 1 << Steps{} << Names("txtTitle txtBody chkSystemModal optText") + commands;
+    QTest::newRow("General, value chosen") << 1 << Steps{"click:optValue"} << Names("txtTitle txtBody chkSystemModal optValue") + commands;
+    QTest::newRow("Style") << 2 << Steps{} << Names("optNoIcon optOKOnly") + commands;
+    QTest::newRow("Style, last options chosen") << 2 << Steps{"click:optInformation", "click:optRetryCancel2"}
+        << Names("optInformation optRetryCancel2 txtVariable") + commands;
+    // Reset selects the first options while the focus was last on others.
+    QTest::newRow("Style, after Reset") << 2 << Steps{"click:optCritical", "click:optAbortRetryIgnore3", "click:optValue", "key:Escape"}
+        << Names("optNoIcon optOKOnly") + commands;
+    QTest::newRow("General, after Reset") << 1 << Steps{"click:optValue", "key:Escape"} << Names("txtTitle txtBody chkSystemModal optText") + commands;
+    QTest::newRow("Help Button") << 3 << Steps{} << Names("chkMsgBoxHelpButton") + commands;
+    QTest::newRow("Help Button, details enabled") << 3 << Steps{"click:chkMsgBoxHelpButton"} << Names("chkMsgBoxHelpButton") + details + commands;
 }
 // clang-format on
 
+// The walk goes backwards first, so that it also enters each option group
+// from behind before any of its options has had the focus.
 void MainWindowTest::tabOrder()
 {
     QFETCH(int, tab);
-    QFETCH(QStringList, enable);
+    QFETCH(Steps, steps);
     QFETCH(QStringList, stops);
-    for (const QString& name : enable)
-        control(name)->setEnabled(true);
+    performAll(steps);
     tabs()->setCurrentIndex(tab);
     tabs()->strip()->setFocus();
-
-    QStringList visited;
-    for (int step = 0; step <= stops.size(); ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, stops + QStringList{"tabStrip"});
 
     QStringList backwards;
     for (int step = 0; step <= stops.size(); ++step) {
@@ -228,9 +232,16 @@ void MainWindowTest::tabOrder()
         backwards.prepend(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(backwards, QStringList{"tabStrip"} + stops);
+
+    QStringList visited;
+    for (int step = 0; step <= stops.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, stops + QStringList{"tabStrip"});
 }
 
-void MainWindowTest::optionGroupsKeepOneSelected_data()
+void MainWindowTest::optionGroups_data()
 {
     QTest::addColumn<QStringList>("group");
     QTest::newRow("copy mode") << Names("optText optValue");
@@ -239,6 +250,8 @@ void MainWindowTest::optionGroupsKeepOneSelected_data()
                                       "optAbortRetryIgnore3 optYesNoCancel1 optYesNoCancel2 optYesNoCancel3 optYesNo1 "
                                       "optYesNo2 optRetryCancel1 optRetryCancel2");
 }
+
+void MainWindowTest::optionGroupsKeepOneSelected_data() { optionGroups_data(); }
 
 void MainWindowTest::optionGroupsKeepOneSelected()
 {
@@ -251,6 +264,38 @@ void MainWindowTest::optionGroupsKeepOneSelected()
                 QVERIFY2(control<QAbstractButton>(member)->isChecked() == (member == chosen), qPrintable(member));
         }
     }
+}
+
+void MainWindowTest::arrowKeysSelectWithinGroup_data() { optionGroups_data(); }
+
+// The arrow keys select the neighbour in the group, wrapping round, and run its
+// click handler; Space on the selected option leaves everything as it was.
+void MainWindowTest::arrowKeysSelectWithinGroup()
+{
+    QFETCH(QStringList, group);
+    const auto* defaultLabel = control<QLabel>(QStringLiteral("lblDefault"));
+    const auto expectSelected = [&](const QString& chosen) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), chosen);
+        for (const QString& member : group)
+            QVERIFY2(checked(member) == (member == chosen), qPrintable(member));
+        if (control(chosen)->parentWidget() == defaultLabel->parentWidget()) // the button sets
+            QCOMPARE(defaultLabel->text(), control<QAbstractButton>(chosen)->text());
+    };
+    click(group.first());
+    const std::pair<Qt::Key, qsizetype> moves[] = {{Qt::Key_Down, 1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -1},
+                                                   {Qt::Key_Left, -1}, {Qt::Key_Left, -1}, {Qt::Key_Right, 1}};
+    qsizetype at = 0;
+    for (const auto& [key, step] : moves) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        at = (at + step + group.size()) % group.size();
+        expectSelected(group[at]);
+    }
+    for (qsizetype step = 1; step <= group.size(); ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    expectSelected(group[at]);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    expectSelected(group[at]);
 }
 
 void MainWindowTest::commandKeys_data()
