@@ -1,17 +1,63 @@
 #include "TabControl.h"
 
-#include <QStyleOptionTabWidgetFrame>
-#include <QStylePainter>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QTabBar>
 
 namespace vellumet {
+namespace {
+
+// How much lower a tab stands than the selected one.
+constexpr int UnselectedDrop = 2;
+
+QColor LineColour(const QWidget& widget) { return widget.palette().color(QPalette::Dark); }
+
+// Tabs drawn as outlines on the window's own colour: the selected tab stands
+// higher and opens into its page, so that the two read as one surface.
+class TabStrip : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        for (int tab = 0; tab < count(); ++tab)
+            paintTab(painter, tab);
+    }
+
+private:
+    void paintTab(QPainter& painter, int tab)
+    {
+        const bool selected = tab == currentIndex();
+        const QRect shape = tabRect(tab).adjusted(0, selected ? 0 : UnselectedDrop, -1, 0);
+        if (selected) // covers the page's top line below the tab
+            painter.fillRect(shape.adjusted(1, 1, -1, 0), palette().window());
+        painter.setPen(LineColour(*this));
+        painter.drawPolyline(QPolygon{{shape.left(), shape.bottom()},
+                                      {shape.left(), shape.top() + 1},
+                                      {shape.left() + 1, shape.top()},
+                                      {shape.right() - 1, shape.top()},
+                                      {shape.right(), shape.top() + 1},
+                                      {shape.right(), shape.bottom()}});
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(shape, Qt::AlignCenter, tabText(tab));
+        if (selected && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = fontMetrics().boundingRect(shape, Qt::AlignCenter, tabText(tab)).adjusted(-2, 0, 2, 0);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
+} // namespace
 
 TabControl::TabControl(QWidget* parent)
     : QWidget(parent)
-    , tabStrip(new QTabBar(this))
+    , tabStrip(new TabStrip(this))
 {
     tabStrip->setObjectName(QStringLiteral("tabStrip"));
-    tabStrip->setDrawBase(false);
     tabStrip->setExpanding(false);
     tabStrip->setUsesScrollButtons(false);
     setFocusPolicy(Qt::TabFocus);
@@ -50,17 +96,12 @@ void TabControl::showPage(int index)
     emit currentChanged(index);
 }
 
+// The pages' outline, under the tab strip; the selected tab covers the part of its top line below it.
 void TabControl::paintEvent(QPaintEvent*)
 {
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(this);
-    frame.shape = tabStrip->shape();
-    frame.tabBarSize = tabStrip->size();
-    frame.tabBarRect = tabStrip->geometry();
-    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
-    frame.rect = rect().adjusted(0, tabStrip->height() - overlap, 0, 0);
-    QStylePainter(this).drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+    QPainter painter(this);
+    painter.setPen(LineColour(*this));
+    painter.drawRect(rect().adjusted(0, tabStrip->height() - 1, -1, -1));
 }
 
 void TabControl::resizeEvent(QResizeEvent*)

@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,9 +107,13 @@ QPushButton* PushOption(QWidget* parent, const char* name, const QString& captio
     return option;
 }
 
-QGroupBox* BorderedFrame(QWidget* parent, const char* name, const QRect& geometry)
+// A frame with no caption, drawn as an etched line with nothing filled in, so
+// that it stands on the window's own colour.
+QFrame* BorderedFrame(QWidget* parent, const char* name, const QRect& geometry)
 {
-    return Named(new QGroupBox(parent), name, geometry);
+    auto* frame = Named(new QFrame(parent), name, geometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return frame;
 }
 
 QFrame* PlainFrame(QWidget* parent, const char* name, const QRect& geometry)

@@ -8,7 +8,6 @@
 
 class QCheckBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -137,12 +136,12 @@ private:
     QLabel* Label13;
     QLabel* lblDefault;
 
-    QGroupBox* fraVar;
+    QFrame* fraVar;
     QLabel* lblVariable;
     QLineEdit* txtVariable;
 
     QCheckBox* chkMsgBoxHelpButton;
-    QGroupBox* fraHelp;
+    QFrame* fraHelp;
     QLabel* lblHelpFile;
     QLineEdit* txtHelpFile;
     QPushButton* cmdBrowse;
@@ -150,7 +149,7 @@ private:
     QLabel* lblTopicID;
     QLineEdit* txtTopicID;
     QCheckBox* chkHelpButtonDefault;
-    QGroupBox* Frame2;
+    QFrame* Frame2;
     QLabel* Label8;
     QLabel* lblLink;
 

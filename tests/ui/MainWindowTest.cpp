@@ -26,6 +26,7 @@ private slots:
     void pictures_data();
     void pictures();
     void captionsFit();
+    void oneBackgroundColour();
     void tabOrder_data();
     void tabOrder();
     void optionGroupsKeepOneSelected_data();
@@ -189,6 +190,29 @@ void MainWindowTest::captionsFit()
                       widget->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
         QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName()));
         QVERIFY2(widget->fontMetrics().height() <= widget->height() + 1, qPrintable(widget->objectName()));
+    }
+}
+
+// The bare window, each tab page with its selected tab, and every frame show
+// the one window colour of the desktop's palette.
+void MainWindowTest::oneBackgroundColour()
+{
+    const QColor windowColour = window->palette().color(QPalette::Window);
+    const QStringList frames = Names("Frame1 Frame3 fraVar fraHelp Frame2");
+    for (int tab = 0; tab < tabs()->count(); ++tab) {
+        tabs()->setCurrentIndex(tab);
+        const QImage shown = window->grab().toImage();
+        const QRect selectedTab = tabs()->strip()->tabRect(tab);
+        std::vector<std::pair<QString, QPoint>> places{
+            {"window", {2, window->height() - 2}},
+            {"page", tabs()->mapTo(window.get(), QPoint(4, tabs()->height() - 4))},
+            {"selected tab", tabs()->strip()->mapTo(window.get(), selectedTab.topLeft() + QPoint(3, 3))}};
+        for (const QString& name : frames)
+            if (QWidget* frame = control(name); frame->isVisible())
+                places.emplace_back(name, frame->mapTo(window.get(), QPoint(4, frame->height() - 4)));
+        for (const auto& [place, point] : places)
+            QVERIFY2(shown.pixelColor(point) == windowColour,
+                     qPrintable(QStringLiteral("tab %1, %2: %3").arg(tab).arg(place, shown.pixelColor(point).name())));
     }
 }
 
