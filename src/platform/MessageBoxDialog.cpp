@@ -1,12 +1,25 @@
 #include "MessageBoxDialog.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#ifdef VELLUMET_XCB
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#endif
 
 namespace vellumet {
 namespace {
@@ -32,6 +45,64 @@ QString DisplayText(const std::string& text)
     return display;
 }
 
+// Like the system's box, the box grows no wider than five eighths of the
+// screen's available width; its text grows no taller than two thirds of the
+// height, and scrolls beyond that, so that the buttons stay on the screen.
+int WidestBox(const QRect& screen) { return screen.width() * 5 / 8; }
+int TallestPrompt(const QRect& screen) { return screen.height() * 2 / 3; }
+
+// The lines of the text as they fit a width: broken between words, and inside
+// a word only where the word alone is wider than a line. The spaces at a
+// break are dropped, as a wrapped line shows none.
+QString WrapLines(const QString& text, const QFont& font, int width)
+{
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QStringList lines;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(wrapping);
+        layout.beginLayout();
+        QStringList wrapped;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            wrapped << paragraph.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+        for (qsizetype line = 0; line + 1 < wrapped.size(); ++line)
+            while (wrapped[line].endsWith(u' '))
+                wrapped[line].chop(1);
+        lines << wrapped;
+    }
+    return lines.join(u'\n');
+}
+
+// Qt names a window with no title after the program. The system's box shows
+// an empty title bar, so the title is emptied on the desktop itself.
+void ShowEmptyTitle(QWidget& window)
+{
+#ifdef VELLUMET_XCB
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const auto atom = [connection](const char* name) {
+        const auto cookie = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+        const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return found;
+    };
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8, 0,
+                        nullptr);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, nullptr);
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
 } // namespace
 
 MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener openHelp, QWidget* parent)
@@ -48,7 +119,11 @@ MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener 
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
 
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* message = new QHBoxLayout;
+    outer->addLayout(message);
+    int iconSpace = 0;
     if (m_layout.Icon != IconChoice::NoIcon) {
         auto* iconLabel = new QLabel(this);
         iconLabel->setObjectName(QStringLiteral("iconLabel"));
@@ -56,20 +131,22 @@ MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener 
         iconLabel->setPixmap(style()->standardIcon(StandardPixmapOf(m_layout.Icon), nullptr, this).pixmap(size));
         iconLabel->setAlignment(Qt::AlignTop);
         message->addWidget(iconLabel);
+        iconSpace = iconLabel->sizeHint().width() + message->spacing();
     }
-    auto* promptLabel = new QLabel(DisplayText(request.Prompt), this);
+    const QRect screen = this->screen()->availableGeometry();
+    const QMargins margins = outer->contentsMargins();
+    auto* promptLabel = new QLabel(this);
     promptLabel->setObjectName(QStringLiteral("promptLabel"));
     promptLabel->setTextFormat(Qt::PlainText);
     promptLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    message->addWidget(promptLabel, 1);
+    promptLabel->setText(WrapLines(DisplayText(request.Prompt), promptLabel->font(),
+                                   WidestBox(screen) - margins.left() - margins.right() - iconSpace));
+    message->addWidget(promptArea(promptLabel, TallestPrompt(screen)), 1);
 
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(message);
     outer->addSpacing(12);
     outer->addLayout(row);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
 
     for (Answer answer : m_layout.Buttons)
         addAnswerButton(answer);
@@ -81,6 +158,29 @@ MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener 
     QPushButton* defaultButton = m_buttons.at(m_layout.DefaultIndex);
     defaultButton->setDefault(true);
     defaultButton->setFocus();
+}
+
+// The prompt itself, or a scrolling view of it where it is too tall.
+QWidget* MessageBoxDialog::promptArea(QLabel* prompt, int tallest)
+{
+    prompt->adjustSize();
+    if (prompt->height() <= tallest)
+        return prompt;
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("promptArea"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(prompt);
+    area->viewport()->setAutoFillBackground(false);
+    area->setFixedSize(prompt->width() + area->verticalScrollBar()->sizeHint().width(), tallest);
+    return area;
+}
+
+void MessageBoxDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (windowTitle().isEmpty())
+        ShowEmptyTitle(*this);
 }
 
 void MessageBoxDialog::addAnswerButton(Answer answer)

@@ -31,7 +31,11 @@ public:
 public slots:
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    QWidget* promptArea(QLabel* prompt, int tallest);
     void addAnswerButton(Answer answer);
     void addHelpButton(const std::optional<HelpReference>& help, HelpOpener openHelp);
     std::optional<Answer> escapeAnswer() const;

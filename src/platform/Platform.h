@@ -42,6 +42,13 @@ struct FileOpenRequest {
     bool operator==(const FileOpenRequest&) const = default;
 };
 
+// How an attempt to open a file or web page in its viewer ended.
+enum class OpenResult {
+    Opened,
+    NotFound, // there is no file at that path
+    NoViewer, // the file is there, but no program on this computer could open it
+};
+
 // A window as the desktop system knows it.
 using WindowHandle = std::uintptr_t;
 
@@ -86,8 +93,8 @@ public:
     virtual std::optional<std::string> ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request) = 0;
 
     // Opens a file, or a web address, in the viewer the desktop has for it, as
-    // if the user had opened it there. False when it could not be opened.
-    virtual bool ShellOpen(WindowHandle owner, const std::string& target) = 0;
+    // if the user had opened it there.
+    virtual OpenResult ShellOpen(WindowHandle owner, const std::string& target) = 0;
 
     // Ends the program: no further events are handled.
     virtual void EndProcess() = 0;

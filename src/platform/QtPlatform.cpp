@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "MessageBoxDialog.h"
+#include "Notices.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -10,12 +11,15 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QProcess>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include "DesktopViewer.h"
 #endif
 
 namespace vellumet {
@@ -23,13 +27,42 @@ namespace {
 
 QWidget* WidgetOf(WindowHandle window) { return window ? QWidget::find(static_cast<WId>(window)) : nullptr; }
 
+#ifndef Q_OS_WIN
+// The desktop's launcher reports only whether it started, so the file and the
+// program that will open it are looked for first. Of the viewers, xCHM can
+// also be told a topic.
+OpenResult OpenInViewer(const std::string& target, std::optional<std::int16_t> context)
+{
+    const QString path = QtPlatform::LocalPath(target);
+    if (!QFileInfo(path).isFile())
+        return OpenResult::NotFound;
+    const auto viewer = FindViewer(path);
+    if (!viewer)
+        return OpenResult::NoViewer;
+    const bool started =
+        context && QFileInfo(*viewer).fileName() == u"xchm"
+            ? QProcess::startDetached(*viewer, {QStringLiteral("--contextid"), QString::number(*context), path})
+            : QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+    return started ? OpenResult::Opened : OpenResult::NoViewer;
+}
+#endif
+
 } // namespace
 
 int QtPlatform::ShowMessageBox(const MessageBoxRequest& request)
 {
-    // The help viewers of this desktop open a file; the topic cannot be passed on.
-    MessageBoxDialog box(request, [this](const HelpReference& help) { ShellOpen(0, help.File); });
+    MessageBoxDialog box(request, [this](const HelpReference& help) { ShowHelp(help); });
     return box.exec();
+}
+
+// A Help button that cannot show its help says why, over the box it belongs to.
+void QtPlatform::ShowHelp(const HelpReference& help)
+{
+    switch (OpenHelp(help)) {
+    case OpenResult::Opened: break;
+    case OpenResult::NotFound: ShowMessageBox(MissingHelpFileNotice(help.File)); break;
+    case OpenResult::NoViewer: ShowMessageBox(NoViewerNotice(help.File)); break;
+    }
 }
 
 void QtPlatform::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
@@ -72,22 +105,31 @@ std::optional<std::string> QtPlatform::ChooseFileToOpen(WindowHandle owner, cons
     return QDir::toNativeSeparators(chosen).toStdString();
 }
 
-bool QtPlatform::ShellOpen(WindowHandle owner, const std::string& target)
+OpenResult QtPlatform::ShellOpen(WindowHandle owner, const std::string& target)
 {
 #ifdef Q_OS_WIN
     // The wide call keeps names that the system's code page cannot spell.
     const std::wstring wide = QString::fromUtf8(target).toStdWString();
-    const HINSTANCE result =
-        ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result > 32)
+        return OpenResult::Opened;
+    return result == SE_ERR_FNF || result == SE_ERR_PNF ? OpenResult::NotFound : OpenResult::NoViewer;
 #else
     Q_UNUSED(owner);
     const QString text = QString::fromUtf8(target);
     if (text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://")))
-        return QDesktopServices::openUrl(QUrl(text));
-    // The desktop's launcher reports only whether it started, so a missing file is caught here.
-    const QString path = LocalPath(target);
-    return QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return QDesktopServices::openUrl(QUrl(text)) ? OpenResult::Opened : OpenResult::NoViewer;
+    return OpenInViewer(target, std::nullopt);
+#endif
+}
+
+OpenResult QtPlatform::OpenHelp(const HelpReference& help)
+{
+#ifdef Q_OS_WIN
+    return ShellOpen(0, help.File);
+#else
+    return OpenInViewer(help.File, help.Context);
 #endif
 }
 

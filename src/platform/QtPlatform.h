@@ -15,8 +15,12 @@ public:
     std::string ApplicationPath() override;
     void MakeTopmost(WindowHandle window) override;
     std::optional<std::string> ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request) override;
-    bool ShellOpen(WindowHandle owner, const std::string& target) override;
+    OpenResult ShellOpen(WindowHandle owner, const std::string& target) override;
     void EndProcess() override;
+
+    // Opens a help file at a topic, as a message box's Help button does. Where
+    // the desktop's viewer cannot be given the topic, the file opens at its start.
+    OpenResult OpenHelp(const HelpReference& help);
 
     // Where a path typed in the Windows manner lies on this system: on a
     // system whose separator is "/", backslashes are read as separators.
@@ -25,6 +29,9 @@ public:
     // The dialog's filter text of a file type. Where "*.*" would skip names
     // without a dot, every file is matched by "*".
     static QString DialogFilter(const FileFilter& filter);
+
+private:
+    void ShowHelp(const HelpReference& help);
 };
 
 } // namespace vellumet

@@ -9,6 +9,7 @@
 #include "Pictures.h"
 #include "TabControl.h"
 #include "codegen/MessageBoxStyle.h"
+#include "platform/Notices.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,13 +26,11 @@ namespace vellumet {
 
 namespace {
 
-constexpr const char* ProgramTitle = "Vellumet";
 constexpr const char* HelpFileName = "VellHelp.chm";
 constexpr const char* MakersPage = "https://www.tarnwick.example/";
 
 // The published style words of the window's own messages.
 constexpr int WarningStyle = 48;       // vbExclamation
-constexpr int InformationStyle = 64;   // vbInformation
 constexpr int ExitQuestionStyle = 292; // vbYesNo + vbQuestion + vbDefaultButton2
 
 constexpr const char* NoHelpFileMessage = "There is no help file in the same directory as Vellumet.\r\n"
@@ -504,10 +503,18 @@ void frmMain::cmdReset_Click()
     txtTitle->setFocus();
 }
 
+// A help file that is there but that nothing can open gets a notice of its
+// own: the one that says the file is missing would send the user looking for it.
 void frmMain::cmdHelp_Click()
 {
-    if (!platform.ShellOpen(Handle(), JoinPath(platform.ApplicationPath(), HelpFileName)))
+    const std::string path = JoinPath(platform.ApplicationPath(), HelpFileName);
+    switch (platform.ShellOpen(Handle(), path)) {
+    case OpenResult::Opened: break;
+    case OpenResult::NotFound:
         platform.ShowMessageBox({NoHelpFileMessage, InformationStyle, ProgramTitle, std::nullopt});
+        break;
+    case OpenResult::NoViewer: platform.ShowMessageBox(NoViewerNotice(path)); break;
+    }
 }
 
 void frmMain::cmdExit_Click() { close(); }

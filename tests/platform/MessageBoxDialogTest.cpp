@@ -1,7 +1,5 @@
 #include "platform/MessageBoxDialog.h"
-#include "platform/QtPlatform.h"
 
-#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -16,8 +14,9 @@ private slots:
     void showsWhatTheStyleAsks_data();
     void showsWhatTheStyleAsks();
     void clickEnterAndHelp();
-    void promptAndClipboard();
-    void pathsAndFileTypes();
+    void promptIsPlainText();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
 };
 
 static MessageBoxRequest Request(int style) { return {"Disk?", style, "Disk", HelpReference{"C:\\Help\\a.chm", 7}}; }
@@ -100,44 +99,53 @@ void MessageBoxDialogTest::clickEnterAndHelp()
     QCOMPARE(opened, (std::vector<HelpReference>{{"C:\\Help\\a.chm", 7}}));
 }
 
-// The prompt is plain text with every kind of line break; clipboard text
-// reaches the desktop as it is meant.
-void MessageBoxDialogTest::promptAndClipboard()
+// The prompt is plain text with every kind of line break.
+void MessageBoxDialogTest::promptIsPlainText()
 {
     MessageBoxDialog box({"<b>one</b>\r\ntwo\rthree\nfour", 0, "T", std::nullopt}, {});
     auto* prompt = box.findChild<QLabel*>(QStringLiteral("promptLabel"));
     QCOMPARE(prompt->textFormat(), Qt::PlainText);
     QCOMPARE(prompt->text(), QStringLiteral("<b>one</b>\ntwo\nthree\nfour"));
-
-    QtPlatform platform;
-    const std::string code = "'*** Start ***\r\n\tMsgBox \"é\", vbOKOnly";
-    QVERIFY(platform.SetClipboardText(code));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(code));
-    platform.ClearClipboard();
-    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
 }
 
-// Paths are joined by the system's rule, typed Windows paths are found here,
-// and a file that is not there is reported, not passed to the launcher.
-void MessageBoxDialogTest::pathsAndFileTypes()
+void MessageBoxDialogTest::fitsTheScreen_data()
 {
-    const std::tuple<const char*, char, const char*> joins[] = {
-        {R"(C:\Program Files\Vellumet)", '\\', R"(C:\Program Files\Vellumet\VellHelp.chm)"},
-        {R"(C:\)", '\\', R"(C:\VellHelp.chm)"},
-        {"C:/Tools/", '\\', "C:/Tools/VellHelp.chm"},
-        {"/usr/local/bin", '/', "/usr/local/bin/VellHelp.chm"},
-        {"/", '/', "/VellHelp.chm"},
-    };
-    for (const auto& [directory, separator, joined] : joins)
-        QCOMPARE(JoinPath(directory, "VellHelp.chm", separator), std::string(joined));
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<int>("style");
+    QString words;
+    while (words.size() < 1020)
+        words += QStringLiteral("retry ");
+    QString lines;
+    while (lines.size() < 1022)
+        lines += QStringLiteral("a\r\n");
+    QTest::newRow("one long line of words") << words << 2 + 16 + 16384;
+    QTest::newRow("no spaces at all") << QString(1024, u'x') << 3;
+    QTest::newRow("many lines") << lines << 0 + 64;
+    QTest::newRow("many lines of one long word") << QString(100, u'y') + "\r\n" + QString(900, u'z') << 4 + 32;
+}
 
-    QCOMPARE(QtPlatform::LocalPath("/opt/vellumet\\Help Files\\a.chm"),
-             QStringLiteral("/opt/vellumet/Help Files/a.chm"));
-    QCOMPARE(QtPlatform::DialogFilter({"Windows Help Files", "*.hlp"}), QStringLiteral("Windows Help Files (*.hlp)"));
-    QCOMPARE(QtPlatform::DialogFilter({"All Files", "*.*"}), QStringLiteral("All Files (*)"));
+// The longest bodies the window takes are shown whole, wrapped between words,
+// in a box that stays on the screen with all its buttons.
+void MessageBoxDialogTest::fitsTheScreen()
+{
+    QFETCH(QString, prompt);
+    QFETCH(int, style);
+    MessageBoxDialog box({prompt.toStdString(), style, "Long", std::nullopt}, {});
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QRect screen = box.screen()->availableGeometry();
+    QVERIFY2(screen.contains(box.frameGeometry()), qPrintable(QStringLiteral("%1x%2").arg(box.width()).arg(box.height())));
+    for (const QPushButton* button : box.buttons())
+        QVERIFY(screen.contains(QRect(button->mapToGlobal(QPoint()), button->size())));
 
-    QtPlatform platform;
-    QVERIFY(!platform.ShellOpen(0, "/no/such/folder/VellHelp.chm"));
+    const QString shown = box.findChild<QLabel*>(QStringLiteral("promptLabel"))->text();
+    QString unbroken = prompt;
+    unbroken.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QCOMPARE(QString(shown).remove(u' ').remove(u'\n'), QString(unbroken).remove(u' ').remove(u'\n'));
+    // Words are never broken; a word is broken only where it is longer than a line.
+    if (prompt.contains(u' '))
+        for (const QString& word : QString(shown).replace(u'\n', u' ').split(u' ', Qt::SkipEmptyParts))
+            QCOMPARE(word, QStringLiteral("retry"));
 }
 
 QTEST_MAIN(MessageBoxDialogTest)

@@ -47,19 +47,19 @@ struct RecordingPlatform : Platform {
         return chosenFile;
     }
 
-    bool ShellOpen(WindowHandle owner, const std::string& target) override
+    OpenResult ShellOpen(WindowHandle owner, const std::string& target) override
     {
         calls.push_back("ShellOpen");
         owners.push_back(owner);
         opened.push_back(target);
-        return shellOpenSucceeds;
+        return openResult;
     }
 
     void EndProcess() override { calls.push_back("EndProcess"); }
 
     int answer = 1; // what every message box answers
     std::optional<std::string> chosenFile;
-    bool shellOpenSucceeds = true;
+    OpenResult openResult = OpenResult::Opened;
     bool clipboardRefuses = false;
     std::string applicationPath = "C:\\Program Files\\Vellumet";
     std::vector<std::string> calls;

@@ -218,28 +218,35 @@ void CommandsTest::exitAsks()
 
 void CommandsTest::helpOpensFileBesideProgram_data()
 {
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("opened") << true;
-    QTest::newRow("missing or not opened") << false;
+    const std::string path = "/opt/vellumet/bin/VellHelp.chm";
+    const MessageBoxRequest missing{"There is no help file in the same directory as Vellumet.\r\n\r\n"
+                                    "1.    The help file has either been moved, deleted or renamed.\r\n"
+                                    "2.    Vellumet has been moved.\r\n\r\n\r\n"
+                                    "Please reinstall Vellumet or replace the help file.",
+                                    64, "Vellumet", std::nullopt};
+    const MessageBoxRequest noViewer{"No program on this computer can open the help file\r\n\r\n" + path +
+                                         "\r\n\r\nPlease install a viewer for help files of this kind, then try again.",
+                                     64, "Vellumet", std::nullopt};
+    QTest::addColumn<OpenResult>("result");
+    QTest::addColumn<std::vector<MessageBoxRequest>>("told");
+    QTest::newRow("opened") << OpenResult::Opened << std::vector<MessageBoxRequest>{};
+    QTest::newRow("missing") << OpenResult::NotFound << std::vector<MessageBoxRequest>{missing};
+    QTest::newRow("nothing opens it") << OpenResult::NoViewer << std::vector<MessageBoxRequest>{noViewer};
 }
 
-// Help opens the file in the program's folder, or says in seven lines that it is not there.
+// Help opens the file in the program's folder; when it cannot, the notice
+// says whether the file is missing or nothing can open it.
 void CommandsTest::helpOpensFileBesideProgram()
 {
-    QFETCH(bool, opens);
+    QFETCH(OpenResult, result);
+    QFETCH(std::vector<MessageBoxRequest>, told);
     platform->applicationPath = "/opt/vellumet/bin";
-    platform->shellOpenSucceeds = opens;
+    platform->openResult = result;
     click(QStringLiteral("cmdHelp"));
 
     QCOMPARE(platform->opened, std::vector<std::string>{"/opt/vellumet/bin/VellHelp.chm"});
     QCOMPARE(platform->owners, std::vector<WindowHandle>{WindowHandle(window->winId())});
-    const MessageBoxRequest noHelp{"There is no help file in the same directory as Vellumet.\r\n\r\n"
-                                   "1.    The help file has either been moved, deleted or renamed.\r\n"
-                                   "2.    Vellumet has been moved.\r\n\r\n\r\n"
-                                   "Please reinstall Vellumet or replace the help file.",
-                                   64, "Vellumet", std::nullopt};
-    QVERIFY(platform->messageBoxes ==
-            (opens ? std::vector<MessageBoxRequest>{} : std::vector<MessageBoxRequest>{noHelp}));
+    QVERIFY(platform->messageBoxes == told);
 }
 
 // The build puts the compiled help where Help looks for it: beside the programs.
@@ -253,7 +260,7 @@ void CommandsTest::helpFileIsBuiltBesideProgram()
 // The link opens the maker's page; a failure says nothing.
 void CommandsTest::linkOpensMakersPage()
 {
-    platform->shellOpenSucceeds = false;
+    platform->openResult = OpenResult::NoViewer;
     click(QStringLiteral("lblLink"));
     QCOMPARE(platform->calls, Calls{"ShellOpen"});
     QCOMPARE(platform->opened, std::vector<std::string>{"https://www.tarnwick.example/"});
