@@ -23,6 +23,10 @@ MessageBoxRequest NoViewerNotice(std::string_view helpFile)
 
 MessageBoxRequest MissingHelpFileNotice(std::string_view helpFile)
 {
+    if (helpFile.empty())
+        return {"This message box has no help file.\r\n\r\n"
+                "Please enter the name of its help file on the \"Help Button\" tab.",
+                InformationStyle, ProgramTitle, std::nullopt};
     return Notice("There is no help file at", helpFile,
                   "Please check the name and folder of the help file on the \"Help Button\" tab.");
 }

@@ -14,7 +14,8 @@ inline constexpr int InformationStyle = 64; // vbInformation
 // Says that a help file is there but nothing on this computer can show it.
 MessageBoxRequest NoViewerNotice(std::string_view helpFile);
 
-// Says that a message box's help file, as the user gave it, is not there.
+// Says that a message box's help file, as the user gave it, is not there, or
+// that none was given.
 MessageBoxRequest MissingHelpFileNotice(std::string_view helpFile);
 
 } // namespace vellumet

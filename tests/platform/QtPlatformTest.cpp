@@ -149,24 +149,27 @@ void QtPlatformTest::opensInTheDesktopsViewer()
 
 void QtPlatformTest::helpButtonSaysWhyItCannotOpen_data()
 {
-    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<std::optional<bool>>("fileThere"); // nothing where no file is named
     QTest::addColumn<QString>("notice");
-    QTest::newRow("missing") << false
+    QTest::newRow("missing") << std::optional(false)
                              << "There is no help file at\n\nFILE\n\n"
                                 "Please check the name and folder of the help file on the \"Help Button\" tab.";
-    QTest::newRow("nothing opens it") << true
+    QTest::newRow("nothing opens it") << std::optional(true)
                                       << "No program on this computer can open the help file\n\nFILE\n\n"
                                          "Please install a viewer for help files of this kind, then try again.";
+    QTest::newRow("none named") << std::optional<bool>()
+                                << "This message box has no help file.\n\n"
+                                   "Please enter the name of its help file on the \"Help Button\" tab.";
 }
 
 // The Help button of a tried box that cannot show its help says why in a box
 // of its own, and the tried box stays open.
 void QtPlatformTest::helpButtonSaysWhyItCannotOpen()
 {
-    QFETCH(bool, fileThere);
+    QFETCH(std::optional<bool>, fileThere);
     QFETCH(QString, notice);
     FakeDesktop desktop({"chm-viewer", true, false});
-    const QString file = desktop.helpFile(fileThere);
+    const QString file = fileThere ? desktop.helpFile(*fileThere) : QString();
     QString told;
     QString noticeTitle;
     bool triedStillOpen = false;
