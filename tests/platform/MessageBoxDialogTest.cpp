@@ -134,7 +134,8 @@ void MessageBoxDialogTest::fitsTheScreen()
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     const QRect screen = box.screen()->availableGeometry();
-    QVERIFY2(screen.contains(box.frameGeometry()), qPrintable(QStringLiteral("%1x%2").arg(box.width()).arg(box.height())));
+    QVERIFY2(screen.contains(box.frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2").arg(box.width()).arg(box.height())));
     for (const QPushButton* button : box.buttons())
         QVERIFY(screen.contains(QRect(button->mapToGlobal(QPoint()), button->size())));
 

@@ -1,5 +1,5 @@
-#include "platform/MessageBoxDialog.h"
 #include "platform/QtPlatform.h"
+#include "platform/MessageBoxDialog.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -18,9 +18,9 @@ using namespace vellumet;
 class FakeDesktop {
 public:
     struct Viewer {
-        QString program;  // the name the desktop entry starts
-        bool installed;   // whether that program is on the PATH
-        bool forHelp;     // whether the desktop has it as an application for compiled help
+        QString program; // the name the desktop entry starts
+        bool installed;  // whether that program is on the PATH
+        bool forHelp;    // whether the desktop has it as an application for compiled help
     };
 
     explicit FakeDesktop(const Viewer& viewer)
@@ -132,7 +132,8 @@ void QtPlatformTest::opensInTheDesktopsViewer()
     FakeDesktop desktop(viewer);
     const QString file = desktop.helpFile(fileThere);
     QtPlatform platform;
-    const OpenResult result = asHelp ? platform.OpenHelp({file.toStdString(), 42}) : platform.ShellOpen(0, file.toStdString());
+    const OpenResult result =
+        asHelp ? platform.OpenHelp({file.toStdString(), 42}) : platform.ShellOpen(0, file.toStdString());
     QTEST(result, "result");
 
     if (started.isEmpty()) {

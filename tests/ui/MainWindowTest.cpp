@@ -306,7 +306,7 @@ void MainWindowTest::arrowKeysSelectWithinGroup()
             QCOMPARE(defaultLabel->text(), control<QAbstractButton>(chosen)->text());
     };
     click(group.first());
-    const std::pair<Qt::Key, qsizetype> moves[] = {{Qt::Key_Down, 1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -1},
+    const std::pair<Qt::Key, qsizetype> moves[] = {{Qt::Key_Down, 1},  {Qt::Key_Right, 1}, {Qt::Key_Up, -1},
                                                    {Qt::Key_Left, -1}, {Qt::Key_Left, -1}, {Qt::Key_Right, 1}};
     qsizetype at = 0;
     for (const auto& [key, step] : moves) {
