@@ -25,11 +25,49 @@ if(VELLUMET_GUI)
         install(FILES ${launcher} DESTINATION ${CMAKE_INSTALL_BINDIR})
 
         install(FILES assets/vellumet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-        foreach(size 16 32)
+        install(FILES assets/example.tarnwick.vellumet.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        foreach(size 16 32 48 64 128 256)
             install(FILES assets/information-${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME vellumet.png)
         endforeach()
+        install(FILES assets/information.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME vellumet.svg)
+    endif()
+endif()
+
+if(UNIX AND NOT APPLE)
+    find_program(GZIP gzip REQUIRED)
+    add_subdirectory(docs/man)
+
+    # Debian keeps a package's changelog, compressed, in its doc folder.
+    set(changelog ${PROJECT_SOURCE_DIR}/cmake/debian/changelog)
+    add_custom_command(
+        OUTPUT changelog.gz
+        COMMAND ${CMAKE_COMMAND} -E copy ${changelog} changelog
+        COMMAND ${GZIP} -9nf changelog
+        DEPENDS ${changelog}
+        VERBATIM)
+    add_custom_target(vellumet-changelog ALL DEPENDS changelog.gz)
+    install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vellumet)
+
+    # A stripping install (the package's) also drops the compilers' version
+    # notes (.comment) from the programs, as Debian's own packages do; plain
+    # strip leaves them in.
+    if(CMAKE_STRIP)
+        set(stripped_programs ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:vellumet-gen>)
+        if(VELLUMET_GUI)
+            list(APPEND stripped_programs ${app_dir}/$<TARGET_FILE_NAME:vellumet>)
+        endif()
+        install(CODE "
+            if(CMAKE_INSTALL_DO_STRIP)
+                foreach(program ${stripped_programs})
+                    execute_process(
+                        COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+                endforeach()
+            endif()")
     endif()
 endif()
 
@@ -44,7 +82,8 @@ set(CPACK_PACKAGE_HOMEPAGE_URL https://www.tarnwick.example/)
 if(PROJECT_VERSION_PATCH STREQUAL "")
     set(CPACK_PACKAGE_VERSION_PATCH 0)
 endif()
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian's synopsis is a short phrase, not a sentence.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Visual Basic MsgBox code generator")
 # One line each, as short as a Debian description wants them.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Vellumet lets Visual Basic programmers design a MsgBox call in one window:"

@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <span>
+#include <utility>
+#include <vector>
 
 namespace vellumet::artwork {
 namespace {
@@ -105,6 +107,11 @@ void PaintBalloon(IconCanvas& canvas, int size)
     PaintOutlinedShape(canvas, balloon, Vga::White, Vga::Black, layout.ShadowOffset);
 }
 
+QPainterPath BalloonPath(const BalloonLayout& layout)
+{
+    return RectanglePath(layout.Body, layout.CornerRadius).united(PolygonPath(layout.Tail)).simplified();
+}
+
 // A serif "i": square dot, stem with a flag at its top left, and a foot.
 QPainterPath LetterIPath(int size)
 {
@@ -178,6 +185,21 @@ QImage DrawInformationIcon(int size)
     PaintBalloon(canvas, size);
     canvas.Paint(canvas.Cover(LetterIPath(size)), Vga::Blue);
     return canvas.Finish();
+}
+
+VectorPicture InformationIconOutlines()
+{
+    // The outline is as wide as one pixel of the 32 pixel icon, and the shadow
+    // is outlined too, so that it shows as wide as there.
+    const BalloonLayout& layout = BalloonLayoutFor(LargeSize);
+    const QPainterPath balloon = BalloonPath(layout);
+    constexpr qreal LineWidth = 1;
+    std::vector<VectorShape> shapes{
+        {balloon.translated(layout.ShadowOffset, layout.ShadowOffset), Vga::Grey, Vga::Grey, LineWidth, true},
+        {balloon, Vga::White, Vga::Black, LineWidth, true},
+        {LetterIPath(LargeSize).simplified(), Vga::Blue, 0, 0, true},
+    };
+    return VectorPicture(LargeSize, std::move(shapes));
 }
 
 QImage DrawQuestionIcon(int size)

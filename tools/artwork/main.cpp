@@ -70,6 +70,12 @@ std::vector<ArtworkFile> DrawArtwork(const QImage& styleTab)
     files.push_back(
         {QStringLiteral("vellumet.ico"), IcoFileOf(windowIcon), windowIconSizes.join(QStringLiteral(", "))});
 
+    // Desktops also show it larger, up to a scalable picture.
+    const VectorPicture desktopIcon = InformationIconOutlines();
+    for (int size : DesktopIconSizes)
+        files.push_back(PngFile(QStringLiteral("information-%1.png").arg(size), desktopIcon.Rendered(size)));
+    files.push_back({QStringLiteral("information.svg"), desktopIcon.Svg(), QStringLiteral("scalable")});
+
     files.push_back(PngFile(QStringLiteral("hand-pointer.png"), DrawHandPointer()));
     files.push_back(PngFile(QStringLiteral("splash-logo.png"), DrawSplashLogo()));
     files.push_back(PngFile(QStringLiteral("about.png"), DrawAboutPicture(styleTab)));
