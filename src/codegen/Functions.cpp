@@ -3,6 +3,7 @@
 #include "MessageBoxStyle.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace vellumet {
 namespace {
@@ -29,6 +30,12 @@ std::string_view TrimSpaces(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b,
+                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 std::string DoubleQuotes(std::string_view text)

@@ -12,6 +12,9 @@ namespace vellumet {
 // Removes leading and trailing space characters only; tabs and line breaks stay.
 std::string_view TrimSpaces(std::string_view text);
 
+// Whether two words are equal in any ASCII letter case, as Visual Basic names are.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 // Doubles every double quote, as a Visual Basic string literal needs.
 std::string DoubleQuotes(std::string_view text);
 

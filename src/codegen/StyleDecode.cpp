@@ -19,12 +19,6 @@ constexpr std::array<std::string_view, 8> kindWords = {
 
 std::string_view KindWord(StyleKind kind) { return kindWords.at(static_cast<std::size_t>(kind)); }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b,
-                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 const StyleConstant* FindConstant(std::string_view name)
 {
     for (const StyleConstant& constant : StyleConstants())
@@ -261,10 +255,19 @@ std::string DescribeStyle(int style)
 
 std::variant<int, std::string> EvaluateStyle(std::string_view source)
 {
+    auto evaluated = EvaluateStyleSource(source);
+    if (auto* fault = std::get_if<std::string>(&evaluated))
+        return *fault;
+    return std::get<EvaluatedStyle>(evaluated).Value;
+}
+
+std::variant<EvaluatedStyle, std::string> EvaluateStyleSource(std::string_view source)
+{
     auto evaluated = EvaluateChecked(source);
     if (auto* fault = std::get_if<std::string>(&evaluated))
         return *fault;
-    return static_cast<int>(std::get<Evaluated>(evaluated).Value);
+    const auto [value, plainNumber] = std::get<Evaluated>(evaluated);
+    return EvaluatedStyle{static_cast<int>(value), plainNumber};
 }
 
 std::variant<DecodedStyle, std::string> DecodeStyle(std::string_view source)

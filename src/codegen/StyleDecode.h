@@ -20,6 +20,15 @@ std::string DescribeStyle(int style);
 // style. Holds the value, or the reason it was refused.
 std::variant<int, std::string> EvaluateStyle(std::string_view source);
 
+struct EvaluatedStyle {
+    int Value = 0;
+    bool PlainNumber = false; // written as one number and nothing else
+};
+
+// EvaluateStyle, also telling whether the style was written as a number or
+// with constants.
+std::variant<EvaluatedStyle, std::string> EvaluateStyleSource(std::string_view source);
+
 struct DecodedStyle {
     std::string Translation; // the expression of a plain number; the value of anything else
     std::string Meaning;     // DescribeStyle

@@ -1,12 +1,17 @@
 #include "GenCommand.h"
 
 #include "codegen/BuildCode.h"
+#include "codegen/Functions.h"
 #include "codegen/MessageBoxStyle.h"
+#include "codegen/ReadCall.h"
 #include "codegen/StyleDecode.h"
 
 #include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
+#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -29,6 +34,119 @@ const std::map<std::string, IconChoice> iconNames = {
     {"exclamation", IconChoice::Exclamation},
     {"information", IconChoice::Information},
 };
+
+// The keys of the JSON choices of --read and --options, in the order --read writes them.
+using FlagKey = std::pair<std::string_view, bool MessageBoxOptions::*>;
+using TextKey = std::pair<std::string_view, std::string MessageBoxOptions::*>;
+
+constexpr std::array<FlagKey, 5> flagKeys = {{
+    {"systemModal", &MessageBoxOptions::SystemModal},
+    {"asValue", &MessageBoxOptions::CopyAsValue},
+    {"helpButton", &MessageBoxOptions::IncludeHelpButton},
+    {"helpDefault", &MessageBoxOptions::HelpButtonIsDefault},
+    {"appPath", &MessageBoxOptions::UseAppPath},
+}};
+
+constexpr std::array<TextKey, 5> textKeys = {{
+    {"title", &MessageBoxOptions::TitleText},
+    {"variable", &MessageBoxOptions::VariableText},
+    {"helpFile", &MessageBoxOptions::HelpFileText},
+    {"topic", &MessageBoxOptions::TopicIDText},
+    {"body", &MessageBoxOptions::BodyText},
+}};
+
+template <typename Value>
+std::string NameOf(const std::map<std::string, Value>& names, Value value)
+{
+    const auto named = std::ranges::find_if(names, [&](const auto& entry) { return entry.second == value; });
+    return named->first;
+}
+
+template <typename Value>
+std::string NamesOf(const std::map<std::string, Value>& names)
+{
+    std::string list;
+    for (const auto& entry : names)
+        list += (list.empty() ? "" : ", ") + entry.first;
+    return list;
+}
+
+nlohmann::ordered_json ChoicesToJson(const MessageBoxOptions& options)
+{
+    nlohmann::ordered_json json = {
+        {"buttons", NameOf(buttonSetNames, ButtonSetOf(options.ButtonOption).Value)},
+        {"default", DefaultPositionOf(options.ButtonOption)},
+        {"icon", NameOf(iconNames, options.Icon)},
+    };
+    for (const auto& [key, member] : flagKeys)
+        json[std::string(key)] = options.*member;
+    for (const auto& [key, member] : textKeys)
+        json[std::string(key)] = options.*member;
+    return json;
+}
+
+// The choices of a JSON object as --read writes it. A key left out keeps the
+// value vellumet-gen's option has when it is not given.
+std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::json& json)
+{
+    if (!json.is_object())
+        return "the choices must be one JSON object";
+    MessageBoxOptions options;
+    int buttonSet = 0;
+    nlohmann::json defaultPosition = 1;
+    for (const auto& [key, value] : json.items()) {
+        const auto flag = std::ranges::find(flagKeys, key, &FlagKey::first);
+        const auto text = std::ranges::find(textKeys, key, &TextKey::first);
+        if (flag != flagKeys.end()) {
+            if (!value.is_boolean())
+                return InQuotes(key) + " must be true or false";
+            options.*(flag->second) = value.get<bool>();
+        } else if (text != textKeys.end()) {
+            if (!value.is_string())
+                return InQuotes(key) + " must be a string";
+            options.*(text->second) = value.get<std::string>();
+        } else if (key == "buttons") {
+            if (!value.is_string() || !buttonSetNames.contains(value.get<std::string>()))
+                return "\"buttons\" must be one of " + NamesOf(buttonSetNames);
+            buttonSet = buttonSetNames.at(value.get<std::string>());
+        } else if (key == "default") {
+            if (!value.is_number_integer())
+                return "\"default\" must be a whole number";
+            defaultPosition = value;
+        } else if (key == "icon") {
+            if (!value.is_string() || !iconNames.contains(value.get<std::string>()))
+                return "\"icon\" must be one of " + NamesOf(iconNames);
+            options.Icon = iconNames.at(value.get<std::string>());
+        } else {
+            return InQuotes(key) + " is not one of the choices";
+        }
+    }
+
+    const auto choice = defaultPosition >= 1 && defaultPosition <= 3
+                            ? ButtonChoiceFor(buttonSet, defaultPosition.get<int>())
+                            : std::nullopt;
+    if (!choice)
+        return "\"default\": the " + NameOf(buttonSetNames, buttonSet) + " set has no button " + defaultPosition.dump();
+    options.ButtonOption = *choice;
+
+    // As on the command line, the Help button's details need the Help button.
+    const MessageBoxOptions defaults;
+    if (!options.IncludeHelpButton &&
+        (options.HelpButtonIsDefault || options.UseAppPath || options.HelpFileText != defaults.HelpFileText ||
+         options.TopicIDText != defaults.TopicIDText))
+        return "\"helpDefault\", \"appPath\", \"helpFile\" and \"topic\" need \"helpButton\"";
+    return options;
+}
+
+// A line break inside a string literal would make code that does not compile,
+// and only the body is written as an expression that can hold one.
+std::optional<std::string> LineBreakOutsideBody(const MessageBoxOptions& options)
+{
+    for (const auto& [what, text] : {std::pair{"title", &options.TitleText}, {"help file", &options.HelpFileText}})
+        if (text->find_first_of("\r\n") != std::string::npos)
+            return std::string("the ") + what + " holds a line break, which only the body may hold";
+    return std::nullopt;
+}
 
 int UsageError(const CLI::App& app, const std::string& what, std::ostream& err)
 {
@@ -56,6 +174,86 @@ int Decode(const std::string& source, std::ostream& out, std::ostream& err)
     const auto& [translation, meaning] = std::get<DecodedStyle>(decoded);
     out << translation << '\n' << meaning << '\n';
     return 0;
+}
+
+// --read: the choices of a MsgBox call met in code.
+int ReadChoices(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const std::string source(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
+    const auto read = ReadCall(source);
+    if (const auto* fault = std::get_if<std::string>(&read)) {
+        err << "vellumet-gen: --read: " << *fault << ".\n";
+        return exitRefused;
+    }
+    std::string json;
+    try {
+        json = ChoicesToJson(CanonicalChoices(std::get<MessageBoxOptions>(read))).dump(2);
+    } catch (const nlohmann::json::type_error&) {
+        err << "vellumet-gen: --read: the texts of the call are not UTF-8, which JSON needs.\n";
+        return exitRefused;
+    }
+    if (!(out << json << '\n' << std::flush)) {
+        err << "vellumet-gen: the choices could not be written to standard output.\n";
+        return exitRefused;
+    }
+    return 0;
+}
+
+int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream& err)
+{
+    if (const auto fault = LineBreakOutsideBody(options)) {
+        err << "vellumet-gen: " << *fault << ".\n";
+        return exitRefused;
+    }
+    const CopyText copy = BuildCopyText(options);
+    if (copy.Failure) {
+        err << "vellumet-gen: " << OneLine(FailureMessage(*copy.Failure)) << '\n';
+        return exitRefused;
+    }
+    if (!(out << copy.Code << std::flush)) {
+        err << "vellumet-gen: the code could not be written to standard output.\n";
+        return exitRefused;
+    }
+    return 0;
+}
+
+// --options: the choices and the body from a JSON file, or from standard input for "-".
+int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    std::ifstream file;
+    if (path != "-")
+        file.open(path, std::ios::binary);
+    std::istream& source = path == "-" ? in : file;
+    std::string text;
+    bool readable = static_cast<bool>(source);
+    try {
+        text.assign(std::istreambuf_iterator<char>(source), std::istreambuf_iterator<char>{});
+    } catch (const std::ios_base::failure&) {
+        // A folder opens as a file on Linux and fails only when it is read.
+        readable = false;
+    }
+    if (!readable) {
+        err << "vellumet-gen: --options " << path << ": the file cannot be read.\n";
+        return exitRefused;
+    }
+    auto choices = std::variant<MessageBoxOptions, std::string>(std::string());
+    try {
+        choices = ChoicesFromJson(nlohmann::json::parse(text));
+    } catch (const nlohmann::json::parse_error& error) {
+        choices = "it is not JSON (the fault is at byte " + std::to_string(error.byte) + ")";
+    }
+    if (const auto* fault = std::get_if<std::string>(&choices)) {
+        err << "vellumet-gen: --options " << path << ": " << *fault << ".\n";
+        return exitRefused;
+    }
+    return WriteCode(std::get<MessageBoxOptions>(choices), out, err);
+}
+
+// Whether any option but `only` was given.
+bool OthersGiven(const CLI::App& app, const CLI::Option* only)
+{
+    const auto others = app.get_options([&](const CLI::Option* option) { return option != only; });
+    return std::ranges::any_of(others, [](const CLI::Option* option) { return option->count() > 0; });
 }
 
 } // namespace
@@ -93,6 +291,15 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
         app.add_option("--decode", decode,
                        "Instead of writing code, translate a style: a number such as 291 into its constants, "
                        "an expression such as \"vbYesNo + vbQuestion\" into its value; then say what it means");
+    bool readCall = false;
+    CLI::Option* readOption = app.add_flag("--read", readCall,
+                                           "Instead of writing code, read a MsgBox call from standard input "
+                                           "and write its choices as one JSON object");
+    std::string choicesPath;
+    CLI::Option* optionsOption = app.add_option("--options", choicesPath,
+                                                "Take the choices and the body from a JSON object as --read writes it, "
+                                                "in FILE or on standard input for -")
+                                     ->type_name("FILE");
 
     try {
         app.parse(argc, argv);
@@ -103,12 +310,15 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
         return UsageError(app, error.what(), err);
     }
 
-    if (*decodeOption) {
-        const auto others = app.get_options([&](const CLI::Option* option) { return option != decodeOption; });
-        if (std::ranges::any_of(others, [](const CLI::Option* option) { return option->count() > 0; }))
-            return UsageError(app, "--decode takes no other option.", err);
+    for (CLI::Option* alone : {decodeOption, readOption, optionsOption})
+        if (*alone && OthersGiven(app, alone))
+            return UsageError(app, alone->get_name() + " takes no other option.", err);
+    if (*decodeOption)
         return Decode(decode, out, err);
-    }
+    if (*readOption)
+        return ReadChoices(in, out, err);
+    if (*optionsOption)
+        return WriteCodeOfChoices(choicesPath, in, out, err);
 
     const int buttonSet = buttonSetNames.at(buttons);
     const auto choice = ButtonChoiceFor(buttonSet, defaultPosition);
@@ -123,16 +333,7 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
     options.Icon = iconNames.at(icon);
 
     options.BodyText.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    const CopyText copy = BuildCopyText(options);
-    if (copy.Failure) {
-        err << "vellumet-gen: " << OneLine(FailureMessage(*copy.Failure)) << '\n';
-        return exitRefused;
-    }
-    if (!(out << copy.Code << std::flush)) {
-        err << "vellumet-gen: the code could not be written to standard output.\n";
-        return exitRefused;
-    }
-    return 0;
+    return WriteCode(options, out, err);
 }
 
 } // namespace vellumet

@@ -42,6 +42,20 @@ void CheckDecoded(const std::string& style, const std::string& out)
         Fail("the expression of a value has another value:", std::to_string(value));
 }
 
+// --options reads the file it names. The fuzzer keeps it to standard input,
+// so that no input names a device that never ends.
+bool NamesAFile(const std::vector<std::string>& fields)
+{
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        const std::string& argument = fields[i];
+        if (argument.starts_with("--options=") && argument != "--options=-")
+            return true;
+        if (argument == "--options" && (i + 1 == fields.size() || fields[i + 1] != "-"))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // The input is NUL-separated: standard input first, then each argument.
@@ -54,6 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             fields.back().push_back(static_cast<char>(data[i]));
     }
+
+    if (NamesAFile(fields))
+        return -1;
 
     std::vector<const char*> argv = {"vellumet-gen"};
     for (std::size_t i = 1; i < fields.size(); ++i)

@@ -2,6 +2,7 @@
 #include "support/CaseTable.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <sstream>
@@ -40,10 +41,13 @@ TEST(VellumetGen, WritesEveryCaseExactly)
     }
 }
 
+// The refusals of writing code, and those of --read and --options.
 TEST(VellumetGen, RefusesBadInput)
 {
-    const auto cases = testing::ReadCaseTable("refusals.tsv");
-    ASSERT_GT(cases.size(), 10u);
+    auto cases = testing::ReadCaseTable("refusals.tsv");
+    const auto readOptionsCases = testing::ReadCaseTable("read-options-refusals.tsv");
+    ASSERT_GT(readOptionsCases.size(), 20u);
+    cases.insert(cases.end(), readOptionsCases.begin(), readOptionsCases.end());
     for (const auto& c : cases) {
         const GenRun run = Gen({c.begin() + 4, c.end()}, c.at(1));
         EXPECT_EQ(run.exitCode, std::stoi(c.at(2))) << c.at(0);
@@ -66,6 +70,36 @@ TEST(VellumetGen, DecodesStyles)
             EXPECT_EQ(run.out, c.at(3) + "\n") << c.at(0);
         else
             EXPECT_EQ(run.err.substr(0, run.err.find('\n')), c.at(3)) << c.at(0);
+    }
+}
+
+// --read writes one object with exactly the keys of the choices, each of its type; --options
+// writes the code of such an object, and --read gives the same object back.
+TEST(VellumetGen, ReadAndOptionsAreInverse)
+{
+    using Type = nlohmann::json::value_t;
+    const std::map<std::string, Type> keys = {
+        {"buttons", Type::string},      {"default", Type::number_integer}, {"icon", Type::string},
+        {"systemModal", Type::boolean}, {"asValue", Type::boolean},        {"helpButton", Type::boolean},
+        {"helpDefault", Type::boolean}, {"appPath", Type::boolean},        {"title", Type::string},
+        {"variable", Type::string},     {"helpFile", Type::string},        {"topic", Type::string},
+        {"body", Type::string}};
+    for (const char* golden : {"save-question.vb", "disk-error.vb", "export-finished.vb", "ok-cancel.vb",
+                               "abort-retry-ignore.vb", "yes-no.vb"}) {
+        SCOPED_TRACE(golden);
+        const std::string code = testing::ReadDataFile(std::string("golden/") + golden);
+        const GenRun read = Gen({"--read"}, code);
+        ASSERT_EQ(read.exitCode, 0) << read.err;
+        const auto choices = nlohmann::json::parse(read.out);
+        std::map<std::string, Type> found;
+        for (const auto& [key, value] : choices.items())
+            found[key] = value.type() == Type::number_unsigned ? Type::number_integer : value.type();
+        EXPECT_EQ(found, keys);
+
+        const GenRun written = Gen({"--options", "-"}, read.out);
+        EXPECT_EQ(written.exitCode, 0) << written.err;
+        EXPECT_EQ(written.out, code);
+        EXPECT_EQ(Gen({"--read"}, written.out).out, read.out);
     }
 }
 

@@ -1,0 +1,119 @@
+#include "codegen/ReadCall.h"
+#include "codegen/BuildCode.h"
+#include "support/CaseTable.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace vellumet {
+namespace {
+
+std::string Describe(const MessageBoxOptions& o)
+{
+    return "button option " + std::to_string(static_cast<int>(o.ButtonOption)) + ", help " +
+           std::to_string(o.IncludeHelpButton) + std::to_string(o.HelpButtonIsDefault) + ", modal " +
+           std::to_string(o.SystemModal) + ", icon " + std::to_string(static_cast<int>(o.Icon)) + ", value " +
+           std::to_string(o.CopyAsValue) + ", title [" + o.TitleText + "], variable [" + o.VariableText +
+           "], help file [" + o.HelpFileText + "] app path " + std::to_string(o.UseAppPath) + ", topic [" +
+           o.TopicIDText + "], body [" + o.BodyText + "]";
+}
+
+std::string CodeOf(const MessageBoxOptions& options)
+{
+    const CopyText copy = BuildCopyText(options);
+    EXPECT_FALSE(copy.Failure) << Describe(options);
+    return copy.Code;
+}
+
+// The call line of generated code, without its leading tab.
+std::string CallLine(const std::string& code)
+{
+    const std::size_t call = code.find("MsgBox");
+    const std::size_t start = code.rfind('\t', call) + 1;
+    return code.substr(start, code.find("\r\n", call) - start);
+}
+
+// The texts the round trip goes through: every kind of line break, tabs, quotes and UTF-8.
+const std::array<std::string, 5> bodies = {"Hello", "Line one\r\nLine two\n\rthree\rfour\tfive \"quoted\"",
+                                           "\r\n\t\"\"\r\n", "Grüße \"€\"\r\n\r\n日本", " \t x & \" & vbCrLf y "};
+const std::array<std::string, 4> titles = {"", "Disk \"error\"", "   ", " Größe\t"};
+const std::array<std::string, 3> helpFiles = {"", " C:\\Help\\Orders.chm ", "\\My \"Help\".chm"};
+
+// Every choice the window can make: the 520 style combinations, in both ways of writing the style,
+// with texts of every kind where the window lets them be chosen. Generated code reads back to the
+// same choices, and the choices read generate the same code again.
+TEST(ReadCall, RoundTripsEveryChoice)
+{
+    for (int n = 0; n < 13 * 2 * 2 * 2 * 5 * 2 && !HasFailure(); ++n) {
+        MessageBoxOptions options{.ButtonOption = ButtonChoice(n % 13),
+                                  .HelpButtonIsDefault = (n / 13 % 2) != 0,
+                                  .IncludeHelpButton = (n / 26 % 2) != 0,
+                                  .SystemModal = (n / 52 % 2) != 0,
+                                  .Icon = IconChoice(n / 104 % 5),
+                                  .CopyAsValue = (n / 520) != 0,
+                                  .TitleText = titles.at(n % titles.size()),
+                                  .BodyText = bodies.at(n % bodies.size()),
+                                  .VariableText = n % 2 ? "Q&A" : "Answer",
+                                  .HelpFileText = helpFiles.at(n % helpFiles.size()),
+                                  .UseAppPath = (n % 7) < 3,
+                                  .TopicIDText = n % 3 ? " -32768" : "25"};
+        // The window clears "Help button is default" with the Help button.
+        options.HelpButtonIsDefault = options.HelpButtonIsDefault && options.IncludeHelpButton;
+        SCOPED_TRACE(Describe(options));
+        const std::string code = CodeOf(options);
+        const auto read = ReadCall(code);
+        ASSERT_TRUE(std::holds_alternative<MessageBoxOptions>(read)) << std::get<std::string>(read) << "\n" << code;
+        const MessageBoxOptions& choices = std::get<MessageBoxOptions>(read);
+        EXPECT_EQ(CanonicalChoices(choices), CanonicalChoices(options)) << Describe(CanonicalChoices(choices));
+
+        EXPECT_EQ(CodeOf(choices), code);
+    }
+}
+
+// Each case row: name, the source (or @FILE in golden/), and the call line generated from the choices read.
+TEST(ReadCall, ReadsEveryHandWrittenForm)
+{
+    const auto cases = testing::ReadCaseTable("read-calls.tsv");
+    ASSERT_GT(cases.size(), 40u);
+    for (const auto& c : cases) {
+        const std::string source =
+            c.at(1).starts_with('@') ? testing::ReadDataFile("golden/" + c.at(1).substr(1)) : c.at(1);
+        const auto read = ReadCall(source);
+        if (const auto* reason = std::get_if<std::string>(&read)) {
+            ADD_FAILURE() << c.at(0) << ": " << *reason;
+            continue;
+        }
+        const std::string code = CodeOf(std::get<MessageBoxOptions>(read));
+        EXPECT_EQ(CallLine(code), c.at(2)) << c.at(0);
+        if (c.at(1).starts_with('@')) {
+            EXPECT_EQ(code, source) << c.at(0);
+        }
+    }
+}
+
+// Each case row: name, the source, and the reason it is refused.
+TEST(ReadCall, RefusesWhatTheWindowCannotWrite)
+{
+    const auto cases = testing::ReadCaseTable("read-refusals.tsv");
+    ASSERT_GT(cases.size(), 40u);
+    for (const auto& c : cases) {
+        const auto read = ReadCall(c.at(1));
+        const auto* reason = std::get_if<std::string>(&read);
+        EXPECT_EQ(reason ? *reason : "read as " + Describe(std::get<MessageBoxOptions>(read)), c.at(2)) << c.at(0);
+    }
+}
+
+// What the code carries of the variable: the cleaned name for a set with answers, nothing for OK only.
+TEST(ReadCall, KeepsTheAssignedVariable)
+{
+    const auto okOnly = ReadCall("Result = MsgBox(\"Done\")");
+    ASSERT_TRUE(std::holds_alternative<MessageBoxOptions>(okOnly));
+    EXPECT_EQ(std::get<MessageBoxOptions>(okOnly).VariableText, "Result");
+    EXPECT_EQ(CanonicalChoices(std::get<MessageBoxOptions>(okOnly)).VariableText, MessageBoxOptions{}.VariableText);
+    EXPECT_EQ(CanonicalChoices({.ButtonOption = ButtonChoice::YesNo1, .VariableText = " \"Q&A\" "}).VariableText,
+              "QandA");
+}
+
+} // namespace
+} // namespace vellumet
