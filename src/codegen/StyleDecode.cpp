@@ -181,17 +181,6 @@ private:
     }
 };
 
-std::variant<Evaluated, std::string> EvaluateChecked(std::string_view source)
-{
-    auto evaluated = StyleReader(source).Evaluate();
-    if (std::holds_alternative<std::string>(evaluated))
-        return evaluated;
-    const auto [value, plainNumber] = std::get<Evaluated>(evaluated);
-    if (const std::string fault = StyleFault(value); !fault.empty())
-        return (plainNumber ? "" : "the value ") + std::to_string(value) + " is not a message-box style: " + fault;
-    return evaluated;
-}
-
 } // namespace
 
 std::string StyleFault(std::int64_t style)
@@ -263,20 +252,22 @@ std::variant<int, std::string> EvaluateStyle(std::string_view source)
 
 std::variant<EvaluatedStyle, std::string> EvaluateStyleSource(std::string_view source)
 {
-    auto evaluated = EvaluateChecked(source);
+    auto evaluated = StyleReader(source).Evaluate();
     if (auto* fault = std::get_if<std::string>(&evaluated))
         return *fault;
     const auto [value, plainNumber] = std::get<Evaluated>(evaluated);
+    if (const std::string fault = StyleFault(value); !fault.empty())
+        return (plainNumber ? "" : "the value ") + std::to_string(value) + " is not a message-box style: " + fault;
+    // A style that passed StyleFault has only known bits, so it fits an int.
     return EvaluatedStyle{static_cast<int>(value), plainNumber};
 }
 
 std::variant<DecodedStyle, std::string> DecodeStyle(std::string_view source)
 {
-    auto evaluated = EvaluateChecked(source);
+    auto evaluated = EvaluateStyleSource(source);
     if (auto* fault = std::get_if<std::string>(&evaluated))
         return *fault;
-    const auto [value, plainNumber] = std::get<Evaluated>(evaluated);
-    const int style = static_cast<int>(value);
+    const auto [style, plainNumber] = std::get<EvaluatedStyle>(evaluated);
     return DecodedStyle{plainNumber ? ExpressionOf(style) : std::to_string(style), DescribeStyle(style)};
 }
 
