@@ -292,14 +292,6 @@ private:
     }
 };
 
-std::string_view ButtonSetName(int setValue)
-{
-    for (const StyleConstant& constant : StyleConstants())
-        if (constant.Kind == StyleKind::Buttons && constant.Value == setValue)
-            return constant.Name;
-    return {};
-}
-
 // Sets the choices a style makes, refusing what the window cannot choose.
 void ApplyStyle(int style, MessageBoxOptions& options)
 {
@@ -322,21 +314,24 @@ void ApplyStyle(int style, MessageBoxOptions& options)
         options.ButtonOption = first;
         options.HelpButtonIsDefault = true;
     } else {
-        Refuse("the style makes button " + std::to_string(position) + " the default, but " +
-               std::string(ButtonSetName(setValue)) + " has " + std::to_string(setSize) +
-               (setSize == 1 ? " button" : " buttons") + (help ? " and Help" : " and no Help button"));
+        Refuse("the style makes button " + std::to_string(position) + " the default, but " + ExpressionOf(setValue) +
+               " has " + std::to_string(setSize) + (setSize == 1 ? " button" : " buttons") +
+               (help ? " and Help" : " and no Help button"));
     }
     options.IncludeHelpButton = help;
     options.SystemModal = (style & style_flag::SystemModal) != 0;
     options.Icon = LayoutOfStyle(style).Icon;
 }
 
+// How a token changes the depth of parentheses.
+int DepthStep(const Token& token) { return IsSymbol(token, "(") ? 1 : IsSymbol(token, ")") ? -1 : 0; }
+
 // The index of the parenthesis that closes the one at `open`, if there is one.
 std::size_t ClosingParenthesis(Tokens tokens, std::size_t open)
 {
     int depth = 0;
     for (std::size_t i = open; i < tokens.size(); ++i) {
-        depth += IsSymbol(tokens[i], "(") ? 1 : IsSymbol(tokens[i], ")") ? -1 : 0;
+        depth += DepthStep(tokens[i]);
         if (depth == 0)
             return i;
     }
@@ -351,7 +346,7 @@ std::vector<Tokens> SplitArguments(Tokens tokens)
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         if (IsSymbol(tokens[i], ":="))
             Refuse("named arguments such as Prompt:= are not read; write each argument in its place");
-        depth += IsSymbol(tokens[i], "(") ? 1 : IsSymbol(tokens[i], ")") ? -1 : 0;
+        depth += DepthStep(tokens[i]);
         if (depth < 0)
             Refuse("a parenthesis of the call closes that was never opened");
         if (depth == 0 && IsSymbol(tokens[i], ",")) {
