@@ -1,23 +1,31 @@
 #pragma once
 
 #include "MessageBoxOptions.h"
+#include "MessageBoxRequest.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace vellumet {
 
-class Platform;
+// The generated code joins its lines with CR LF, as Visual Basic source does,
+// and ends with the closing banner, with no line break after it.
+inline constexpr std::string_view Crlf = "\r\n";
+inline constexpr std::string_view EndBanner = "'*** End Vellumet Code ***";
 
 enum class GenerateMode { Try, Copy };
 
 enum class GenerateFailure {
-    BlankBody,           // the body is empty or only spaces
-    MissingVariableName, // Copy with more than one button and no variable name left after cleaning
-    TopicNotConvertible, // the Help button is on and the topic is not a 16-bit whole number
-    ClipboardRefused,    // the clipboard did not take the text
+    BlankBody,           // The body is empty or only spaces.
+    LineBreakInTitle,    // The title holds a CR or LF, which no string literal can hold.
+    MissingVariableName, // Copy has answers to keep, but no variable name is left after cleaning.
+    LineBreakInHelpFile, // The box has a Help button, and its help file holds a CR or LF.
+    TopicNotConvertible, // The box has a Help button, and its topic is not a 16-bit whole number.
+    ClipboardRefused,    // The clipboard did not take the text.
 };
 
 // What to tell the user; the lines of a message are joined by CR LF.
@@ -26,27 +34,45 @@ std::string_view FailureMessage(GenerateFailure failure);
 // An optionally signed decimal integer with spaces around it, -32768 to 32767.
 std::optional<std::int16_t> ConvertTopicID(std::string_view text);
 
-// Removes spaces and double quotes and writes each "&" as "and".
+// Removes spaces, line breaks and double quotes, and writes each "&" as "and".
 std::string CleanVariableName(std::string_view variable);
 
 // The help file as an argument of the generated call, with its own quotes.
 std::string HelpFileArgument(std::string_view helpFileText, bool useAppPath);
 
-// The first reason the options cannot be tried or copied, if any. Nothing is
-// shown or copied when there is one.
-std::optional<GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options);
+// The Select Case block over the answers of the chosen set, ending with the
+// closing banner; empty for OK only.
+std::string BuildSelectCase(ButtonChoice buttonOption, std::string_view variable);
 
-struct CopyText {
-    std::string Code; // the generated source, when nothing failed
-    std::optional<GenerateFailure> Failure;
+// The choices, checked once: what generation needs, parsed.
+struct CheckedOptions {
+    MessageBoxOptions Options;
+    std::string VariableName; // cleaned; what the Dim and the Select Case name
+    std::int16_t TopicID = 0; // 0 when the box has no Help button
 };
 
-// The complete source text that Copy Code puts on the clipboard.
-CopyText BuildCopyText(const MessageBoxOptions& options);
+// The first reason the options cannot be tried or copied, or the checked values.
+std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options);
 
-// Try shows the described message box; Copy puts the source text on the
-// clipboard. A failure of CheckOptions is returned before anything is shown or
-// copied; a clipboard that refuses the text is left cleared.
-std::optional<GenerateFailure> GenerateCode(GenerateMode mode, const MessageBoxOptions& options, Platform& platform);
+// The complete source text that Copy Code puts on the clipboard.
+std::string BuildCopyText(const CheckedOptions& checked);
+
+// The message box that Try It shows. The application path is asked for only when the help file follows it.
+MessageBoxRequest BuildTryRequest(const CheckedOptions& checked, const std::function<std::string()>& applicationPath);
+
+// Copy Code's text, to be put on the clipboard.
+struct CopyRequest {
+    std::string Text;
+
+    bool operator==(const CopyRequest&) const = default;
+};
+
+// What Try It or Copy Code is to do: show this box, copy this text, or refuse.
+using GenerateResult = std::variant<GenerateFailure, MessageBoxRequest, CopyRequest>;
+
+// Checks the options and builds what the mode asks for. Nothing is shown or
+// copied here; the window carries the result out through the platform.
+GenerateResult GenerateCode(GenerateMode mode, const MessageBoxOptions& options,
+                            const std::function<std::string()>& applicationPath);
 
 } // namespace vellumet

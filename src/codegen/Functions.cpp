@@ -1,14 +1,10 @@
 #include "Functions.h"
 
-#include "MessageBoxStyle.h"
-
 #include <algorithm>
 #include <cctype>
 
 namespace vellumet {
 namespace {
-
-constexpr std::string_view crlf = "\r\n";
 
 std::string_view ConstantName(BodyPiece::Kind kind)
 {
@@ -59,58 +55,7 @@ std::string InQuotes(std::string_view text)
     return quoted.append(1, '"').append(text).append(1, '"');
 }
 
-BodyPieces::iterator::iterator(std::string_view body, std::size_t position)
-    : m_body(body)
-    , m_position(position)
-{
-    readPiece();
-}
-
-BodyPieces::iterator& BodyPieces::iterator::operator++()
-{
-    m_position += m_length;
-    readPiece();
-    return *this;
-}
-
-BodyPieces::iterator BodyPieces::iterator::operator++(int)
-{
-    iterator before = *this;
-    ++*this;
-    return before;
-}
-
-void BodyPieces::iterator::readPiece()
-{
-    using Kind = BodyPiece::Kind;
-    const std::string_view rest = m_body.substr(m_position);
-    if (rest.empty()) {
-        m_length = 0;
-        return;
-    }
-    const auto isSpecial = [](char c) { return c == '\r' || c == '\n' || c == '\t'; };
-    const auto textLength = static_cast<std::size_t>(std::find_if(rest.begin(), rest.end(), isSpecial) - rest.begin());
-    if (textLength > 0)
-        m_piece = {Kind::Text, rest.substr(0, textLength)};
-    else if (rest.starts_with(crlf))
-        m_piece = {Kind::CrLf, {}};
-    else
-        m_piece = {rest.front() == '\r' ? Kind::Cr : rest.front() == '\n' ? Kind::Lf : Kind::Tab, {}};
-    m_length = m_piece.kind == Kind::Text ? textLength : m_piece.kind == Kind::CrLf ? 2 : 1;
-}
-
-static_assert(std::forward_iterator<BodyPieces::iterator>);
-
-BodyPieces ConvertLineBreaks(std::string_view body) { return BodyPieces(body); }
-
-std::string QuoteBody(const BodyPieces& pieces)
-{
-    std::string expression;
-    QuoteBody(pieces, expression);
-    return expression;
-}
-
-void QuoteBody(const BodyPieces& pieces, std::string& out)
+void QuoteBody(std::string_view body, std::string& out)
 {
     using Kind = BodyPiece::Kind;
     const std::size_t start = out.size();
@@ -125,42 +70,27 @@ void QuoteBody(const BodyPieces& pieces, std::string& out)
     // not a vbCrLf, or for an empty body; between two constants they are joined directly.
     std::string_view literal;
     Kind lastConstant = Kind::Text;
-    for (const BodyPiece& piece : pieces) {
+    ConvertLineBreaks(body, [&](const BodyPiece& piece) {
+        // Runs are whole, so a run always follows a constant or starts the body.
         if (piece.kind == Kind::Text) {
-            if (!literal.empty())
-                appendLiteral(literal);
             literal = piece.text;
-            continue;
+            return;
         }
         if (!literal.empty() || (out.size() == start && piece.kind != Kind::CrLf))
             appendLiteral(literal);
         appendTerm("", ConstantName(piece.kind), "");
         literal = {};
         lastConstant = piece.kind;
-    }
+    });
     if (!literal.empty() || lastConstant != Kind::CrLf)
         appendLiteral(literal);
 }
 
-std::string BuildSelectCase(ButtonChoice buttonOption, std::string_view variable)
+std::string QuoteBody(std::string_view body)
 {
-    if (buttonOption == ButtonChoice::OKOnly)
-        return {};
-
-    std::string block = "\tSelect Case ";
-    block += variable;
-    for (Answer answer : ButtonSetOf(buttonOption).Buttons) {
-        block += crlf;
-        block += "\t\tCase " + std::to_string(static_cast<int>(answer)) + "  'User has clicked ";
-        block += AnswerCaption(answer);
-        block += crlf;
-        block += "\t\t\t'*** Your Code Here ***";
-    }
-    block += crlf;
-    block += "\tEnd Select";
-    block += crlf;
-    block += "'*** End Vellumet Code ***";
-    return block;
+    std::string expression;
+    QuoteBody(body, expression);
+    return expression;
 }
 
 } // namespace vellumet

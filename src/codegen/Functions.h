@@ -1,9 +1,8 @@
 #pragma once
 
-#include "MessageBoxOptions.h"
+#include "LineBreaks.h"
 
 #include <cstddef>
-#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -26,66 +25,40 @@ std::string InQuotes(std::string_view text);
 struct BodyPiece {
     enum class Kind { Text, CrLf, Lf, Cr, Tab };
     Kind kind;
-    std::string_view text; // for Kind::Text: a run of the body
-
-    bool operator==(const BodyPiece&) const = default;
+    std::string_view text; // Only a Text piece has text, its run of the body.
 };
 
-// The pieces of a body, read as they are walked: a CR LF pair is one vbCrLf,
-// a CR that no LF follows is vbCr, and the text between is one run. The range
-// views the body and copies nothing, so the body must outlive it.
-class BodyPieces {
-public:
-    class iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = BodyPiece;
-        using difference_type = std::ptrdiff_t;
-        using pointer = const BodyPiece*;
-        using reference = const BodyPiece&;
+// Hands the pieces of a body (its double quotes already doubled) to `take` in
+// order: a CR LF pair is one vbCrLf, a CR that no LF follows is vbCr, and the
+// text between two constants is one run. The runs view the body itself.
+template <class Take>
+void ConvertLineBreaks(std::string_view body, Take&& take)
+{
+    using Kind = BodyPiece::Kind;
+    std::size_t runStart = 0;
+    for (std::size_t at = 0; at < body.size();) {
+        const std::size_t lineBreak = LineBreakAt(body, at);
+        const bool tab = body[at] == '\t';
+        if (lineBreak == 0 && !tab) {
+            ++at;
+            continue;
+        }
+        if (at > runStart)
+            take(BodyPiece{Kind::Text, body.substr(runStart, at - runStart)});
+        take(BodyPiece{tab ? Kind::Tab : lineBreak == 2 ? Kind::CrLf : body[at] == '\r' ? Kind::Cr : Kind::Lf, {}});
+        at += tab ? 1 : lineBreak;
+        runStart = at;
+    }
+    if (runStart < body.size())
+        take(BodyPiece{Kind::Text, body.substr(runStart)});
+}
 
-        iterator() = default;
-        reference operator*() const { return m_piece; }
-        pointer operator->() const { return &m_piece; }
-        iterator& operator++();
-        iterator operator++(int);
-        bool operator==(const iterator& other) const { return m_position == other.m_position; }
-
-    private:
-        friend class BodyPieces;
-        iterator(std::string_view body, std::size_t position);
-        void readPiece();
-
-        std::string_view m_body;
-        std::size_t m_position = 0; // where the current piece starts
-        std::size_t m_length = 0;   // how many characters of the body it takes
-        BodyPiece m_piece{BodyPiece::Kind::Text, {}};
-    };
-
-    explicit BodyPieces(std::string_view body)
-        : m_body(body)
-    {}
-    iterator begin() const { return {m_body, 0}; }
-    iterator end() const { return {m_body, m_body.size()}; }
-
-private:
-    std::string_view m_body;
-};
-
-// Splits the body (its double quotes already doubled) into literal runs and
-// line-break and tab constants.
-BodyPieces ConvertLineBreaks(std::string_view body);
-
-// Writes the pieces as a Visual Basic string expression that evaluates to the
-// body: literals and constants joined by " & ". Empty literals are left out
-// between two constants and next to a vbCrLf at either end; a body of one
-// CR LF is the bare word vbCrLf, and an empty body is "".
-std::string QuoteBody(const BodyPieces& pieces);
-// The same expression, appended to `out`.
-void QuoteBody(const BodyPieces& pieces, std::string& out);
-
-// The Select Case block over the answers of the chosen set, ending with the
-// closing banner; empty for OK only.
-std::string BuildSelectCase(ButtonChoice buttonOption, std::string_view variable);
+// Appends a Visual Basic string expression that evaluates to the body (its
+// double quotes already doubled): literals and constants joined by " & ".
+// Empty literals are left out between two constants and next to a vbCrLf at
+// either end; a body of one CR LF is the bare word vbCrLf, and an empty body is "".
+void QuoteBody(std::string_view body, std::string& out);
+// The same expression as a string of its own.
+std::string QuoteBody(std::string_view body);
 
 } // namespace vellumet

@@ -7,7 +7,7 @@ namespace {
 
 using enum Answer;
 
-const std::array<ButtonSet, 6> buttonSets = {{
+const std::array<ButtonSet, 6> ButtonSets = {{
     {0, {OK}},
     {1, {OK, Cancel}},
     {2, {Abort, Retry, Ignore}},
@@ -23,7 +23,7 @@ struct ChoiceRow {
 };
 
 // In the order of the ButtonChoice enumeration.
-constexpr std::array<ChoiceRow, 13> choiceRows = {{
+constexpr std::array<ChoiceRow, 13> ChoiceRows = {{
     {ButtonChoice::OKOnly, 0, 1},
     {ButtonChoice::OKCancel1, 1, 1},
     {ButtonChoice::OKCancel2, 1, 2},
@@ -44,7 +44,7 @@ struct IconRow {
     int Value;
 };
 
-constexpr std::array<IconRow, 4> iconRows = {{
+constexpr std::array<IconRow, 4> IconRows = {{
     {IconChoice::Critical, 16},
     {IconChoice::Question, 32},
     {IconChoice::Exclamation, 48},
@@ -53,7 +53,7 @@ constexpr std::array<IconRow, 4> iconRows = {{
 
 using enum StyleKind;
 
-constexpr std::array<StyleConstant, 20> styleConstants = {{
+constexpr std::array<StyleConstant, 20> PublishedConstants = {{
     {"vbOKOnly", 0, Buttons},
     {"vbOKCancel", 1, Buttons},
     {"vbAbortRetryIgnore", 2, Buttons},
@@ -78,43 +78,43 @@ constexpr std::array<StyleConstant, 20> styleConstants = {{
 
 // Indexed by StyleKind. The modality field also holds the task-modal bit,
 // which no constant names.
-constexpr std::array<int, 8> kindMasks = {0x7, 0x300, 0x4000, 0x3000, 0x70, 0x10000, 0x80000, 0x100000};
+constexpr std::array<int, 8> KindMasks = {0x7, 0x300, 0x4000, 0x3000, 0x70, 0x10000, 0x80000, 0x100000};
 
-constexpr int buttonSetMask = kindMasks[static_cast<std::size_t>(Buttons)];
-constexpr int iconMask = kindMasks[static_cast<std::size_t>(Icon)];
-constexpr int defaultButtonMask = kindMasks[static_cast<std::size_t>(DefaultButton)];
+constexpr int ButtonSetMask = KindMasks[static_cast<std::size_t>(Buttons)];
+constexpr int IconMask = KindMasks[static_cast<std::size_t>(Icon)];
+constexpr int DefaultButtonMask = KindMasks[static_cast<std::size_t>(DefaultButton)];
 
-const ChoiceRow& RowOf(ButtonChoice choice) { return choiceRows.at(static_cast<std::size_t>(choice)); }
+const ChoiceRow& RowOf(ButtonChoice choice) { return ChoiceRows.at(static_cast<std::size_t>(choice)); }
 
 } // namespace
 
 std::string_view AnswerCaption(Answer answer)
 {
-    static constexpr std::array<std::string_view, 8> captions = {"",      "OK",     "Cancel", "Abort",
+    static constexpr std::array<std::string_view, 8> Captions = {"",      "OK",     "Cancel", "Abort",
                                                                  "Retry", "Ignore", "Yes",    "No"};
-    return captions.at(static_cast<std::size_t>(answer));
+    return Captions.at(static_cast<std::size_t>(answer));
 }
 
-const ButtonSet& ButtonSetOf(ButtonChoice choice) { return buttonSets.at(RowOf(choice).SetValue); }
+const ButtonSet& ButtonSetOf(ButtonChoice choice) { return ButtonSets.at(RowOf(choice).SetValue); }
 
 int DefaultPositionOf(ButtonChoice choice) { return RowOf(choice).DefaultPosition; }
 
 std::optional<ButtonChoice> ButtonChoiceFor(int setValue, int defaultPosition)
 {
-    for (const ChoiceRow& row : choiceRows)
+    for (const ChoiceRow& row : ChoiceRows)
         if (row.SetValue == setValue && row.DefaultPosition == defaultPosition)
             return row.Choice;
     return std::nullopt;
 }
 
-std::span<const StyleConstant> StyleConstants() { return styleConstants; }
+std::span<const StyleConstant> StyleConstants() { return PublishedConstants; }
 
-int StyleMask(StyleKind kind) { return kindMasks.at(static_cast<std::size_t>(kind)); }
+int StyleMask(StyleKind kind) { return KindMasks.at(static_cast<std::size_t>(kind)); }
 
 std::string ExpressionOf(int style)
 {
     std::string expression;
-    for (const StyleConstant& constant : styleConstants) {
+    for (const StyleConstant& constant : PublishedConstants) {
         // A zero choice goes unwritten, except that a style always names its buttons.
         const bool written = constant.Value != 0 || constant.Kind == Buttons;
         if (written && (style & StyleMask(constant.Kind)) == constant.Value)
@@ -135,7 +135,7 @@ ResolvedStyle ResolveStyle(const MessageBoxOptions& options)
         value += style_flag::HelpButton;
     if (options.SystemModal)
         value += style_flag::SystemModal;
-    for (const IconRow& icon : iconRows)
+    for (const IconRow& icon : IconRows)
         if (icon.Icon == options.Icon)
             value += icon.Value;
     return {static_cast<std::int16_t>(value), ExpressionOf(value)};
@@ -144,19 +144,19 @@ ResolvedStyle ResolveStyle(const MessageBoxOptions& options)
 BoxLayout LayoutOfStyle(int style)
 {
     BoxLayout layout;
-    const int setValue = style & buttonSetMask;
+    const int setValue = style & ButtonSetMask;
     // Values 6 and 7 name no set; such a box falls back to a single OK button.
     layout.Buttons =
-        setValue < static_cast<int>(buttonSets.size()) ? buttonSets.at(setValue).Buttons : buttonSets.front().Buttons;
+        setValue < static_cast<int>(ButtonSets.size()) ? ButtonSets.at(setValue).Buttons : ButtonSets.front().Buttons;
     layout.HelpButton = (style & style_flag::HelpButton) != 0;
     layout.SystemModal = (style & style_flag::SystemModal) != 0;
 
     const int buttonCount = static_cast<int>(layout.Buttons.size()) + (layout.HelpButton ? 1 : 0);
-    const int defaultIndex = (style & defaultButtonMask) / style_flag::DefaultButtonStep;
+    const int defaultIndex = (style & DefaultButtonMask) / style_flag::DefaultButtonStep;
     layout.DefaultIndex = defaultIndex < buttonCount ? defaultIndex : 0;
 
-    for (const IconRow& icon : iconRows)
-        if (icon.Value == (style & iconMask))
+    for (const IconRow& icon : IconRows)
+        if (icon.Value == (style & IconMask))
             layout.Icon = icon.Icon;
     return layout;
 }

@@ -18,14 +18,14 @@ std::string_view AnswerCaption(Answer answer);
 
 // Published values of the style flags that are not a button set or an icon.
 namespace style_flag {
-inline constexpr int DefaultButtonStep = 256; // vbDefaultButton2; vbDefaultButtonN is (N - 1) * 256
-inline constexpr int SystemModal = 4096;      // vbSystemModal
-inline constexpr int HelpButton = 16384;      // vbMsgBoxHelpButton
+inline constexpr int DefaultButtonStep = 256; // The value of vbDefaultButton2; vbDefaultButtonN is N - 1 steps.
+inline constexpr int SystemModal = 4096;      // The value of vbSystemModal.
+inline constexpr int HelpButton = 16384;      // The value of vbMsgBoxHelpButton.
 } // namespace style_flag
 
 struct ButtonSet {
-    int Value;                   // vbOKOnly = 0 ... vbRetryCancel = 5
-    std::vector<Answer> Buttons; // in the order they stand on the box
+    int Value;                   // From vbOKOnly, 0, to vbRetryCancel, 5.
+    std::vector<Answer> Buttons; // In the order they stand on the box.
 };
 
 const ButtonSet& ButtonSetOf(ButtonChoice choice);
@@ -38,7 +38,7 @@ std::optional<ButtonChoice> ButtonChoiceFor(int setValue, int defaultPosition);
 enum class StyleKind { Buttons, DefaultButton, HelpButton, Modality, Icon, Foreground, RightAligned, RightToLeft };
 
 struct StyleConstant {
-    std::string_view Name; // "vbYesNo" ...
+    std::string_view Name; // As published, such as "vbYesNo".
     int Value;
     StyleKind Kind;
 };
@@ -65,9 +65,9 @@ ResolvedStyle ResolveStyle(const MessageBoxOptions& options);
 
 // What a style word asks of a message box, for showing one.
 struct BoxLayout {
-    std::vector<Answer> Buttons; // without the Help button
+    std::vector<Answer> Buttons; // The Help button is not among them.
     bool HelpButton = false;
-    int DefaultIndex = 0; // 0-based among Buttons and then Help; out-of-range places fall back to 0
+    int DefaultIndex = 0; // Counted from 0 over Buttons and then Help; a place out of range falls back to 0.
     IconChoice Icon = IconChoice::NoIcon;
     bool SystemModal = false;
 };

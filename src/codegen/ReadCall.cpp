@@ -2,6 +2,7 @@
 
 #include "BuildCode.h"
 #include "Functions.h"
+#include "LineBreaks.h"
 #include "MessageBoxStyle.h"
 #include "StyleDecode.h"
 
@@ -25,8 +26,8 @@ struct Refusal {
 struct Token {
     enum class Kind { Word, Number, String, Symbol };
     Kind kind;
-    std::string_view text; // as written in the source
-    std::string value;     // for a string: its text, each doubled quote made single
+    std::string_view text; // As written in the source.
+    std::string value;     // A string's text, with each doubled quote made single.
     int line;
 };
 
@@ -105,7 +106,7 @@ private:
         const bool continued = source[at] == '_';
         if (continued)
             at = std::min(source.find_first_not_of(" \t", at + 1), source.size());
-        const std::size_t length = source.substr(at).starts_with("\r\n") ? 2 : at < source.size() ? 1 : 0;
+        const std::size_t length = LineBreakAt(source, at);
         ++line;
         if (continued)
             at += length;
@@ -189,7 +190,7 @@ struct NamedText {
     std::string_view Text;
 };
 
-constexpr std::array<NamedText, 6> textConstants = {{
+constexpr std::array<NamedText, 6> TextConstants = {{
     {"vbCrLf", "\r\n"},
     {"vbNewLine", "\r\n"},
     {"vbCr", "\r"},
@@ -200,7 +201,7 @@ constexpr std::array<NamedText, 6> textConstants = {{
 
 // The characters Chr may name in text that is read back: the line breaks and
 // the tab the generator writes as constants, and the double quote.
-constexpr std::array<int, 4> chrCodes = {9, 10, 13, 34};
+constexpr std::array<int, 4> ChrCodes = {9, 10, 13, 34};
 
 // Reads a string expression written out in the code: literals, constants,
 // Chr(n) and parentheses, joined by "&" or "+".
@@ -220,7 +221,7 @@ public:
     }
 
 private:
-    static constexpr int maximumDepth = 64;
+    static constexpr int MaximumDepth = 64;
 
     Tokens tokens;
     std::string_view part;
@@ -249,8 +250,8 @@ private:
             return token.value;
         if (IsSymbol(token, "(")) {
             // Each parenthesis is a level of recursion; a deep pile of them must not run off the stack.
-            if (++depth > maximumDepth)
-                Refuse(std::string(part) + ": its parentheses nest more than " + std::to_string(maximumDepth) +
+            if (++depth > MaximumDepth)
+                Refuse(std::string(part) + ": its parentheses nest more than " + std::to_string(MaximumDepth) +
                        " deep");
             std::string text = ReadExpression();
             Expect(")");
@@ -258,7 +259,7 @@ private:
             return text;
         }
         if (token.kind == Token::Kind::Word) {
-            for (const NamedText& constant : textConstants)
+            for (const NamedText& constant : TextConstants)
                 if (EqualIgnoringCase(token.text, constant.Name))
                     return std::string(constant.Text);
             if (IsWord(token, "Chr") || IsWord(token, "Chr$"))
@@ -277,7 +278,7 @@ private:
             ++at;
         const std::string code = SourceOf(tokens.subspan(start, at - start));
         Expect(")");
-        for (int known : chrCodes)
+        for (int known : ChrCodes)
             if (code == std::to_string(known))
                 return std::string(1, static_cast<char>(known));
         Refuse(std::string(part) + ": Chr(" + code + ") is not a line break, a tab or a quote");

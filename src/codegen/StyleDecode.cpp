@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <limits>
 #include <map>
 #include <optional>
@@ -13,11 +14,11 @@
 namespace vellumet {
 namespace {
 
-constexpr std::array<std::string_view, 8> kindWords = {
+constexpr std::array<std::string_view, 8> KindWords = {
     "buttons", "default button",  "Help button",    "modality",
     "icon",    "foreground flag", "alignment flag", "reading-order flag"};
 
-std::string_view KindWord(StyleKind kind) { return kindWords.at(static_cast<std::size_t>(kind)); }
+std::string_view KindWord(StyleKind kind) { return KindWords.at(static_cast<std::size_t>(kind)); }
 
 const StyleConstant* FindConstant(std::string_view name)
 {
@@ -29,16 +30,16 @@ const StyleConstant* FindConstant(std::string_view name)
 
 std::string Hex(std::int64_t value)
 {
-    static constexpr std::string_view digits = "0123456789ABCDEF";
+    static constexpr std::string_view Digits = "0123456789ABCDEF";
     std::string text;
     for (auto rest = static_cast<std::uint64_t>(value); rest != 0 || text.empty(); rest /= 16)
-        text.insert(text.begin(), digits[rest % 16]);
+        text.insert(text.begin(), Digits[rest % 16]);
     return "&H" + text;
 }
 
 struct Evaluated {
     std::int64_t Value = 0;
-    bool PlainNumber = false; // one number and nothing else
+    bool PlainNumber = false; // The source was one number and nothing else.
 };
 
 // Reads a style's source left to right. "+" binds tighter than "Or", as in
@@ -101,7 +102,7 @@ public:
 private:
     std::string_view source;
     std::size_t at = 0;
-    std::map<StyleKind, std::string_view> claimed; // the constant that chose each kind
+    std::map<StyleKind, std::string_view> claimed; // The constant that chose each kind, to name in a conflict.
 
     bool AtEnd() const { return at == source.size(); }
     unsigned char Next() const { return static_cast<unsigned char>(source[at]); }
@@ -140,18 +141,21 @@ private:
         int base = 10;
         if (Next() == '&' && at + 1 < source.size()) {
             const int prefix = std::toupper(static_cast<unsigned char>(source[at + 1]));
-            base = prefix == 'H' ? 16 : prefix == 'O' ? 8 : 0;
-            if (base != 0)
+            if (prefix == 'H' || prefix == 'O') {
+                base = prefix == 'H' ? 16 : 8;
                 at += 2;
+            }
         }
+        // An "&" that starts no radix prefix is no digit either, so it reads as no number.
         std::uint64_t value = 0;
-        std::size_t digits = 0;
-        for (int digit; base != 0 && !AtEnd() && (digit = DigitValue(Next())) >= 0 && digit < base; ++at, ++digits)
-            value = std::min<std::uint64_t>(value * base + digit, tooLarge);
+        const char* const digits = source.data() + at;
+        const auto [stop, error] = std::from_chars(digits, source.data() + source.size(), value, base);
+        at += static_cast<std::size_t>(stop - digits);
         const bool longSuffix = !AtEnd() && Next() == '&';
         if (longSuffix)
             ++at;
-        if (digits == 0 || (!AtEnd() && (std::isalnum(Next()) || Next() == '_' || Next() == '&'))) {
+        if (error == std::errc::invalid_argument ||
+            (!AtEnd() && (std::isalnum(Next()) || Next() == '_' || Next() == '&'))) {
             ReadWord();
             if (at == start)
                 return "expected a number or a constant at \"" + std::string(source.substr(start)) + "\"";
@@ -159,25 +163,13 @@ private:
         }
         const std::uint64_t limit =
             base == 10 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::uint32_t>::max();
-        if (value > limit)
+        if (error == std::errc::result_out_of_range || value > limit)
             return InQuotes(source.substr(start, at - start)) + " is too large for a Long";
         if (base == 10)
             return static_cast<std::int64_t>(value);
         if (!longSuffix && value <= 0xFFFF)
             return static_cast<std::int64_t>(static_cast<std::int16_t>(value));
         return static_cast<std::int64_t>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
-    }
-
-    // Caps a number being read, well past what any Long can hold.
-    static constexpr std::uint64_t tooLarge = std::uint64_t{1} << 40;
-
-    static int DigitValue(unsigned char c)
-    {
-        if (std::isdigit(c))
-            return c - '0';
-        if (std::isxdigit(c))
-            return std::toupper(c) - 'A' + 10;
-        return -1;
     }
 };
 
@@ -206,7 +198,7 @@ std::string StyleFault(std::int64_t style)
 
 std::string DescribeStyle(int style)
 {
-    static constexpr std::array<std::string_view, 5> iconNames = {"none", "Critical", "Question", "Exclamation",
+    static constexpr std::array<std::string_view, 5> IconNames = {"none", "Critical", "Question", "Exclamation",
                                                                   "Information"};
     const BoxLayout box = LayoutOfStyle(style);
     std::vector<std::string_view> captions;
@@ -226,17 +218,17 @@ std::string DescribeStyle(int style)
     words += asked == box.DefaultIndex + 1
                  ? chosen
                  : "button " + std::to_string(asked) + ", which the box does not have, so " + chosen;
-    words += "; icon: " + std::string(iconNames.at(static_cast<std::size_t>(box.Icon)));
+    words += "; icon: " + std::string(IconNames.at(static_cast<std::size_t>(box.Icon)));
     words += box.SystemModal ? "; modality: system" : "; modality: application";
     words += box.HelpButton ? "; Help button: yes" : "; Help button: no";
 
-    static constexpr std::array<std::pair<StyleKind, std::string_view>, 3> extras = {{
+    static constexpr std::array<std::pair<StyleKind, std::string_view>, 3> Extras = {{
         {StyleKind::Foreground, "brought to the foreground"},
         {StyleKind::RightAligned, "text aligned right"},
         {StyleKind::RightToLeft, "right-to-left reading"},
     }};
     std::string also;
-    for (const auto& [kind, meaning] : extras)
+    for (const auto& [kind, meaning] : Extras)
         if (style & StyleMask(kind))
             also += (also.empty() ? "; also: " : ", ") + std::string(meaning);
     return words + also;

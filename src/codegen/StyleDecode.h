@@ -22,7 +22,7 @@ std::variant<int, std::string> EvaluateStyle(std::string_view source);
 
 struct EvaluatedStyle {
     int Value = 0;
-    bool PlainNumber = false; // written as one number and nothing else
+    bool PlainNumber = false; // The style was written as one number and nothing else.
 };
 
 // EvaluateStyle, also telling whether the style was written as a number or
@@ -30,8 +30,8 @@ struct EvaluatedStyle {
 std::variant<EvaluatedStyle, std::string> EvaluateStyleSource(std::string_view source);
 
 struct DecodedStyle {
-    std::string Translation; // the expression of a plain number; the value of anything else
-    std::string Meaning;     // DescribeStyle
+    std::string Translation; // The expression of a plain number, or the value of anything else.
+    std::string Meaning;     // What the style asks of the box, as DescribeStyle words it.
 };
 
 // Reads a style met in old code, for someone who cannot: a plain number

@@ -2,6 +2,7 @@
 
 #include "codegen/BuildCode.h"
 #include "codegen/Functions.h"
+#include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
 #include "codegen/StyleDecode.h"
@@ -16,18 +17,19 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <variant>
 
 namespace vellumet {
 namespace {
 
-constexpr int exitRefused = 1;
-constexpr int exitUsage = 2;
+constexpr int ExitRefused = 1;
+constexpr int ExitUsage = 2;
 
-const std::map<std::string, int> buttonSetNames = {
+const std::map<std::string, int> ButtonSetNames = {
     {"ok", 0}, {"ok-cancel", 1}, {"abort-retry-ignore", 2}, {"yes-no-cancel", 3}, {"yes-no", 4}, {"retry-cancel", 5},
 };
 
-const std::map<std::string, IconChoice> iconNames = {
+const std::map<std::string, IconChoice> IconNames = {
     {"none", IconChoice::NoIcon},
     {"critical", IconChoice::Critical},
     {"question", IconChoice::Question},
@@ -39,7 +41,7 @@ const std::map<std::string, IconChoice> iconNames = {
 using FlagKey = std::pair<std::string_view, bool MessageBoxOptions::*>;
 using TextKey = std::pair<std::string_view, std::string MessageBoxOptions::*>;
 
-constexpr std::array<FlagKey, 5> flagKeys = {{
+constexpr std::array<FlagKey, 5> FlagKeys = {{
     {"systemModal", &MessageBoxOptions::SystemModal},
     {"asValue", &MessageBoxOptions::CopyAsValue},
     {"helpButton", &MessageBoxOptions::IncludeHelpButton},
@@ -47,7 +49,7 @@ constexpr std::array<FlagKey, 5> flagKeys = {{
     {"appPath", &MessageBoxOptions::UseAppPath},
 }};
 
-constexpr std::array<TextKey, 5> textKeys = {{
+constexpr std::array<TextKey, 5> TextKeys = {{
     {"title", &MessageBoxOptions::TitleText},
     {"variable", &MessageBoxOptions::VariableText},
     {"helpFile", &MessageBoxOptions::HelpFileText},
@@ -74,13 +76,13 @@ std::string NamesOf(const std::map<std::string, Value>& names)
 nlohmann::ordered_json ChoicesToJson(const MessageBoxOptions& options)
 {
     nlohmann::ordered_json json = {
-        {"buttons", NameOf(buttonSetNames, ButtonSetOf(options.ButtonOption).Value)},
+        {"buttons", NameOf(ButtonSetNames, ButtonSetOf(options.ButtonOption).Value)},
         {"default", DefaultPositionOf(options.ButtonOption)},
-        {"icon", NameOf(iconNames, options.Icon)},
+        {"icon", NameOf(IconNames, options.Icon)},
     };
-    for (const auto& [key, member] : flagKeys)
+    for (const auto& [key, member] : FlagKeys)
         json[std::string(key)] = options.*member;
-    for (const auto& [key, member] : textKeys)
+    for (const auto& [key, member] : TextKeys)
         json[std::string(key)] = options.*member;
     return json;
 }
@@ -95,28 +97,28 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
     int buttonSet = 0;
     nlohmann::json defaultPosition = 1;
     for (const auto& [key, value] : json.items()) {
-        const auto flag = std::ranges::find(flagKeys, key, &FlagKey::first);
-        const auto text = std::ranges::find(textKeys, key, &TextKey::first);
-        if (flag != flagKeys.end()) {
+        const auto flag = std::ranges::find(FlagKeys, key, &FlagKey::first);
+        const auto text = std::ranges::find(TextKeys, key, &TextKey::first);
+        if (flag != FlagKeys.end()) {
             if (!value.is_boolean())
                 return InQuotes(key) + " must be true or false";
             options.*(flag->second) = value.get<bool>();
-        } else if (text != textKeys.end()) {
+        } else if (text != TextKeys.end()) {
             if (!value.is_string())
                 return InQuotes(key) + " must be a string";
             options.*(text->second) = value.get<std::string>();
         } else if (key == "buttons") {
-            if (!value.is_string() || !buttonSetNames.contains(value.get<std::string>()))
-                return "\"buttons\" must be one of " + NamesOf(buttonSetNames);
-            buttonSet = buttonSetNames.at(value.get<std::string>());
+            if (!value.is_string() || !ButtonSetNames.contains(value.get<std::string>()))
+                return "\"buttons\" must be one of " + NamesOf(ButtonSetNames);
+            buttonSet = ButtonSetNames.at(value.get<std::string>());
         } else if (key == "default") {
             if (!value.is_number_integer())
                 return "\"default\" must be a whole number";
             defaultPosition = value;
         } else if (key == "icon") {
-            if (!value.is_string() || !iconNames.contains(value.get<std::string>()))
-                return "\"icon\" must be one of " + NamesOf(iconNames);
-            options.Icon = iconNames.at(value.get<std::string>());
+            if (!value.is_string() || !IconNames.contains(value.get<std::string>()))
+                return "\"icon\" must be one of " + NamesOf(IconNames);
+            options.Icon = IconNames.at(value.get<std::string>());
         } else {
             return InQuotes(key) + " is not one of the choices";
         }
@@ -126,7 +128,7 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
                             ? ButtonChoiceFor(buttonSet, defaultPosition.get<int>())
                             : std::nullopt;
     if (!choice)
-        return "\"default\": the " + NameOf(buttonSetNames, buttonSet) + " set has no button " + defaultPosition.dump();
+        return "\"default\": the " + NameOf(ButtonSetNames, buttonSet) + " set has no button " + defaultPosition.dump();
     options.ButtonOption = *choice;
 
     // As on the command line, the Help button's details need the Help button.
@@ -138,28 +140,15 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
     return options;
 }
 
-// A line break inside a string literal would make code that does not compile,
-// and only the body is written as an expression that can hold one.
-std::optional<std::string> LineBreakOutsideBody(const MessageBoxOptions& options)
-{
-    for (const auto& [what, text] : {std::pair{"title", &options.TitleText}, {"help file", &options.HelpFileText}})
-        if (text->find_first_of("\r\n") != std::string::npos)
-            return std::string("the ") + what + " holds a line break, which only the body may hold";
-    return std::nullopt;
-}
-
-int UsageError(const CLI::App& app, const std::string& what, std::ostream& err)
-{
-    err << "vellumet-gen: " << what << "\n\n" << app.help();
-    return exitUsage;
-}
-
 // The window's messages break their lines; on standard error they take one line.
 std::string OneLine(std::string_view message)
 {
-    std::string line(message);
-    for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at))
-        line.replace(at, 2, " ");
+    std::string line;
+    for (std::size_t at = 0; at < message.size();) {
+        const std::size_t lineBreak = LineBreakAt(message, at);
+        line += lineBreak == 0 ? message[at] : ' ';
+        at += lineBreak == 0 ? 1 : lineBreak;
+    }
     return line;
 }
 
@@ -169,7 +158,7 @@ int Decode(const std::string& source, std::ostream& out, std::ostream& err)
     const auto decoded = DecodeStyle(source);
     if (const auto* fault = std::get_if<std::string>(&decoded)) {
         err << "vellumet-gen: --decode \"" << source << "\": " << *fault << ".\n";
-        return exitRefused;
+        return ExitRefused;
     }
     const auto& [translation, meaning] = std::get<DecodedStyle>(decoded);
     out << translation << '\n' << meaning << '\n';
@@ -183,36 +172,32 @@ int ReadChoices(std::istream& in, std::ostream& out, std::ostream& err)
     const auto read = ReadCall(source);
     if (const auto* fault = std::get_if<std::string>(&read)) {
         err << "vellumet-gen: --read: " << *fault << ".\n";
-        return exitRefused;
+        return ExitRefused;
     }
     std::string json;
     try {
         json = ChoicesToJson(CanonicalChoices(std::get<MessageBoxOptions>(read))).dump(2);
     } catch (const nlohmann::json::type_error&) {
         err << "vellumet-gen: --read: the texts of the call are not UTF-8, which JSON needs.\n";
-        return exitRefused;
+        return ExitRefused;
     }
     if (!(out << json << '\n' << std::flush)) {
         err << "vellumet-gen: the choices could not be written to standard output.\n";
-        return exitRefused;
+        return ExitRefused;
     }
     return 0;
 }
 
 int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream& err)
 {
-    if (const auto fault = LineBreakOutsideBody(options)) {
-        err << "vellumet-gen: " << *fault << ".\n";
-        return exitRefused;
+    const auto checked = CheckOptions(GenerateMode::Copy, options);
+    if (const auto* failure = std::get_if<GenerateFailure>(&checked)) {
+        err << "vellumet-gen: " << OneLine(FailureMessage(*failure)) << '\n';
+        return ExitRefused;
     }
-    const CopyText copy = BuildCopyText(options);
-    if (copy.Failure) {
-        err << "vellumet-gen: " << OneLine(FailureMessage(*copy.Failure)) << '\n';
-        return exitRefused;
-    }
-    if (!(out << copy.Code << std::flush)) {
+    if (!(out << BuildCopyText(std::get<CheckedOptions>(checked)) << std::flush)) {
         err << "vellumet-gen: the code could not be written to standard output.\n";
-        return exitRefused;
+        return ExitRefused;
     }
     return 0;
 }
@@ -234,7 +219,7 @@ int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& 
     }
     if (!readable) {
         err << "vellumet-gen: --options " << path << ": the file cannot be read.\n";
-        return exitRefused;
+        return ExitRefused;
     }
     auto choices = std::variant<MessageBoxOptions, std::string>(std::string());
     try {
@@ -244,7 +229,7 @@ int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& 
     }
     if (const auto* fault = std::get_if<std::string>(&choices)) {
         err << "vellumet-gen: --options " << path << ": " << *fault << ".\n";
-        return exitRefused;
+        return ExitRefused;
     }
     return WriteCode(std::get<MessageBoxOptions>(choices), out, err);
 }
@@ -256,23 +241,36 @@ bool OthersGiven(const CLI::App& app, const CLI::Option* only)
     return std::ranges::any_of(others, [](const CLI::Option* option) { return option->count() > 0; });
 }
 
-} // namespace
+// What a command line asks for, read but not yet done.
+struct GenTask {
+    enum class Action { ShowUsage, WriteCode, Decode, ReadChoices, WriteCodeOfChoices };
+    Action What = Action::WriteCode;
+    MessageBoxOptions Options; // The choices of WriteCode; its body is read from standard input when it runs.
+    std::string Argument;      // The style to decode, the file of choices, or the usage to show.
+};
 
-int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err)
+// A command line that cannot be read: why, and the usage to show with it.
+struct UsageFault {
+    std::string Reason;
+    std::string Usage;
+};
+
+std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const argv[])
 {
     CLI::App app{"Writes the Visual Basic code of a MsgBox call, with the message body read from standard input."};
     app.name("vellumet-gen");
 
-    MessageBoxOptions options;
+    GenTask task;
+    MessageBoxOptions& options = task.Options;
     std::string buttons = "ok";
     int defaultPosition = 1;
     std::string icon = "none";
     app.add_option("--buttons", buttons, "The set of buttons")
-        ->check(CLI::IsMember(buttonSetNames))
+        ->check(CLI::IsMember(ButtonSetNames))
         ->capture_default_str();
     app.add_option("--default", defaultPosition, "The default button's place in the set, from 1")
         ->capture_default_str();
-    app.add_option("--icon", icon, "The icon")->check(CLI::IsMember(iconNames))->capture_default_str();
+    app.add_option("--icon", icon, "The icon")->check(CLI::IsMember(IconNames))->capture_default_str();
     app.add_flag("--system-modal", options.SystemModal, "The box is system-modal");
     app.add_flag("--as-value", options.CopyAsValue, "Write the style as a number, not as named constants");
     app.add_option("--title", options.TitleText, "The title of the box");
@@ -304,36 +302,57 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return 0;
+        return GenTask{GenTask::Action::ShowUsage, {}, app.help()};
     } catch (const CLI::ParseError& error) {
-        return UsageError(app, error.what(), err);
+        return UsageFault{error.what(), app.help()};
     }
 
     for (CLI::Option* alone : {decodeOption, readOption, optionsOption})
         if (*alone && OthersGiven(app, alone))
-            return UsageError(app, alone->get_name() + " takes no other option.", err);
+            return UsageFault{alone->get_name() + " takes no other option.", app.help()};
     if (*decodeOption)
-        return Decode(decode, out, err);
+        return GenTask{GenTask::Action::Decode, {}, decode};
     if (*readOption)
-        return ReadChoices(in, out, err);
+        return GenTask{GenTask::Action::ReadChoices, {}, {}};
     if (*optionsOption)
-        return WriteCodeOfChoices(choicesPath, in, out, err);
+        return GenTask{GenTask::Action::WriteCodeOfChoices, {}, choicesPath};
 
-    const int buttonSet = buttonSetNames.at(buttons);
+    const int buttonSet = ButtonSetNames.at(buttons);
     const auto choice = ButtonChoiceFor(buttonSet, defaultPosition);
     if (!choice) {
         const auto setSize = ButtonSetOf(*ButtonChoiceFor(buttonSet, 1)).Buttons.size();
-        return UsageError(app,
-                          "--default " + std::to_string(defaultPosition) + ": the " + buttons + " set has " +
+        return UsageFault{"--default " + std::to_string(defaultPosition) + ": the " + buttons + " set has " +
                               std::to_string(setSize) + (setSize == 1 ? " button" : " buttons") + ".",
-                          err);
+                          app.help()};
     }
     options.ButtonOption = *choice;
-    options.Icon = iconNames.at(icon);
+    options.Icon = IconNames.at(icon);
+    return task;
+}
 
-    options.BodyText.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return WriteCode(options, out, err);
+int RunTask(GenTask task, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    switch (task.What) {
+    case GenTask::Action::ShowUsage: out << task.Argument; return 0;
+    case GenTask::Action::Decode: return Decode(task.Argument, out, err);
+    case GenTask::Action::ReadChoices: return ReadChoices(in, out, err);
+    case GenTask::Action::WriteCodeOfChoices: return WriteCodeOfChoices(task.Argument, in, out, err);
+    case GenTask::Action::WriteCode: break;
+    }
+    task.Options.BodyText.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return WriteCode(task.Options, out, err);
+}
+
+} // namespace
+
+int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err)
+{
+    auto read = ReadCommandLine(argc, argv);
+    if (const auto* fault = std::get_if<UsageFault>(&read)) {
+        err << "vellumet-gen: " << fault->Reason << "\n\n" << fault->Usage;
+        return ExitUsage;
+    }
+    return RunTask(std::move(std::get<GenTask>(read)), in, out, err);
 }
 
 } // namespace vellumet

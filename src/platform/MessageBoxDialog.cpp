@@ -1,5 +1,7 @@
 #include "MessageBoxDialog.h"
 
+#include "codegen/LineBreaks.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,9 +41,14 @@ QStyle::StandardPixmap StandardPixmapOf(IconChoice icon)
 // The box shows line breaks of every kind as breaks, as the system's box does.
 QString DisplayText(const std::string& text)
 {
-    QString display = QString::fromUtf8(text);
-    display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    display.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString typed = QString::fromUtf8(text);
+    QString display;
+    display.reserve(typed.size());
+    for (qsizetype at = 0; at < typed.size();) {
+        const qsizetype lineBreak = LineBreakAt(typed, at);
+        display += lineBreak == 0 ? typed[at] : QChar(u'\n');
+        at += lineBreak == 0 ? 1 : lineBreak;
+    }
     return display;
 }
 
@@ -194,7 +201,7 @@ void MessageBoxDialog::addAnswerButton(Answer answer)
 
 void MessageBoxDialog::addHelpButton(const std::optional<HelpReference>& help, HelpOpener openHelp)
 {
-    auto* button = new QPushButton(tr("Help"), this);
+    auto* button = new QPushButton(QStringLiteral("Help"), this);
     button->setObjectName(QStringLiteral("Help"));
     if (help && openHelp)
         connect(button, &QPushButton::clicked, this,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codegen/MessageBoxRequest.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,23 +9,6 @@
 #include <vector>
 
 namespace vellumet {
-
-struct HelpReference {
-    std::string File;
-    std::int16_t Context = 0;
-
-    bool operator==(const HelpReference&) const = default;
-};
-
-// A message box as the published MsgBox call describes it. Texts are UTF-8.
-struct MessageBoxRequest {
-    std::string Prompt;
-    int Style = 0;
-    std::string Title;
-    std::optional<HelpReference> Help;
-
-    bool operator==(const MessageBoxRequest&) const = default;
-};
 
 // One entry of a file dialog's list of file types, as "Name (Pattern)".
 struct FileFilter {

@@ -2,6 +2,6 @@
 
 namespace vellumet {
 
-QString DefaultButtonCaption;
+std::string DefaultButtonCaption;
 
 } // namespace vellumet

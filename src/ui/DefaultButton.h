@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace vellumet {
 
 // The caption of the button chosen as default while Help is not the default.
-extern QString DefaultButtonCaption;
+extern std::string DefaultButtonCaption;
 
 } // namespace vellumet

@@ -1,46 +1,69 @@
 #pragma once
 
+#include "FrontEnd.h"
+#include "Layout.h"
 #include "codegen/BuildCode.h"
 #include "codegen/MessageBoxOptions.h"
 #include "platform/Platform.h"
 
-#include <QWidget>
-
-class QCheckBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
 
 namespace vellumet {
 
-class MultiLineTextBox;
-class TabControl;
+// What a control holds. Texts are UTF-8; a selection counts characters.
+struct ControlState {
+    std::string Text; // caption or text
+    int Value = 0;    // check box 0 or 1; option 1 while selected
+    bool Enabled = true;
+    unsigned ForeColor = SystemTextColour;
+    std::size_t SelStart = 0;
+    std::size_t SelLength = 0;
+};
 
 // The working window: the choices of a message box on four tabs, and the
-// command buttons below them. Every control carries its name as object name.
-class frmMain : public QWidget {
-    Q_OBJECT
-
+// command buttons below them. Its state is the state of its controls; a front
+// end shows it and reports what the user does.
+class frmMain {
 public:
-    // Loads the window: builds it hidden, in its start state, and runs Form_Load.
-    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+    // Loads the window in its start state and runs Form_Load. Nothing is shown yet.
+    frmMain(Platform& platform, MainWindowFrontEnd& frontEnd);
+
+    // The user's events. A disabled control takes none, and only a control the
+    // user can reach takes a click. A field that keeps the focus while its tab
+    // is hidden, as after Reset, still takes what is typed.
+    void Clicked(Control control);
+    void Edited(Control field, const std::string& text);
+    void GotFocus(Control control);
+    void MouseMoved(Control surface);
+    void TabSelected(int tab);
+    // Runs when the window is about to close; false keeps it open.
+    bool UnloadQuery();
+
+    const ControlState& State(Control control) const { return controls[Index(control)]; }
+    int SelectedTab() const { return selectedTab; }
+    std::optional<Control> Focus() const { return focus; }
+    // Whether the user can reach the control now: enabled, and on the tab showing if on a tab.
+    bool Reachable(Control control) const;
+
+    // Whether frmMain has a handler for the event of the control; a front end
+    // need report no other mouse movements or label clicks.
+    static bool Handles(Control control, Event event);
 
     // The choices as the code generator reads them, taken now.
     MessageBoxOptions Snapshot() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // The text a field keeps of what was typed or pasted into it: within its
+    // length limit, and on one line unless it is the body.
+    static std::string FittedText(Control field, const std::string& text);
 
 private:
-    enum Tab { AboutTab, GeneralTab, StyleTab, HelpButtonTab };
+    struct EventRow;
+    static const EventRow Events[];
 
-    struct ButtonOptionPlace;
-    struct IconOptionPlace;
-    static const ButtonOptionPlace ButtonOptions[];
-    static const IconOptionPlace IconOptions[];
+    static std::size_t Index(Control control) { return static_cast<std::size_t>(control); }
 
     void Form_Load();
     void Form_Unload(int& Cancel);
@@ -73,93 +96,38 @@ private:
     void lblLink_Click();
     void Generate(GenerateMode mode);
     void Refuse(GenerateFailure failure);
-    void ShowField(int tab, QWidget* field);
 
     void txtTitle_GotFocus();
     void txtBody_GotFocus();
     void txtVariable_GotFocus();
     void txtHelpFile_GotFocus();
     void txtTopicID_GotFocus();
+    void SelectAll(Control field);
 
     void lblLink_MouseMove();
     void Frame2_MouseMove();
     void SSTab1_MouseMove();
     void Form_MouseMove();
 
-    void BuildGeneralTab(QWidget* tab);
-    void BuildStyleTab(QWidget* tab);
-    void BuildHelpButtonTab(QWidget* tab);
-    void BuildCommandButtons();
-    void SetTabOrder();
-    void ConnectHandlers();
-    WindowHandle Handle();
+    // The program's own changes. A new value of an option or check box runs
+    // the control's click handler at once, nested in the change.
+    void SetValue(Control control, int value);
+    void SetText(Control control, const std::string& text);
+    void SetEnabled(Control control, bool enabled);
+    void SetForeColor(Control control, unsigned colour);
+    void SetTab(int tab);
+    void SetFocus(Control control);
+    // Put back the value the layout gives the control at start.
+    void RestoreText(Control control);
+    void RestoreValue(Control control);
+    void RestoreEnabled(Control control);
+    void RaiseEvent(Control control, Event event);
 
     Platform& platform;
-
-    TabControl* SSTab1;
-    QLabel* Image2;
-
-    QLabel* Label1;
-    QLineEdit* txtTitle;
-    QLabel* Label2;
-    MultiLineTextBox* txtBody;
-    QCheckBox* chkSystemModal;
-    QRadioButton* optText;
-    QRadioButton* optValue;
-
-    QFrame* Frame1;
-    QLabel* Label3;
-    QPushButton* optNoIcon;
-    QLabel* Label4;
-    QPushButton* optCritical;
-    QLabel* Label5;
-    QPushButton* optQuestion;
-    QLabel* Label6;
-    QPushButton* optExclamation;
-    QLabel* Label7;
-    QPushButton* optInformation;
-
-    QFrame* Frame3;
-    QPushButton* optOKOnly;
-    QPushButton* optOKCancel1;
-    QPushButton* optOKCancel2;
-    QPushButton* optAbortRetryIgnore1;
-    QPushButton* optAbortRetryIgnore2;
-    QPushButton* optAbortRetryIgnore3;
-    QPushButton* optYesNoCancel1;
-    QPushButton* optYesNoCancel2;
-    QPushButton* optYesNoCancel3;
-    QPushButton* optYesNo1;
-    QPushButton* optYesNo2;
-    QPushButton* optRetryCancel1;
-    QPushButton* optRetryCancel2;
-    QLabel* Label13;
-    QLabel* lblDefault;
-
-    QFrame* fraVar;
-    QLabel* lblVariable;
-    QLineEdit* txtVariable;
-
-    QCheckBox* chkMsgBoxHelpButton;
-    QFrame* fraHelp;
-    QLabel* lblHelpFile;
-    QLineEdit* txtHelpFile;
-    QPushButton* cmdBrowse;
-    QCheckBox* chkAppPathHelpFile;
-    QLabel* lblTopicID;
-    QLineEdit* txtTopicID;
-    QCheckBox* chkHelpButtonDefault;
-    QFrame* Frame2;
-    QLabel* Label8;
-    QLabel* lblLink;
-
-    QPushButton* cmdTry;
-    QPushButton* cmdReset;
-    QPushButton* cmdCopy;
-    QPushButton* cmdHelp;
-    QPushButton* cmdExit;
-
-    bool placed = false;
+    MainWindowFrontEnd& frontEnd;
+    std::array<ControlState, ControlCount> controls;
+    int selectedTab;
+    std::optional<Control> focus;
 };
 
 } // namespace vellumet

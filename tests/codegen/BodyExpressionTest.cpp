@@ -11,7 +11,7 @@ namespace {
 
 using testing::EvaluateVbString;
 
-std::string Expression(const std::string& body) { return QuoteBody(ConvertLineBreaks(DoubleQuotes(body))); }
+std::string Expression(const std::string& body) { return QuoteBody(DoubleQuotes(body)); }
 
 TEST(BodyExpression, EveryCaseOfTheTable)
 {

@@ -1,39 +1,22 @@
 #include "codegen/BuildCode.h"
 #include "support/CaseTable.h"
-#include "support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace vellumet {
 namespace {
 
-using testing::RecordingPlatform;
-using Calls = std::vector<std::string>;
-
-const MessageBoxOptions saveQuestion{.ButtonOption = ButtonChoice::YesNoCancel2,
+const MessageBoxOptions SaveQuestion{.ButtonOption = ButtonChoice::YesNoCancel2,
                                      .Icon = IconChoice::Question,
                                      .TitleText = "Save",
                                      .BodyText = "Save changes?"};
 
-const MessageBoxOptions exportFinished{.IncludeHelpButton = true,
+const MessageBoxOptions ExportFinished{.IncludeHelpButton = true,
                                        .Icon = IconChoice::Information,
                                        .BodyText = R"(Export finished. See "Report" for details.)",
                                        .HelpFileText = R"( \Orders.chm )",
                                        .UseAppPath = true,
                                        .TopicIDText = "25"};
-
-// Copy clears the clipboard, then sets the text; a clipboard that refuses it is reported.
-TEST(GenerateCode, CopyClearsThenSetsTheClipboard)
-{
-    RecordingPlatform platform;
-    EXPECT_EQ(GenerateCode(GenerateMode::Copy, saveQuestion, platform), std::nullopt);
-    EXPECT_EQ(platform.calls, (Calls{"ClearClipboard", "SetClipboardText"}));
-    EXPECT_EQ(platform.clipboard, testing::ReadDataFile("golden/save-question.vb"));
-
-    platform.clipboardRefuses = true;
-    EXPECT_EQ(GenerateCode(GenerateMode::Copy, saveQuestion, platform), GenerateFailure::ClipboardRefused);
-    EXPECT_EQ(platform.clipboard, "");
-}
 
 MessageBoxOptions With(MessageBoxOptions options, void (*change)(MessageBoxOptions&))
 {
@@ -41,7 +24,29 @@ MessageBoxOptions With(MessageBoxOptions options, void (*change)(MessageBoxOptio
     return options;
 }
 
-// A refusal comes before any output: no box is shown and the clipboard keeps what it held.
+// The application path as the platform gives it, counting how often it was asked for.
+std::function<std::string()> ApplicationPath(int& asked)
+{
+    return [&asked] {
+        ++asked;
+        return std::string(R"(C:\Apps\Orders)");
+    };
+}
+
+// Copy hands over the code text and never needs the application path: the code names App.Path itself.
+TEST(GenerateCode, CopyHandsOverTheCodeText)
+{
+    int asked = 0;
+    for (const auto& [options, golden] :
+         {std::pair{SaveQuestion, "save-question.vb"}, {ExportFinished, "export-finished.vb"}}) {
+        const GenerateResult result = GenerateCode(GenerateMode::Copy, options, ApplicationPath(asked));
+        ASSERT_TRUE(std::holds_alternative<CopyRequest>(result)) << golden;
+        EXPECT_EQ(std::get<CopyRequest>(result).Text, testing::ReadDataFile(std::string("golden/") + golden));
+    }
+    EXPECT_EQ(asked, 0);
+}
+
+// The first refusal in the order body, title, variable, help file, topic; nothing is built after one.
 TEST(GenerateCode, RefusesBeforeAnyOutput)
 {
     using enum GenerateMode;
@@ -52,13 +57,15 @@ TEST(GenerateCode, RefusesBeforeAnyOutput)
         GenerateMode mode;
         std::optional<GenerateFailure> failure;
     };
-    const MessageBoxOptions unnamed = With(saveQuestion, [](auto& o) { o.VariableText = R"( " " )"; });
-    const MessageBoxOptions badTopic = With(exportFinished, [](auto& o) { o.TopicIDText = "40000"; });
+    const MessageBoxOptions unnamed = With(SaveQuestion, [](auto& o) { o.VariableText = R"( " " )"; });
+    const MessageBoxOptions badTopic = With(ExportFinished, [](auto& o) { o.TopicIDText = "40000"; });
+    const MessageBoxOptions brokenTitle = With(SaveQuestion, [](auto& o) { o.TitleText = "Save\r\nnow"; });
+    const MessageBoxOptions brokenHelpFile = With(ExportFinished, [](auto& o) { o.HelpFileText = "Orders\r.chm"; });
     const Case cases[] = {
-        {"empty body, copy", With(saveQuestion, [](auto& o) { o.BodyText = ""; }), Copy, BlankBody},
-        {"spaces-only body, try", With(saveQuestion, [](auto& o) { o.BodyText = "   "; }), Try, BlankBody},
-        {"tab-only body", With(saveQuestion, [](auto& o) { o.BodyText = " \t "; }), Copy, std::nullopt},
-        {"break-only body", With(saveQuestion, [](auto& o) { o.BodyText = "\r\n"; }), Try, std::nullopt},
+        {"empty body, copy", With(SaveQuestion, [](auto& o) { o.BodyText = ""; }), Copy, BlankBody},
+        {"spaces-only body, try", With(SaveQuestion, [](auto& o) { o.BodyText = "   "; }), Try, BlankBody},
+        {"tab-only body", With(SaveQuestion, [](auto& o) { o.BodyText = " \t "; }), Copy, std::nullopt},
+        {"break-only body", With(SaveQuestion, [](auto& o) { o.BodyText = "\r\n"; }), Try, std::nullopt},
         {"blank body before bad topic", With(badTopic, [](auto& o) { o.BodyText = " "; }), Copy, BlankBody},
         {"bad topic, copy", badTopic, Copy, TopicNotConvertible},
         {"bad topic, try", badTopic, Try, TopicNotConvertible},
@@ -66,36 +73,119 @@ TEST(GenerateCode, RefusesBeforeAnyOutput)
         {"unnamed variable, try", unnamed, Try, std::nullopt},
         {"unnamed variable, OK only", With(unnamed, [](auto& o) { o.ButtonOption = ButtonChoice::OKOnly; }), Copy,
          std::nullopt},
+        {"CR LF in title, copy", brokenTitle, Copy, LineBreakInTitle},
+        {"CR LF in title, try", brokenTitle, Try, LineBreakInTitle},
+        {"lone LF in title", With(SaveQuestion, [](auto& o) { o.TitleText = "\n"; }), Copy, LineBreakInTitle},
+        {"lone CR in help file, copy", brokenHelpFile, Copy, LineBreakInHelpFile},
+        {"lone CR in help file, try", brokenHelpFile, Try, LineBreakInHelpFile},
+        {"help file unused without Help button", With(SaveQuestion, [](auto& o) { o.HelpFileText = "Orders\n.chm"; }),
+         Copy, std::nullopt},
+        {"blank body before broken title", With(brokenTitle, [](auto& o) { o.BodyText = ""; }), Copy, BlankBody},
+        {"broken title before unnamed variable", With(unnamed, [](auto& o) { o.TitleText = "\r"; }), Copy,
+         LineBreakInTitle},
+        {"unnamed variable before broken help file",
+         With(brokenHelpFile,
+              [](auto& o) {
+                  o.ButtonOption = ButtonChoice::YesNo1;
+                  o.VariableText = "";
+              }),
+         Copy, MissingVariableName},
+        {"broken help file before bad topic", With(brokenHelpFile, [](auto& o) { o.TopicIDText = "x"; }), Try,
+         LineBreakInHelpFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingPlatform platform;
-        EXPECT_EQ(GenerateCode(c.mode, c.options, platform), c.failure);
-        EXPECT_EQ(platform.calls.empty(), c.failure.has_value());
+        int asked = 0;
+        const GenerateResult result = GenerateCode(c.mode, c.options, ApplicationPath(asked));
+        const auto* failure = std::get_if<GenerateFailure>(&result);
+        EXPECT_EQ(failure ? std::optional(*failure) : std::nullopt, c.failure);
         if (c.failure) {
-            EXPECT_EQ(platform.clipboard, "what was there before");
+            EXPECT_EQ(asked, 0);
+        } else {
+            EXPECT_EQ(std::holds_alternative<CopyRequest>(result), c.mode == Copy);
         }
     }
 }
 
-// Try shows the texts as typed; the help path follows the application path directly.
+// The topic and the variable name are read once, by the check, and handed on as values.
+TEST(GenerateCode, CheckHandsOnTheParsedValues)
+{
+    const auto question = CheckOptions(GenerateMode::Copy, With(SaveQuestion, [](auto& o) {
+                                           o.VariableText = R"( "Q&A" )";
+                                           o.TopicIDText = "7";
+                                       }));
+    ASSERT_TRUE(std::holds_alternative<CheckedOptions>(question));
+    EXPECT_EQ(std::get<CheckedOptions>(question).VariableName, "QandA");
+    EXPECT_EQ(std::get<CheckedOptions>(question).TopicID, 0) << "a topic without the Help button is not read";
+
+    const auto help = CheckOptions(GenerateMode::Try, With(ExportFinished, [](auto& o) { o.TopicIDText = " -007 "; }));
+    ASSERT_TRUE(std::holds_alternative<CheckedOptions>(help));
+    EXPECT_EQ(std::get<CheckedOptions>(help).TopicID, -7);
+}
+
+// Try shows the texts as typed; the help path follows the application path directly, which is
+// asked for only when the help file follows it.
 TEST(GenerateCode, TryShowsTheBoxAsTyped)
 {
-    RecordingPlatform platform;
-    platform.applicationPath = R"(C:\Apps\Orders)";
-    MessageBoxOptions options = exportFinished;
-    options.TitleText = "  ";
-    EXPECT_EQ(GenerateCode(GenerateMode::Try, options, platform), std::nullopt);
-    EXPECT_EQ(platform.messageBoxes,
-              (std::vector<MessageBoxRequest>{
-                  {options.BodyText, 16448, "  ", HelpReference{R"(C:\Apps\Orders\Orders.chm)", 25}}}));
-    EXPECT_EQ(platform.clipboard, "what was there before");
+    struct Case {
+        const char* name;
+        void (*change)(MessageBoxOptions&);
+        std::optional<HelpReference> help;
+        int asked;
+    };
+    const Case cases[] = {
+        {"help beside the program", [](MessageBoxOptions&) {}, HelpReference{R"(C:\Apps\Orders\Orders.chm)", 25}, 1},
+        {"help file as typed, trimmed", [](auto& o) { o.UseAppPath = false; }, HelpReference{R"(\Orders.chm)", 25}, 0},
+        {"no Help button", [](auto& o) { o.IncludeHelpButton = false; }, std::nullopt, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MessageBoxOptions options = With(ExportFinished, c.change);
+        options.TitleText = "  ";
+        int asked = 0;
+        const GenerateResult result = GenerateCode(GenerateMode::Try, options, ApplicationPath(asked));
+        ASSERT_TRUE(std::holds_alternative<MessageBoxRequest>(result));
+        const MessageBoxRequest& box = std::get<MessageBoxRequest>(result);
+        EXPECT_EQ(box, (MessageBoxRequest{options.BodyText, box.Style, "  ", c.help}));
+        EXPECT_EQ(box.Style, options.IncludeHelpButton ? 16448 : 64);
+        EXPECT_EQ(asked, c.asked);
+    }
+}
 
-    options.IncludeHelpButton = false;
-    platform.calls.clear();
-    GenerateCode(GenerateMode::Try, options, platform);
-    EXPECT_EQ(platform.calls, Calls{"ShowMessageBox"});
-    EXPECT_EQ(platform.messageBoxes.back().Help, std::nullopt);
+// The accepted language: spaces around, one optional sign, decimal digits, -32768 to 32767.
+TEST(ConvertTopicID, ReadsOnlyA16BitDecimalNumber)
+{
+    const std::pair<const char*, std::optional<std::int16_t>> cases[] = {
+        {"0", 0},
+        {"007", 7},
+        {" -1 ", -1},
+        {"+12", 12},
+        {"  +0", 0},
+        {"-0", 0},
+        {"-32768", -32768},
+        {"32767", 32767},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"+", std::nullopt},
+        {"-", std::nullopt},
+        {"32768", std::nullopt},
+        {"-32769", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"+-5", std::nullopt},
+        {"-+5", std::nullopt},
+        {"++5", std::nullopt},
+        {"- 5", std::nullopt},
+        {"+ 5", std::nullopt},
+        {"\t5", std::nullopt},
+        {"5\r\n", std::nullopt},
+        {"5 5", std::nullopt},
+        {"2.5", std::nullopt},
+        {"1e3", std::nullopt},
+        {"0x10", std::nullopt},
+        {"seven", std::nullopt},
+    };
+    for (const auto& [text, topic] : cases)
+        EXPECT_EQ(ConvertTopicID(text), topic) << '[' << text << ']';
 }
 
 } // namespace

@@ -21,9 +21,10 @@ std::string Describe(const MessageBoxOptions& o)
 
 std::string CodeOf(const MessageBoxOptions& options)
 {
-    const CopyText copy = BuildCopyText(options);
-    EXPECT_FALSE(copy.Failure) << Describe(options);
-    return copy.Code;
+    const auto checked = CheckOptions(GenerateMode::Copy, options);
+    const auto* failure = std::get_if<GenerateFailure>(&checked);
+    EXPECT_FALSE(failure) << FailureMessage(*failure) << "\n" << Describe(options);
+    return failure ? std::string() : BuildCopyText(std::get<CheckedOptions>(checked));
 }
 
 // The call line of generated code, without its leading tab.
@@ -35,10 +36,10 @@ std::string CallLine(const std::string& code)
 }
 
 // The texts the round trip goes through: every kind of line break, tabs, quotes and UTF-8.
-const std::array<std::string, 5> bodies = {"Hello", "Line one\r\nLine two\n\rthree\rfour\tfive \"quoted\"",
+const std::array<std::string, 5> Bodies = {"Hello", "Line one\r\nLine two\n\rthree\rfour\tfive \"quoted\"",
                                            "\r\n\t\"\"\r\n", "Grüße \"€\"\r\n\r\n日本", " \t x & \" & vbCrLf y "};
-const std::array<std::string, 4> titles = {"", "Disk \"error\"", "   ", " Größe\t"};
-const std::array<std::string, 3> helpFiles = {"", " C:\\Help\\Orders.chm ", "\\My \"Help\".chm"};
+const std::array<std::string, 4> Titles = {"", "Disk \"error\"", "   ", " Größe\t"};
+const std::array<std::string, 3> HelpFiles = {"", " C:\\Help\\Orders.chm ", "\\My \"Help\".chm"};
 
 // Every choice the window can make: the 520 style combinations, in both ways of writing the style,
 // with texts of every kind where the window lets them be chosen. Generated code reads back to the
@@ -52,10 +53,10 @@ TEST(ReadCall, RoundTripsEveryChoice)
                                   .SystemModal = (n / 52 % 2) != 0,
                                   .Icon = IconChoice(n / 104 % 5),
                                   .CopyAsValue = (n / 520) != 0,
-                                  .TitleText = titles.at(n % titles.size()),
-                                  .BodyText = bodies.at(n % bodies.size()),
+                                  .TitleText = Titles.at(n % Titles.size()),
+                                  .BodyText = Bodies.at(n % Bodies.size()),
                                   .VariableText = n % 2 ? "Q&A" : "Answer",
-                                  .HelpFileText = helpFiles.at(n % helpFiles.size()),
+                                  .HelpFileText = HelpFiles.at(n % HelpFiles.size()),
                                   .UseAppPath = (n % 7) < 3,
                                   .TopicIDText = n % 3 ? " -32768" : "25"};
         // The window clears "Help button is default" with the Help button.

@@ -11,7 +11,7 @@ namespace {
 
 // The published values, written out here rather than taken from the library.
 // clang-format off
-const std::map<std::string, int> published = {
+const std::map<std::string, int> Published = {
     {"vbOKOnly", 0}, {"vbOKCancel", 1}, {"vbAbortRetryIgnore", 2}, {"vbYesNoCancel", 3}, {"vbYesNo", 4},
     {"vbRetryCancel", 5}, {"vbDefaultButton2", 256}, {"vbDefaultButton3", 512}, {"vbDefaultButton4", 768},
     {"vbMsgBoxHelpButton", 16384}, {"vbSystemModal", 4096}, {"vbCritical", 16}, {"vbQuestion", 32},
@@ -26,7 +26,7 @@ struct Row {
 };
 
 // clang-format off
-const Row rows[] = {
+const Row Rows[] = {
     {ButtonChoice::OKOnly, "vbOKOnly", 1, 1},           {ButtonChoice::OKCancel1, "vbOKCancel", 2, 1},
     {ButtonChoice::OKCancel2, "vbOKCancel", 2, 2},      {ButtonChoice::AbortRetryIgnore1, "vbAbortRetryIgnore", 3, 1},
     {ButtonChoice::AbortRetryIgnore2, "vbAbortRetryIgnore", 3, 2},
@@ -37,7 +37,7 @@ const Row rows[] = {
     {ButtonChoice::RetryCancel2, "vbRetryCancel", 2, 2}};
 // clang-format on
 
-const char* const iconTerms[] = {"", "vbCritical", "vbQuestion", "vbExclamation", "vbInformation"};
+const char* const IconTerms[] = {"", "vbCritical", "vbQuestion", "vbExclamation", "vbInformation"};
 
 // Every combination of choices: the expression names the published constants in the order
 // set, default button, Help button, system-modal, icon; the value is their sum; and the box
@@ -45,7 +45,7 @@ const char* const iconTerms[] = {"", "vbCritical", "vbQuestion", "vbExclamation"
 TEST(ResolveStyle, EveryCombination)
 {
     for (int n = 0; n < 13 * 2 * 2 * 2 * 5; ++n) {
-        const Row& row = rows[n / 40];
+        const Row& row = Rows[n / 40];
         const bool helpDefault = n & 1, help = n & 2, modal = n & 4;
         const int icon = n / 8 % 5;
         const MessageBoxOptions options{.ButtonOption = row.choice,
@@ -63,12 +63,12 @@ TEST(ResolveStyle, EveryCombination)
         if (modal)
             terms.push_back("vbSystemModal");
         if (icon)
-            terms.push_back(iconTerms[icon]);
+            terms.push_back(IconTerms[icon]);
         std::string expression;
         int value = 0;
         for (const std::string& term : terms) {
             expression += (expression.empty() ? "" : " + ") + term;
-            value += published.at(term);
+            value += Published.at(term);
         }
 
         const ResolvedStyle style = ResolveStyle(options);

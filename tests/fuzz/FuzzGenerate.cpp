@@ -1,16 +1,19 @@
 // Arbitrary bytes as the window's choices and texts. The generator must never
 // fail on them, the body expression must evaluate back to the body byte for
-// byte, and Try and Copy must hand over exactly what was built.
+// byte, Try and Copy must hand over exactly what was built, and the code must
+// break its lines only between statements.
 #include "codegen/BuildCode.h"
 #include "codegen/Functions.h"
+#include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
-#include "support/RecordingPlatform.h"
 #include "support/VbStringEvaluator.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
+#include <variant>
 
 namespace {
 
@@ -48,29 +51,59 @@ MessageBoxOptions OptionsFrom(std::string_view input)
     return options;
 }
 
+// Every line break of the code is a CR LF that ends a line; any other would break a string literal.
+bool BreaksOnlyBetweenLines(std::string_view code)
+{
+    for (std::size_t at = 0; at < code.size();) {
+        const std::size_t lineBreak = LineBreakAt(code, at);
+        if (lineBreak == 1)
+            return false;
+        at += lineBreak == 0 ? 1 : lineBreak;
+    }
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const MessageBoxOptions options = OptionsFrom({reinterpret_cast<const char*>(data), size});
 
-    const std::string expression = QuoteBody(ConvertLineBreaks(DoubleQuotes(options.BodyText)));
+    const std::string expression = QuoteBody(DoubleQuotes(options.BodyText));
     if (testing::EvaluateVbString(expression) != options.BodyText)
         Fail("the body expression does not evaluate to the body:", expression);
 
-    const CopyText copy = BuildCopyText(options);
-    if (copy.Failure != CheckOptions(GenerateMode::Copy, options))
-        Fail("Copy Code and the checks disagree on", options.BodyText);
-    if (!copy.Failure && copy.Code.find(expression) == std::string::npos)
-        Fail("the code does not hold the body expression:", copy.Code);
-
-    testing::RecordingPlatform platform;
-    if (!GenerateCode(GenerateMode::Try, options, platform)) {
-        const MessageBoxRequest& shown = platform.messageBoxes.at(0);
-        if (shown.Prompt != options.BodyText || shown.Style != ResolveStyle(options).StyleValue)
-            Fail("Try It showed another box for", options.BodyText);
+    int asked = 0;
+    const auto applicationPath = [&asked] {
+        ++asked;
+        return std::string("C:\\Apps");
+    };
+    const auto checked = CheckOptions(GenerateMode::Copy, options);
+    const GenerateResult copy = GenerateCode(GenerateMode::Copy, options, applicationPath);
+    if (const auto* failure = std::get_if<GenerateFailure>(&checked)) {
+        if (copy != GenerateResult(*failure))
+            Fail("Copy Code and the checks disagree on", options.BodyText);
+    } else {
+        const auto* copied = std::get_if<CopyRequest>(&copy);
+        if (!copied || copied->Text != BuildCopyText(std::get<CheckedOptions>(checked)))
+            Fail("Copy Code does not hand over the code built from", options.BodyText);
+        if (copied->Text.find(expression) == std::string::npos)
+            Fail("the code does not hold the body expression:", copied->Text);
+        if (!BreaksOnlyBetweenLines(copied->Text))
+            Fail("the code breaks a line inside a statement:", copied->Text);
     }
-    if (!GenerateCode(GenerateMode::Copy, options, platform) && platform.clipboard != copy.Code)
-        Fail("the clipboard does not hold the copied code:", platform.clipboard);
+
+    const GenerateResult tried = GenerateCode(GenerateMode::Try, options, applicationPath);
+    if (const auto* shown = std::get_if<MessageBoxRequest>(&tried)) {
+        if (shown->Prompt != options.BodyText || shown->Style != ResolveStyle(options).StyleValue)
+            Fail("Try It shows another box for", options.BodyText);
+        if (shown->Help.has_value() != options.IncludeHelpButton ||
+            (shown->Help && shown->Help->Context != ConvertTopicID(options.TopicIDText)))
+            Fail("Try It shows another help topic for", options.TopicIDText);
+    }
+    const bool pathNeeded =
+        options.IncludeHelpButton && options.UseAppPath && std::holds_alternative<MessageBoxRequest>(tried);
+    if (asked != (pathNeeded ? 1 : 0))
+        Fail("the application path was asked for without need, or not at all:", options.HelpFileText);
     return 0;
 }

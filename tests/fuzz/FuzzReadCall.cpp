@@ -32,13 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    const CopyText copy = BuildCopyText(*choices);
-    if (copy.Failure)
+    const auto checked = CheckOptions(GenerateMode::Copy, *choices);
+    if (!std::holds_alternative<CheckedOptions>(checked))
         Fail("Copy Code refuses choices that were read from:", source);
-    const auto again = ReadCall(copy.Code);
+    const std::string code = BuildCopyText(std::get<CheckedOptions>(checked));
+    const auto again = ReadCall(code);
     if (const auto* reason = std::get_if<std::string>(&again))
-        Fail("the generated code does not read back:", copy.Code + "\n" + *reason);
+        Fail("the generated code does not read back:", code + "\n" + *reason);
     if (CanonicalChoices(std::get<MessageBoxOptions>(again)) != CanonicalChoices(*choices))
-        Fail("the generated code reads back to other choices:", copy.Code);
+        Fail("the generated code reads back to other choices:", code);
     return 0;
 }

@@ -97,6 +97,7 @@ private slots:
     void helpButtonSaysWhyItCannotOpen();
     void clipboard();
     void pathsAndFileTypes();
+    void helpFileIsBuiltBesideProgram();
 };
 
 void QtPlatformTest::opensInTheDesktopsViewer_data()
@@ -229,6 +230,14 @@ void QtPlatformTest::pathsAndFileTypes()
              QStringLiteral("/opt/vellumet/Help Files/a.chm"));
     QCOMPARE(QtPlatform::DialogFilter({"Windows Help Files", "*.hlp"}), QStringLiteral("Windows Help Files (*.hlp)"));
     QCOMPARE(QtPlatform::DialogFilter({"All Files", "*.*"}), QStringLiteral("All Files (*)"));
+}
+
+// The build puts the compiled help where Help looks for it: beside the programs.
+void QtPlatformTest::helpFileIsBuiltBesideProgram()
+{
+    QFile help(QString::fromStdString(JoinPath(QtPlatform().ApplicationPath(), "VellHelp.chm")));
+    QVERIFY2(help.open(QIODevice::ReadOnly), qPrintable(help.fileName()));
+    QCOMPARE(help.read(4), QByteArray("ITSF"));
 }
 
 QTEST_MAIN(QtPlatformTest)

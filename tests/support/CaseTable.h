@@ -20,11 +20,11 @@ inline std::string ReadDataFile(const std::string& name)
 // Within a field, \r \n \t \s \\ stand for CR, LF, tab, space and backslash.
 inline std::string Unescape(std::string_view field)
 {
-    static const std::map<char, char> escapes = {{'r', '\r'}, {'n', '\n'}, {'t', '\t'}, {'s', ' '}, {'\\', '\\'}};
+    static const std::map<char, char> Escapes = {{'r', '\r'}, {'n', '\n'}, {'t', '\t'}, {'s', ' '}, {'\\', '\\'}};
     std::string text;
     for (std::size_t i = 0; i < field.size(); ++i) {
-        const bool escaped = field[i] == '\\' && i + 1 < field.size() && escapes.contains(field[i + 1]);
-        text += escaped ? escapes.at(field[++i]) : field[i];
+        const bool escaped = field[i] == '\\' && i + 1 < field.size() && Escapes.contains(field[i + 1]);
+        text += escaped ? Escapes.at(field[++i]) : field[i];
     }
     return text;
 }

@@ -2,8 +2,8 @@
 
 #include "support/RecordingPlatform.h"
 #include "ui/DefaultButton.h"
-#include "ui/TabControl.h"
-#include "ui/frmMain.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/TabControl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,7 +24,7 @@ protected:
     {
         platform = std::make_unique<vellumet::testing::RecordingPlatform>();
         vellumet::DefaultButtonCaption.clear();
-        window = std::make_unique<vellumet::frmMain>(*platform);
+        window = std::make_unique<vellumet::QtMainWindow>(*platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
@@ -111,5 +111,5 @@ protected:
     }
 
     std::unique_ptr<vellumet::testing::RecordingPlatform> platform;
-    std::unique_ptr<vellumet::frmMain> window;
+    std::unique_ptr<vellumet::QtMainWindow> window;
 };

@@ -12,7 +12,7 @@ namespace vellumet::testing {
 // joined by " & ". Anything else is refused, so what passes is well formed.
 inline std::optional<std::string> EvaluateVbString(std::string_view e)
 {
-    static const std::map<std::string_view, std::string_view> constants = {
+    static const std::map<std::string_view, std::string_view> Constants = {
         {"vbCrLf", "\r\n"}, {"vbLf", "\n"}, {"vbCr", "\r"}, {"vbTab", "\t"}};
     std::string value;
     for (std::size_t i = 0;; i += 3) {
@@ -30,8 +30,8 @@ inline std::optional<std::string> EvaluateVbString(std::string_view e)
             ++i;
         } else {
             const std::size_t end = std::min(e.find(' ', i), e.size());
-            const auto constant = constants.find(e.substr(i, end - i));
-            if (constant == constants.end())
+            const auto constant = Constants.find(e.substr(i, end - i));
+            if (constant == Constants.end())
                 return std::nullopt;
             value += constant->second;
             i = end;

@@ -1,6 +1,7 @@
+#include "platform/QtPlatform.h"
 #include "support/CaseTable.h"
 #include "support/MainWindowFixture.h"
-#include "ui/MultiLineTextBox.h"
+#include "ui/qt/MultiLineTextBox.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -40,6 +41,16 @@ private slots:
     void bodyReadsLineBreaksAsCrLf();
     void pasteInsideOneLineField();
     void snapshotReflectsControls();
+    void focusSelectsWholeText_data();
+    void focusSelectsWholeText();
+    void linkFollowsPointer();
+    void defaultLabelTakesCaptionSize();
+    void closingAsksFirst_data();
+    void closingAsksFirst();
+    void commandsNameTheWindow();
+    void refusalShowsTheField();
+    void resetShowsStartState();
+    void copyReachesClipboard();
 
 private:
     static void optionGroups_data();
@@ -120,7 +131,7 @@ void MainWindowTest::windowFacts()
     QCOMPARE(window->size(), QSize(389, 527));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!window->windowIcon().isNull());
-    QCOMPARE(DefaultButtonCaption, QStringLiteral("OK"));
+    QCOMPARE(DefaultButtonCaption, std::string("OK"));
 
     QCOMPARE(tabs()->count(), 4);
     QStringList captions;
@@ -431,12 +442,200 @@ void MainWindowTest::pasteInsideOneLineField()
 // the worked examples check every other choice through the generated code.
 void MainWindowTest::snapshotReflectsControls()
 {
-    QVERIFY(window->Snapshot() == MessageBoxOptions());
+    QVERIFY(window->Form().Snapshot() == MessageBoxOptions());
     showTabOf(control(QStringLiteral("txtTitle")));
     QTest::keyClicks(control(QStringLiteral("txtTitle")), "Sav");
     QTest::sendKeyEvent(QTest::Click, control(QStringLiteral("txtTitle")), Qt::Key_unknown,
                         QString::fromUtf8("\xc3\xa9"), {});
-    QCOMPARE(window->Snapshot().TitleText, std::string("Sav\xc3\xa9"));
+    QCOMPARE(window->Form().Snapshot().TitleText, std::string("Sav\xc3\xa9"));
+}
+
+// clang-format off
+void MainWindowTest::focusSelectsWholeText_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("arrival");
+    QTest::addColumn<QString>("typed");
+    for (const char* arrival : {"Tab", "click", "program"}) {
+        QTest::addRow("title, %s", arrival) << "txtTitle" << "Message" << arrival << "M";
+        QTest::addRow("two-line body, %s", arrival) << "txtBody" << "ab\r\ncd" << arrival << "x";
+        QTest::addRow("empty help file, %s", arrival) << "txtHelpFile" << "" << arrival << "h";
+        QTest::addRow("topic, %s", arrival) << "txtTopicID" << "0" << arrival << "42";
+        QTest::addRow("variable, %s", arrival) << "txtVariable" << "Response" << arrival << "Answer";
+        QTest::addRow("title beyond 16 bits, %s", arrival) << "txtTitle" << "a\U0001F600b" << arrival << "c";
+    }
+}
+// clang-format on
+
+// Whatever brings the focus, the whole text is selected and typing replaces it.
+void MainWindowTest::focusSelectsWholeText()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, arrival);
+    QFETCH(QString, typed);
+    click(QStringLiteral("optYesNo1"));
+    click(QStringLiteral("chkMsgBoxHelpButton"));
+    QWidget* box = control(field);
+    showTabOf(box);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    Paste(box, text);
+    QCOMPARE(box->property("text").toString(), text);
+    control(QStringLiteral("cmdTry"))->setFocus();
+
+    if (arrival == u"Tab") {
+        QWidget* before = box->previousInFocusChain();
+        while (!before->isEnabled() || !before->isVisible() || !(before->focusPolicy() & Qt::TabFocus))
+            before = before->previousInFocusChain();
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+    } else if (arrival == u"click") {
+        click(field);
+    } else {
+        box->setFocus();
+    }
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(box->inputMethodQuery(Qt::ImCurrentSelection).toString().size(), text.size() - text.count(u'\r'));
+    QTest::keyClicks(box, typed);
+    QCOMPARE(box->property("text").toString(), typed);
+}
+
+// The link turns red under the pointer, and blue again only over the frame
+// around it, the tab control or the bare window.
+void MainWindowTest::linkFollowsPointer()
+{
+    auto* link = control<QLabel>(QStringLiteral("lblLink"));
+    showTabOf(link);
+    const QColor blue(0, 0, 255), red(255, 0, 0);
+    const struct {
+        const char* surface;
+        QPoint at;
+        QColor colour;
+    } moves[] = {
+        {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},
+        {"cmdTry", {2, 2}, red},     {"chkMsgBoxHelpButton", {2, 2}, red},
+        {"fraHelp", {2, 2}, red},    {"txtTopicID", {2, 2}, red},
+        {"Frame2", {4, 4}, blue},    {"lblLink", {8, 8}, red},
+        {"SSTab1", {8, 440}, blue},  {"lblLink", {8, 8}, red},
+        {"tabStrip", {2, 2}, blue},  {"lblLink", {8, 8}, red},
+        {"frmMain", {4, 470}, blue},
+    };
+    for (const auto& move : moves) {
+        QTest::mouseMove(control(QString::fromLatin1(move.surface)), move.at);
+        QVERIFY2(link->palette().color(QPalette::WindowText) == move.colour, move.surface);
+    }
+    QVERIFY(link->font().underline());
+}
+
+// The default label keeps its place and is just as large as its caption.
+void MainWindowTest::defaultLabelTakesCaptionSize()
+{
+    auto* label = control<QLabel>(QStringLiteral("lblDefault"));
+    const QPoint place = label->pos();
+    for (const char* option : {"optAbortRetryIgnore3", "optYesNo2", "optOKCancel2", "optOKOnly"}) {
+        click(QString::fromLatin1(option));
+        const QString caption = control<QAbstractButton>(QString::fromLatin1(option))->text();
+        QCOMPARE(label->text(), caption);
+        const int needed = label->fontMetrics().horizontalAdvance(caption);
+        QVERIFY2(label->width() >= needed && label->width() <= needed + 2, option);
+        QVERIFY(label->height() >= label->fontMetrics().height() &&
+                label->height() <= label->fontMetrics().height() + 1);
+        QCOMPARE(label->pos(), place);
+    }
+}
+
+void MainWindowTest::closingAsksFirst_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("close box, No") << true << 7;
+    QTest::newRow("close box, Yes") << true << 6;
+    QTest::newRow("Exit, No") << false << 7;
+    QTest::newRow("Exit, Yes") << false << 6;
+}
+
+// The close box and Exit ask the unload query; No keeps the window open.
+void MainWindowTest::closingAsksFirst()
+{
+    QFETCH(bool, byCloseBox);
+    QFETCH(int, answer);
+    platform->answer = answer;
+    if (byCloseBox)
+        window->close();
+    else
+        click(QStringLiteral("cmdExit"));
+    QCOMPARE(platform->messageBoxes.size(), std::size_t{1});
+    QCOMPARE(platform->messageBoxes[0].Style, 292);
+    QCOMPARE(window->isVisible(), answer == 7);
+}
+
+// Browse, Help and the maker's link hand the platform this window as the owner.
+void MainWindowTest::commandsNameTheWindow()
+{
+    click(QStringLiteral("chkMsgBoxHelpButton"));
+    for (const char* command : {"cmdBrowse", "cmdHelp", "lblLink"})
+        click(QString::fromLatin1(command));
+    QCOMPARE(platform->calls,
+             (std::vector<std::string>{"ChooseFileToOpen", "ApplicationPath", "ShellOpen", "ShellOpen"}));
+    QCOMPARE(platform->owners, std::vector<WindowHandle>(3, WindowHandle(window->winId())));
+    QCOMPARE(platform->opened.back(), std::string("https://www.tarnwick.example/"));
+}
+
+// A refusal shows the tab and focuses the field that mends it, with its text selected.
+void MainWindowTest::refusalShowsTheField()
+{
+    click(QStringLiteral("chkMsgBoxHelpButton"));
+    typeInto(QStringLiteral("txtTopicID"), QStringLiteral("12.5"));
+    typeInto(QStringLiteral("txtBody"), QStringLiteral("Hi"));
+    tabs()->setCurrentIndex(0);
+    click(QStringLiteral("cmdTry"));
+    QCOMPARE(tabs()->currentIndex(), 3);
+    auto* topic = control<QLineEdit>(QStringLiteral("txtTopicID"));
+    QCOMPARE(QApplication::focusWidget(), topic);
+    QCOMPARE(topic->selectedText(), QStringLiteral("12.5"));
+}
+
+// Every change Reset makes, its nested handlers' included, reaches the widgets.
+void MainWindowTest::resetShowsStartState()
+{
+    const auto widgetStates = [this] {
+        QStringList states;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (!widget->objectName().isEmpty())
+                states << QStringLiteral("%1 %2 %3 %4")
+                              .arg(widget->objectName(), widget->isEnabled() ? "on" : "off",
+                                   button && button->isChecked() ? "checked" : "-",
+                                   widget->property("text").toString());
+        }
+        return states;
+    };
+    const QStringList start = widgetStates();
+    performAll({"type:txtTitle:Title", "type:txtBody:Body\r\ntext", "click:chkSystemModal", "click:optValue",
+                "click:optCritical", "click:optYesNoCancel3", "type:txtVariable:Answer", "click:chkMsgBoxHelpButton",
+                "type:txtHelpFile:\\Orders.chm", "click:chkAppPathHelpFile", "type:txtTopicID:25",
+                "click:chkHelpButtonDefault", "key:Escape"});
+    QCOMPARE(widgetStates(), start);
+    QCOMPARE(tabs()->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
+}
+
+// Copy Code puts the code on the desktop's own clipboard.
+void MainWindowTest::copyReachesClipboard()
+{
+    QtPlatform desktop;
+    QtMainWindow realWindow(desktop);
+    realWindow.show();
+    QVERIFY(QTest::qWaitForWindowActive(&realWindow));
+    const auto find = [&realWindow](const char* name) { return realWindow.findChild<QWidget*>(QLatin1String(name)); };
+    static_cast<TabControl*>(find("SSTab1"))->setCurrentIndex(1);
+    QTest::keyClicks(find("txtBody"), "Hello");
+    QTest::mouseClick(find("cmdCopy"), Qt::LeftButton);
+    QCOMPARE(
+        QGuiApplication::clipboard()->text(),
+        QStringLiteral("'*** Start Vellumet Code ***\r\n\tMsgBox \"Hello\", vbOKOnly\r\n'*** End Vellumet Code ***"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,8 +1,8 @@
 #include "platform/QtPlatform.h"
 #include "support/RecordingPlatform.h"
 #include "ui/DefaultButton.h"
-#include "ui/frmMain.h"
-#include "ui/frmSplash.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/SplashWindow.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -19,17 +19,17 @@ public:
     {
         if (event->type() != QEvent::Show)
             return false;
-        if (auto* splash = qobject_cast<frmSplash*>(watched); splash && splash->MainWindow()) {
+        if (auto* splash = qobject_cast<QtSplashWindow*>(watched); splash && splash->MainWindow()) {
             mainLoadedHiddenDisabled = !splash->MainWindow()->isVisible() && !splash->MainWindow()->isEnabled();
             captionWhenSplashShowed = DefaultButtonCaption;
         }
-        if (qobject_cast<frmMain*>(watched))
+        if (qobject_cast<QtMainWindow*>(watched))
             ++mainShows;
         return false;
     }
 
     bool mainLoadedHiddenDisabled = false;
-    QString captionWhenSplashShowed;
+    std::string captionWhenSplashShowed;
     int mainShows = 0;
 };
 
@@ -52,11 +52,11 @@ void StartupTest::splashThenMainWindow()
     QElapsedTimer clock;
     clock.start();
 
-    QPointer<frmSplash> splash = new frmSplash(platform, 200ms);
-    const QPointer<frmMain> main = splash->MainWindow();
+    QPointer<QtSplashWindow> splash = new QtSplashWindow(platform, 200ms);
+    const QPointer<QtMainWindow> main = splash->MainWindow();
     QVERIFY(main);
     QVERIFY(observer.mainLoadedHiddenDisabled);
-    QCOMPARE(observer.captionWhenSplashShowed, QStringLiteral("OK"));
+    QCOMPARE(observer.captionWhenSplashShowed, std::string("OK"));
     QVERIFY(splash->isVisible());
     QCOMPARE(platform.calls, std::vector<std::string>{"MakeTopmost"});
     QCOMPARE(platform.topmostWindows, std::vector<WindowHandle>{splash->winId()});
@@ -66,14 +66,14 @@ void StartupTest::splashThenMainWindow()
     QVERIFY((splash->geometry().center() - ScreenCentre(splash)).manhattanLength() <= 2);
     QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(225, 45));
 
-    DefaultButtonCaption = QStringLiteral("Cancel"); // a second Form_Load would put "OK" back
+    DefaultButtonCaption = "Cancel"; // a second Form_Load would put "OK" back
     QTRY_VERIFY(main->isVisible());
     QVERIFY(clock.elapsed() >= 200);
     QVERIFY(main->isEnabled());
     QTRY_VERIFY(splash.isNull());
     QTest::qWait(500);
     QCOMPARE(observer.mainShows, 1);
-    QCOMPARE(DefaultButtonCaption, QStringLiteral("Cancel"));
+    QCOMPARE(DefaultButtonCaption, std::string("Cancel"));
     QVERIFY((main->frameGeometry().center() - ScreenCentre(main)).manhattanLength() <= 2);
     QCOMPARE(platform.calls.size(), 1u);
 

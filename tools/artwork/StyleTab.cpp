@@ -1,8 +1,8 @@
 #include "StyleTab.h"
 
 #include "platform/QtPlatform.h"
-#include "ui/TabControl.h"
-#include "ui/frmMain.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/TabControl.h"
 
 #include <QApplication>
 #include <QTabBar>
@@ -12,8 +12,8 @@ namespace vellumet::artwork {
 QImage GrabStyleTab()
 {
     QtPlatform platform;
-    frmMain window(platform);
-    auto* tabs = window.findChild<TabControl*>(QStringLiteral("SSTab1"));
+    QtMainWindow window(platform);
+    auto* tabs = static_cast<TabControl*>(window.Widget(Control::SSTab1));
     tabs->setCurrentIndex(2);
     window.show();
     QApplication::processEvents();

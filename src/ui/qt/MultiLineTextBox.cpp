@@ -1,6 +1,6 @@
 #include "MultiLineTextBox.h"
 
-#include "LineBreaks.h"
+#include "codegen/LineBreaks.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -120,6 +120,14 @@ void MultiLineTextBox::insertFromMimeData(const QMimeData* source)
     if (kept.size() < pasted.size())
         QApplication::beep();
     insertPlainText(kept);
+}
+
+void MultiLineTextBox::Select(int start, int end)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 } // namespace vellumet

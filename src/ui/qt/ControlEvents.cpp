@@ -42,15 +42,6 @@ bool HasSelection(QWidget* field) { return !field->inputMethodQuery(Qt::ImCurren
 
 } // namespace
 
-void OnClick(QAbstractButton* control, Handler handler)
-{
-    const bool option = control->autoExclusive();
-    QObject::connect(control, &QAbstractButton::toggled, control, [option, handler = std::move(handler)](bool checked) {
-        if (checked || !option)
-            handler();
-    });
-}
-
 void OnLabelClick(QWidget* label, Handler handler)
 {
     new EventWatcher(label, [label, handler = std::move(handler), pressed = false](QEvent* event) mutable {

@@ -16,14 +16,15 @@ QIcon ApplicationIcon()
     return icon;
 }
 
-QIcon IconPicture(IconChoice icon)
+QIcon IconPicture(PictureKind picture)
 {
-    switch (icon) {
-    case IconChoice::NoIcon: return {};
-    case IconChoice::Critical: return QIcon(PicturePath("critical-32.png"));
-    case IconChoice::Question: return QIcon(PicturePath("question-32.png"));
-    case IconChoice::Exclamation: return QIcon(PicturePath("exclamation-32.png"));
-    case IconChoice::Information: return QIcon(PicturePath("information-32.png"));
+    switch (picture) {
+    case PictureKind::None:
+    case PictureKind::About: return {};
+    case PictureKind::Critical: return QIcon(PicturePath("critical-32.png"));
+    case PictureKind::Question: return QIcon(PicturePath("question-32.png"));
+    case PictureKind::Exclamation: return QIcon(PicturePath("exclamation-32.png"));
+    case PictureKind::Information: return QIcon(PicturePath("information-32.png"));
     }
     return {};
 }

@@ -1,5 +1,5 @@
 #include "Pictures.h"
-#include "frmSplash.h"
+#include "SplashWindow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -14,6 +14,6 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(vellumet::pictures::ApplicationIcon());
 
     vellumet::QtPlatform platform;
-    new vellumet::frmSplash(platform); // closes and deletes itself when the main window takes over
+    new vellumet::QtSplashWindow(platform); // closes and deletes itself when the main window takes over
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codegen/MessageBoxOptions.h"
+#include "ui/Layout.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -11,8 +11,8 @@ namespace vellumet::pictures {
 
 // The information picture at 16 and 32 pixels: the window's and the program's icon.
 QIcon ApplicationIcon();
-// The 32-pixel picture of an icon choice; none for NoIcon.
-QIcon IconPicture(IconChoice icon);
+// The 32-pixel picture of an icon option; none for None and the about picture.
+QIcon IconPicture(PictureKind picture);
 QCursor HandPointer();
 QPixmap AboutPicture();
 QPixmap SplashLogo();

@@ -1,6 +1,6 @@
 #include "OneLineValidator.h"
 
-#include "LineBreaks.h"
+#include "codegen/LineBreaks.h"
 
 namespace vellumet {
 

@@ -21,6 +21,9 @@ public:
     int maxLength() const { return limit; }
     void setMaxLength(int length) { limit = length; }
 
+    // Selects from one position to another, each counting a line break as one.
+    void Select(int start, int end);
+
     // The length as the limit counts it.
     int length() const;
 

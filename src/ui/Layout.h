@@ -1,0 +1,143 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace vellumet {
+
+// Every control of the main window, the window itself first, in the order of
+// the layout table: a container always comes before what it holds.
+enum class Control {
+    frmMain,
+    SSTab1,
+    Image2,
+    Label1,
+    txtTitle,
+    Label2,
+    txtBody,
+    chkSystemModal,
+    optText,
+    optValue,
+    Frame1,
+    Frame3,
+    fraVar,
+    Label3,
+    optNoIcon,
+    Label4,
+    optCritical,
+    Label5,
+    optQuestion,
+    Label6,
+    optExclamation,
+    Label7,
+    optInformation,
+    optOKOnly,
+    optOKCancel1,
+    optOKCancel2,
+    optAbortRetryIgnore1,
+    optAbortRetryIgnore2,
+    optAbortRetryIgnore3,
+    optYesNoCancel1,
+    optYesNoCancel2,
+    optYesNoCancel3,
+    optYesNo1,
+    optYesNo2,
+    optRetryCancel1,
+    optRetryCancel2,
+    Label13,
+    lblDefault,
+    lblVariable,
+    txtVariable,
+    chkMsgBoxHelpButton,
+    fraHelp,
+    Frame2,
+    lblHelpFile,
+    txtHelpFile,
+    cmdBrowse,
+    chkAppPathHelpFile,
+    lblTopicID,
+    txtTopicID,
+    chkHelpButtonDefault,
+    Label8,
+    lblLink,
+    cmdTry,
+    cmdReset,
+    cmdCopy,
+    cmdHelp,
+    cmdExit,
+};
+
+inline constexpr std::size_t ControlCount = static_cast<std::size_t>(Control::cmdExit) + 1;
+
+enum class ControlKind {
+    Window,
+    TabControl,
+    Picture,
+    Label,
+    CentredLabel,
+    AutoSizeLabel, // keeps its place and takes the size of its caption
+    TextBox,
+    MultiLineTextBox,
+    CheckBox,
+    OptionButton,
+    PushOption, // an option drawn as a push button that stays pressed while selected
+    CommandButton,
+    Frame,           // no caption, with the ordinary border
+    BorderlessFrame, // no caption and no border: it only groups its options
+};
+
+enum class FontKind { Dialog, Notice, UnderlinedNotice };
+
+enum class PictureKind { None, About, Critical, Question, Exclamation, Information };
+
+enum class PointerKind { Arrow, Hand };
+
+// Colours are 0x00BBGGRR. A value with the top bit set names a system colour
+// instead, as Visual Basic writes them; this one is the system's text colour.
+inline constexpr unsigned SystemTextColour = 0x80000012;
+inline constexpr unsigned LinkColour = 0xFF0000;  // pure blue
+inline constexpr unsigned HoverColour = 0x0000FF; // pure red
+
+// A length limit that no text reaches.
+inline constexpr std::size_t NoLimit = 0;
+inline constexpr int NoTab = -1;
+inline constexpr int NoTabIndex = -1;
+
+// One row of the layout: positions and sizes in twips, relative to the
+// container (for a control on a tab, the whole tab control, strip included).
+struct ControlLayout {
+    Control Id;
+    std::string_view Name;
+    ControlKind Kind;
+    Control Container;
+    int Tab; // the page of SSTab1 that holds the control, or NoTab
+    std::string_view Caption;
+    int Left, Top, Width, Height;
+    int TabIndex;
+    int Value; // check box 0 or 1; option 1 when selected
+    bool Enabled;
+    std::size_t MaxLength; // characters, for text fields
+    FontKind Font = FontKind::Dialog;
+    PictureKind Picture = PictureKind::None;
+    PointerKind Pointer = PointerKind::Arrow;
+    unsigned ForeColor = SystemTextColour;
+};
+
+enum Tab { AboutTab, GeneralTab, StyleTab, HelpButtonTab };
+inline constexpr std::array<std::string_view, 4> TabCaptions{"About...", "General", "Style", "Help Button"};
+
+// The longest title, body or variable name.
+inline constexpr std::size_t TextLimit = 1024;
+
+extern const std::array<ControlLayout, ControlCount> MainWindowLayout;
+
+inline const ControlLayout& LayoutOf(Control control) { return MainWindowLayout[static_cast<std::size_t>(control)]; }
+
+// Twips at the standard 96 dpi: 15 to the pixel.
+constexpr int PixelsOf(int twips) { return twips / 15; }
+
+// Whether the control can hold the keyboard focus at all.
+bool TakesFocus(ControlKind kind);
+
+} // namespace vellumet

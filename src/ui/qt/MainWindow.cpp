@@ -1,0 +1,315 @@
+#include "MainWindow.h"
+
+#include "CentreOnScreen.h"
+#include "ControlEvents.h"
+#include "MultiLineTextBox.h"
+#include "OneLineValidator.h"
+#include "OptionGroup.h"
+#include "Pictures.h"
+#include "TabControl.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+namespace vellumet {
+
+namespace {
+
+QString QtText(const std::string& text) { return QString::fromStdString(text); }
+
+QRect Pixels(const ControlLayout& row)
+{
+    return {PixelsOf(row.Left), PixelsOf(row.Top), PixelsOf(row.Width), PixelsOf(row.Height)};
+}
+
+// A compact sans-serif face whose metrics the layout was made for. The layout
+// is in pixels, and so is the size of its text.
+QFont DialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPixelSize(10);
+    return font;
+}
+
+QFont FontOf(FontKind kind)
+{
+    QFont font = DialogFont();
+    if (kind != FontKind::Dialog) {
+        font.setPointSize(12);
+        font.setUnderline(kind == FontKind::UnderlinedNotice);
+    }
+    return font;
+}
+
+void SetForeColor(QWidget* control, unsigned colour)
+{
+    QPalette palette = control->palette();
+    if (colour == SystemTextColour) {
+        palette.setColor(QPalette::WindowText, QApplication::palette(control).color(QPalette::WindowText));
+    } else {
+        auto channel = [colour](int shift) { return static_cast<int>((colour >> shift) & 0xFF); };
+        palette.setColor(QPalette::WindowText, QColor(channel(0), channel(8), channel(16)));
+    }
+    control->setPalette(palette);
+}
+
+// Where the widget's text reaches `characters` characters of frmMain's text.
+// Qt counts a character beyond 16 bits as two units, and a multi-line field
+// holds each CR LF as one line break.
+int WidgetPosition(const QString& units, std::size_t characters, bool crLfIsOne)
+{
+    int position = 0;
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        const bool lowHalf = i > 0 && units[i].isLowSurrogate() && units[i - 1].isHighSurrogate();
+        const bool breakEnd = crLfIsOne && i > 0 && units[i] == u'\n' && units[i - 1] == u'\r';
+        if (!lowHalf) {
+            if (characters == 0)
+                break;
+            --characters;
+        }
+        if (!breakEnd)
+            ++position;
+    }
+    return position;
+}
+
+QWidget* Named(QWidget* widget, const ControlLayout& row)
+{
+    widget->setObjectName(QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
+    widget->setGeometry(Pixels(row));
+    return widget;
+}
+
+} // namespace
+
+QtMainWindow::QtMainWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , form(platform, *this)
+{
+    for (const ControlLayout& row : MainWindowLayout) {
+        widgets[static_cast<std::size_t>(row.Id)] = Build(row);
+        Connect(row);
+    }
+    SetTabOrder();
+    // Esc presses Reset; Enter is left to the fields, so that it breaks lines in the body.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
+            static_cast<QPushButton*>(Widget(Control::cmdReset)), &QPushButton::click);
+    tabs->setFocus();
+}
+
+QWidget* QtMainWindow::ParentOf(const ControlLayout& row) const
+{
+    return row.Tab != NoTab ? tabs->page(row.Tab) : Widget(row.Container);
+}
+
+QWidget* QtMainWindow::Build(const ControlLayout& row)
+{
+    const ControlState& state = form.State(row.Id);
+    const QString caption = QtText(state.Text);
+    QWidget* parent = row.Kind == ControlKind::Window ? nullptr : ParentOf(row);
+    QWidget* widget = nullptr;
+    switch (row.Kind) {
+    case ControlKind::Window:
+        setObjectName(QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
+        setWindowTitle(caption);
+        setWindowIcon(pictures::ApplicationIcon());
+        setFont(DialogFont());
+        setFixedSize(PixelsOf(row.Width), PixelsOf(row.Height));
+        return this;
+    case ControlKind::TabControl:
+        tabs = new TabControl(parent);
+        for (std::string_view tab : TabCaptions)
+            tabs->addTab(QString::fromUtf8(tab.data(), qsizetype(tab.size())));
+        tabs->setCurrentIndex(row.Value);
+        widget = tabs;
+        break;
+    case ControlKind::Picture: widget = new QLabel(parent); break; // its picture comes when the window first shows
+    case ControlKind::Label:
+    case ControlKind::CentredLabel:
+    case ControlKind::AutoSizeLabel: {
+        auto* label = new QLabel(caption, parent);
+        label->setAlignment((row.Kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        widget = label;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto* field = new QLineEdit(caption, parent);
+        field->setMaxLength(row.MaxLength == NoLimit ? std::numeric_limits<int>::max() : int(row.MaxLength));
+        field->setValidator(new OneLineValidator(field));
+        widget = field;
+        break;
+    }
+    case ControlKind::MultiLineTextBox: {
+        auto* field = new MultiLineTextBox(parent);
+        field->setMaxLength(int(row.MaxLength));
+        field->setText(caption);
+        widget = field;
+        break;
+    }
+    case ControlKind::CheckBox: widget = new QCheckBox(caption, parent); break;
+    case ControlKind::OptionButton: widget = new QRadioButton(caption, parent); break;
+    case ControlKind::PushOption: {
+        // The options of one container form one group, so a second click leaves it pressed.
+        auto* option = new QPushButton(caption, parent);
+        option->setCheckable(true);
+        option->setAutoExclusive(true);
+        option->setIcon(pictures::IconPicture(row.Picture));
+        option->setIconSize({32, 32});
+        widget = option;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, parent);
+        // Enter presses a focused command button below the tabs, as Space does.
+        button->setAutoDefault(row.Container == Control::frmMain);
+        widget = button;
+        break;
+    }
+    case ControlKind::Frame:
+    case ControlKind::BorderlessFrame: {
+        // A frame stands on the window's own colour, an etched line with nothing filled in.
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(row.Kind == ControlKind::Frame ? QFrame::Box | QFrame::Sunken : QFrame::NoFrame);
+        widget = frame;
+        break;
+    }
+    }
+    Named(widget, row);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
+        button->setChecked(state.Value == 1);
+    widget->setEnabled(state.Enabled);
+    if (row.Font != FontKind::Dialog)
+        widget->setFont(FontOf(row.Font));
+    if (state.ForeColor != SystemTextColour)
+        SetForeColor(widget, state.ForeColor);
+    if (row.Pointer == PointerKind::Hand)
+        widget->setCursor(pictures::HandPointer());
+    return widget;
+}
+
+void QtMainWindow::Connect(const ControlLayout& row)
+{
+    const Control id = row.Id;
+    QWidget* widget = Widget(id);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        connect(button, &QAbstractButton::clicked, this, [this, id] { form.Clicked(id); });
+    else if (auto* field = qobject_cast<QLineEdit*>(widget))
+        connect(field, &QLineEdit::textEdited, this,
+                [this, id](const QString& text) { form.Edited(id, text.toStdString()); });
+    else if (auto* body = qobject_cast<MultiLineTextBox*>(widget))
+        connect(body, &QPlainTextEdit::textChanged, this,
+                [this, id, body] { form.Edited(id, body->text().toStdString()); });
+    else if (qobject_cast<QLabel*>(widget) && frmMain::Handles(id, Event::Click))
+        events::OnLabelClick(widget, [this, id] { form.Clicked(id); });
+    if (row.Kind == ControlKind::TabControl) {
+        connect(tabs, &TabControl::currentChanged, this, [this](int tab) { form.TabSelected(tab); });
+        events::OnGotFocus(tabs->strip(), [this, id] { form.GotFocus(id); });
+    } else if (TakesFocus(row.Kind)) {
+        events::OnGotFocus(widget, [this, id] { form.GotFocus(id); });
+    }
+    if (frmMain::Handles(id, Event::MouseMove)) {
+        // The tab control's strip and pages are its own surface; the controls on them are not.
+        QList<QWidget*> ownParts;
+        if (row.Kind == ControlKind::TabControl) {
+            ownParts << tabs->strip();
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                ownParts << tabs->page(tab);
+        }
+        events::OnMouseMove(
+            widget, [this, id] { form.MouseMoved(id); }, ownParts);
+    }
+}
+
+// The focus goes round in the order of the tab indexes; the options of each
+// container form one group and take one tab stop, at the selected option.
+void QtMainWindow::SetTabOrder()
+{
+    std::vector<const ControlLayout*> stops;
+    for (const ControlLayout& row : MainWindowLayout)
+        if (TakesFocus(row.Kind))
+            stops.push_back(&row);
+    std::ranges::sort(stops, {}, &ControlLayout::TabIndex);
+
+    const auto focusWidget = [this](const ControlLayout* row) {
+        return row->Kind == ControlKind::TabControl ? tabs->strip() : Widget(row->Id);
+    };
+    std::map<Control, QList<QAbstractButton*>> groups;
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        if (i > 0)
+            setTabOrder(focusWidget(stops[i - 1]), focusWidget(stops[i]));
+        if (stops[i]->Kind == ControlKind::OptionButton || stops[i]->Kind == ControlKind::PushOption)
+            groups[stops[i]->Container] << static_cast<QAbstractButton*>(Widget(stops[i]->Id));
+    }
+    for (const auto& [container, members] : groups)
+        new OptionGroup(members);
+}
+
+void QtMainWindow::Show(Control control, Property property)
+{
+    const ControlState& state = form.State(control);
+    QWidget* widget = Widget(control);
+    switch (property) {
+    case Property::Text: {
+        const QSignalBlocker quiet(widget);
+        widget->setProperty("text", QtText(state.Text));
+        if (LayoutOf(control).Kind == ControlKind::AutoSizeLabel)
+            widget->adjustSize();
+        break;
+    }
+    case Property::Value: static_cast<QAbstractButton*>(widget)->setChecked(state.Value == 1); break;
+    case Property::Enabled: widget->setEnabled(state.Enabled); break;
+    case Property::ForeColor: SetForeColor(widget, state.ForeColor); break;
+    case Property::Selection: {
+        const bool multiLine = LayoutOf(control).Kind == ControlKind::MultiLineTextBox;
+        const QString text = QtText(state.Text);
+        const int start = WidgetPosition(text, state.SelStart, multiLine);
+        const int end = WidgetPosition(text, state.SelStart + state.SelLength, multiLine);
+        if (auto* field = qobject_cast<QLineEdit*>(widget))
+            field->setSelection(start, end - start);
+        else if (auto* body = qobject_cast<MultiLineTextBox*>(widget))
+            body->Select(start, end);
+        break;
+    }
+    }
+}
+
+void QtMainWindow::ShowTab(int tab) { tabs->setCurrentIndex(tab); }
+
+void QtMainWindow::MoveFocus(Control control)
+{
+    (control == Control::SSTab1 ? tabs->strip() : Widget(control))->setFocus();
+}
+
+void QtMainWindow::Unload() { close(); }
+
+WindowHandle QtMainWindow::Handle() { return static_cast<WindowHandle>(winId()); }
+
+void QtMainWindow::closeEvent(QCloseEvent* event) { event->setAccepted(form.UnloadQuery()); }
+
+void QtMainWindow::showEvent(QShowEvent* event)
+{
+    if (!placed) {
+        placed = true;
+        CentreOnScreen(*this);
+        // Decoding the largest picture here rather than on loading keeps it
+        // from holding up the splash window; nobody sees it before now.
+        static_cast<QLabel*>(Widget(Control::Image2))->setPixmap(pictures::AboutPicture());
+    }
+    QWidget::showEvent(event);
+}
+
+} // namespace vellumet

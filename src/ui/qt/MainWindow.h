@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/FrontEnd.h"
+#include "ui/frmMain.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace vellumet {
+
+class TabControl;
+
+// frmMain on Qt: builds its widgets from the layout table, reports what the
+// user does to frmMain and shows the state frmMain sets. Every widget carries
+// its control's name as object name.
+class QtMainWindow : public QWidget, public MainWindowFrontEnd {
+    Q_OBJECT
+
+public:
+    // Loads the window hidden, in its start state; frmMain's Form_Load runs now.
+    explicit QtMainWindow(Platform& platform, QWidget* parent = nullptr);
+
+    frmMain& Form() { return form; }
+    QWidget* Widget(Control control) const { return widgets[static_cast<std::size_t>(control)]; }
+
+    void Show(Control control, Property property) override;
+    void ShowTab(int tab) override;
+    void MoveFocus(Control control) override;
+    void Unload() override;
+    WindowHandle Handle() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* Build(const ControlLayout& row);
+    QWidget* ParentOf(const ControlLayout& row) const;
+    void Connect(const ControlLayout& row);
+    void SetTabOrder();
+
+    frmMain form;
+    std::array<QWidget*, ControlCount> widgets{};
+    TabControl* tabs = nullptr;
+    bool placed = false;
+};
+
+} // namespace vellumet

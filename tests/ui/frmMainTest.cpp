@@ -1,0 +1,452 @@
+#include "support/CaseTable.h"
+#include "support/WindowDriver.h"
+#include "ui/DefaultButton.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+using namespace vellumet;
+using namespace vellumet::testing;
+using enum Control;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+class MainWindow : public ::testing::Test, public WindowDriver {
+protected:
+    // The state of every control: enabled, value and text.
+    std::vector<std::string> ControlStates() const
+    {
+        std::vector<std::string> states;
+        for (const ControlLayout& row : MainWindowLayout) {
+            const ControlState& state = State(row.Id);
+            states.push_back(std::string(row.Name) + (state.Enabled ? " on " : " off ") + std::to_string(state.Value) +
+                             " " + state.Text);
+        }
+        return states;
+    }
+
+    std::size_t EnabledCount(std::initializer_list<Control> controls) const
+    {
+        return std::ranges::count_if(controls, [this](Control control) { return State(control).Enabled; });
+    }
+};
+
+constexpr std::initializer_list<Control> HelpDetails{lblHelpFile, txtHelpFile, chkAppPathHelpFile,  lblTopicID,
+                                                     txtTopicID,  cmdBrowse,   chkHelpButtonDefault};
+
+// The start state is the layout's, and Form_Load sets the default caption.
+TEST_F(MainWindow, LoadsInLayoutStartState)
+{
+    for (const ControlLayout& row : MainWindowLayout) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(Text(row.Id), row.Caption);
+        EXPECT_EQ(State(row.Id).Value, row.Value);
+        EXPECT_EQ(State(row.Id).Enabled, row.Enabled);
+    }
+    EXPECT_EQ(DefaultButtonCaption, "OK");
+    EXPECT_EQ(form->SelectedTab(), AboutTab);
+    EXPECT_EQ(form->Snapshot(), MessageBoxOptions());
+    EXPECT_TRUE(platform.calls.empty());
+    EXPECT_TRUE(frontEnd.shown.empty());
+}
+
+struct ButtonOptionCase {
+    const char* option;
+    const char* caption;
+};
+
+class ButtonOptionNamesDefault : public MainWindow, public ::testing::WithParamInterface<ButtonOptionCase> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EveryOption, ButtonOptionNamesDefault, ::testing::Values(
+    ButtonOptionCase{"optOKOnly", "OK"}, ButtonOptionCase{"optOKCancel1", "OK"}, ButtonOptionCase{"optOKCancel2", "Cancel"},
+    ButtonOptionCase{"optAbortRetryIgnore1", "Abort"}, ButtonOptionCase{"optAbortRetryIgnore2", "Retry"},
+    ButtonOptionCase{"optAbortRetryIgnore3", "Ignore"}, ButtonOptionCase{"optYesNoCancel1", "Yes"},
+    ButtonOptionCase{"optYesNoCancel2", "No"}, ButtonOptionCase{"optYesNoCancel3", "Cancel"},
+    ButtonOptionCase{"optYesNo1", "Yes"}, ButtonOptionCase{"optYesNo2", "No"},
+    ButtonOptionCase{"optRetryCancel1", "Retry"}, ButtonOptionCase{"optRetryCancel2", "Cancel"}),
+    [](const auto& info) { return std::string(info.param.option); });
+// clang-format on
+
+// The label names the default button, not the set; a name typed for the
+// answer stays while the set has more than one button.
+TEST_P(ButtonOptionNamesDefault, AndKeepsVariableForMoreThanOneButton)
+{
+    const Control option = ControlNamed(GetParam().option);
+    const bool variableInUse = option != optOKOnly;
+    Click(optAbortRetryIgnore2);
+    Type(txtVariable, "Answer");
+
+    Click(option);
+    EXPECT_EQ(Text(lblDefault), GetParam().caption);
+    EXPECT_EQ(DefaultButtonCaption, GetParam().caption);
+    EXPECT_EQ(EnabledCount({txtVariable, lblVariable}), variableInUse ? 2u : 0u);
+    EXPECT_EQ(Text(txtVariable), variableInUse ? "Answer" : "Response");
+    for (const ControlLayout& row : MainWindowLayout)
+        if (row.Container == Frame3 && row.Kind == ControlKind::PushOption) {
+            EXPECT_EQ(Checked(row.Id), row.Id == option) << row.Name;
+        }
+
+    // A name lost to OK only does not come back with the next set.
+    Click(optYesNo1);
+    EXPECT_EQ(Text(txtVariable), variableInUse ? "Answer" : "Response");
+}
+
+// While Help is the default the label says so, whichever option is chosen;
+// clearing it, or removing the Help button, names the chosen button again.
+TEST_F(MainWindow, HelpAsDefaultButton)
+{
+    Click(chkMsgBoxHelpButton);
+    Click(chkHelpButtonDefault);
+    EXPECT_EQ(Text(lblDefault), "Help");
+    Click(optYesNo2);
+    EXPECT_EQ(Text(lblDefault), "Help");
+    EXPECT_EQ(DefaultButtonCaption, "No");
+    Click(chkHelpButtonDefault);
+    EXPECT_EQ(Text(lblDefault), "No");
+
+    Click(chkHelpButtonDefault);
+    Click(chkMsgBoxHelpButton);
+    EXPECT_EQ(Text(lblDefault), "No");
+    EXPECT_FALSE(Checked(chkHelpButtonDefault));
+    EXPECT_FALSE(State(chkHelpButtonDefault).Enabled);
+}
+
+// Switching the Help button off discards what was entered; on again restores nothing.
+TEST_F(MainWindow, HelpSettingsOnOffOn)
+{
+    const auto helpState = [this] {
+        return Text(txtHelpFile) + "|" + Text(txtTopicID) + "|" + (Checked(chkAppPathHelpFile) ? "app path" : "-") +
+               "|" + (Checked(chkHelpButtonDefault) ? "help default" : "-") + "|" + Text(lblDefault) + "|" +
+               std::to_string(EnabledCount(HelpDetails));
+    };
+    Click(chkMsgBoxHelpButton);
+    EXPECT_EQ(helpState(), "|0|-|-|OK|7");
+
+    Type(txtHelpFile, "\\Orders.chm");
+    Type(txtTopicID, "25");
+    Click(chkAppPathHelpFile);
+    Click(chkHelpButtonDefault);
+    EXPECT_EQ(helpState(), "\\Orders.chm|25|app path|help default|Help|7");
+
+    Click(chkMsgBoxHelpButton);
+    EXPECT_EQ(helpState(), "|0|-|-|OK|0");
+    Click(chkMsgBoxHelpButton);
+    EXPECT_EQ(helpState(), "|0|-|-|OK|7");
+}
+
+// Clearing the Help button clears Help as default first, and the label follows
+// inside that step: the click handlers run nested, in order.
+TEST_F(MainWindow, ProgramSetValuesRunClickHandlersNested)
+{
+    Click(optYesNoCancel3);
+    Click(chkMsgBoxHelpButton);
+    Click(chkHelpButtonDefault);
+    frontEnd.shown.clear();
+    Click(chkMsgBoxHelpButton);
+
+    constexpr Property Value = Property::Value, Shown = Property::Text, Enabled = Property::Enabled;
+    const std::vector<std::pair<Control, Property>> expected{
+        {chkMsgBoxHelpButton, Value}, {chkHelpButtonDefault, Value},
+        {lblDefault, Shown},          {chkHelpButtonDefault, Enabled},
+        {lblHelpFile, Enabled},       {txtHelpFile, Shown},
+        {txtHelpFile, Enabled},       {chkAppPathHelpFile, Enabled},
+        {lblTopicID, Enabled},        {txtTopicID, Shown},
+        {txtTopicID, Enabled},        {cmdBrowse, Enabled}};
+    EXPECT_EQ(frontEnd.shown, expected);
+    EXPECT_EQ(Text(lblDefault), "Cancel");
+}
+
+struct BrowseCase {
+    const char* name;
+    std::optional<std::string> chosen;
+    const char* after;
+};
+
+class BrowseForHelpFile : public MainWindow, public ::testing::WithParamInterface<BrowseCase> {};
+
+INSTANTIATE_TEST_SUITE_P(Choices, BrowseForHelpFile,
+                         ::testing::Values(BrowseCase{"HelpFile", R"(C:\Help\Orders.hlp)", R"(C:\Help\Orders.hlp)"},
+                                           BrowseCase{"AnyFileAsGiven", " /home/ann/notes ", " /home/ann/notes "},
+                                           BrowseCase{"Cancelled", std::nullopt, "typed.chm"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(BrowseForHelpFile, FillsHelpFileUnchanged)
+{
+    platform.chosenFile = GetParam().chosen;
+    Click(chkMsgBoxHelpButton);
+    Type(txtHelpFile, "typed.chm");
+
+    Click(cmdBrowse);
+    EXPECT_EQ(Text(txtHelpFile), GetParam().after);
+    EXPECT_EQ(platform.calls, Calls{"ChooseFileToOpen"});
+    EXPECT_EQ(platform.owners, std::vector<WindowHandle>{frontEnd.Handle()});
+    const FileOpenRequest request{
+        "Select help file",
+        {{"Windows Help Files", "*.hlp"}, {"Compiled HTML Help Files", "*.chm"}, {"All Files", "*.*"}}};
+    EXPECT_EQ(platform.fileRequests, std::vector<FileOpenRequest>{request});
+
+    Type(txtHelpFile, "edited");
+    EXPECT_EQ(Text(txtHelpFile), "edited");
+}
+
+// Focus selects the whole text, counted in characters: a line break is CR and LF.
+TEST_F(MainWindow, FocusSelectsWholeText)
+{
+    Click(optYesNo1);
+    Click(chkMsgBoxHelpButton);
+    const struct {
+        Control field;
+        const char* text;
+        std::size_t length;
+    } cases[] = {{txtTitle, "Message", 7},
+                 {txtBody, "ab\r\ncd", 6},
+                 {txtHelpFile, "", 0},
+                 {txtTopicID, "0", 1},
+                 {txtVariable, "Response", 8},
+                 {txtTitle, "Caf\xc3\xa9", 4},
+                 {txtBody, "\xf0\x9f\x98\x80", 1}};
+    for (const auto& [field, text, length] : cases) {
+        form->Edited(field, text);
+        frontEnd.MoveFocus(field);
+        EXPECT_EQ(State(field).SelStart, 0u) << text;
+        EXPECT_EQ(State(field).SelLength, length) << text;
+        EXPECT_EQ(frontEnd.shown.back(), std::pair(field, Property::Selection));
+    }
+}
+
+// The link turns red under the pointer, and blue again only over the frame
+// around it, the tab control or the bare window.
+TEST_F(MainWindow, LinkFollowsPointer)
+{
+    const std::pair<Control, unsigned> moves[] = {
+        {lblLink, HoverColour},         {Label8, HoverColour},         {cmdTry, HoverColour}, {fraHelp, HoverColour},
+        {Frame2, LinkColour},           {lblLink, HoverColour},        {SSTab1, LinkColour},  {lblLink, HoverColour},
+        {Control::frmMain, LinkColour}, {Control::frmMain, LinkColour}};
+    for (const auto& [surface, colour] : moves) {
+        form->MouseMoved(surface);
+        EXPECT_EQ(State(lblLink).ForeColor, colour) << LayoutOf(surface).Name;
+    }
+    EXPECT_EQ(Text(lblLink), "Tarnwick Computer Solutions");
+}
+
+// A disabled control takes no event, and a control on a hidden tab no click;
+// a field that keeps the focus on a hidden tab still takes what is typed.
+TEST_F(MainWindow, IgnoresEventsOnControlsOutOfReach)
+{
+    form->Clicked(chkHelpButtonDefault);
+    form->Edited(txtTopicID, "12");
+    form->GotFocus(txtVariable);
+    form->Clicked(optYesNo1); // on the Style tab while About shows
+    EXPECT_EQ(form->Snapshot(), MessageBoxOptions());
+    EXPECT_TRUE(frontEnd.shown.empty());
+    EXPECT_EQ(form->Focus(), std::nullopt);
+
+    form->Edited(txtTitle, "Title");
+    EXPECT_EQ(form->Snapshot().TitleText, "Title");
+}
+
+// The fields keep what fits their limits, as the layout gives them.
+TEST_F(MainWindow, FieldsKeepTextWithinTheirLimits)
+{
+    const std::string full(1024, 'x');
+    const struct {
+        Control field;
+        std::string typed;
+        std::string kept;
+    } cases[] = {
+        {txtTitle, full + "yz", full},
+        {txtTitle, "Save\r\nall\rof\nit", "Save all of it"},
+        {txtBody, "a\rb\nc\r\nd\te", "a\r\nb\r\nc\r\nd\te"},
+        {txtBody, std::string(1021, 'x') + "\r\nyz", std::string(1021, 'x') + "\r\ny"},
+        {txtBody, std::string(1023, 'x') + "\nyz", std::string(1023, 'x')},
+        {txtBody, std::string(1023, 'x') + "\xc3\xa9\xc3\xa9", std::string(1023, 'x') + "\xc3\xa9"},
+        {txtVariable, full + "x", full},
+        {txtHelpFile, std::string(40000, 'h'), std::string(40000, 'h')},
+        {txtTopicID, std::string(1100, '1'), std::string(1100, '1')},
+    };
+    Click(optYesNo1);
+    Click(chkMsgBoxHelpButton);
+    for (const auto& [field, typed, kept] : cases) {
+        Type(field, typed);
+        EXPECT_EQ(Text(field), kept) << LayoutOf(field).Name << " " << typed.size();
+    }
+}
+
+MessageBoxRequest Warning(GenerateFailure failure)
+{
+    return {std::string(FailureMessage(failure)), 48, "Vellumet", std::nullopt};
+}
+
+Steps StepsFrom(const std::vector<std::string>& row, std::size_t first)
+{
+    return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()};
+}
+
+class WorkedExample : public MainWindow, public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+INSTANTIATE_TEST_SUITE_P(Table, WorkedExample, ::testing::ValuesIn(ReadCaseTable("window-examples.tsv")),
+                         [](const auto& info) { return std::to_string(info.index); });
+
+// Entered by clicks and keys, each example copies its code byte for byte, and
+// Try shows the box with the body as typed.
+TEST_P(WorkedExample, CopiesGoldenCodeAndTriesTheBox)
+{
+    const std::vector<std::string>& row = GetParam();
+    SCOPED_TRACE(row[0]);
+    std::string helpFile = row[4];
+    if (const auto app = helpFile.find("{app}"); app != std::string::npos)
+        helpFile.replace(app, 5, platform.applicationPath);
+    MessageBoxRequest tried{"", std::stoi(row[2]), row[3], std::nullopt};
+    if (helpFile != "-")
+        tried.Help = HelpReference{helpFile, std::int16_t(std::stoi(row[5]))};
+    const Steps steps = StepsFrom(row, 6);
+    PerformAll(steps);
+
+    Click(cmdCopy);
+    EXPECT_EQ(platform.clipboard, ReadDataFile("golden/" + row[1]));
+    EXPECT_EQ(platform.calls, (Calls{"ClearClipboard", "SetClipboardText"}));
+
+    Click(cmdTry);
+    EXPECT_EQ(platform.clipboard, ReadDataFile("golden/" + row[1]));
+    for (const std::string& step : steps)
+        if (step.starts_with("type:txtBody:"))
+            tried.Prompt = step.substr(13);
+    EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{tried});
+}
+
+class Refusal : public MainWindow, public ::testing::WithParamInterface<std::vector<std::string>> {};
+
+INSTANTIATE_TEST_SUITE_P(Table, Refusal, ::testing::ValuesIn(ReadCaseTable("window-refusals.tsv")),
+                         [](const auto& info) { return std::to_string(info.index); });
+
+// What cannot be generated is said in a warning, from whichever tab, and the
+// user is taken to the field that mends it with every choice kept; the
+// clipboard is never taken for having the code.
+TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
+{
+    const std::map<std::string, GenerateFailure> refusals{{"BlankBody", GenerateFailure::BlankBody},
+                                                          {"MissingVariableName", GenerateFailure::MissingVariableName},
+                                                          {"TopicNotConvertible", GenerateFailure::TopicNotConvertible},
+                                                          {"ClipboardRefused", GenerateFailure::ClipboardRefused}};
+    const std::vector<std::string>& row = GetParam();
+    SCOPED_TRACE(row[0]);
+    const bool refused = row[3] != "-";
+    const GenerateFailure refusal = refused ? refusals.at(row[3]) : GenerateFailure::BlankBody;
+    PerformAll(StepsFrom(row, 6));
+    platform.clipboardRefuses = refused && refusal == GenerateFailure::ClipboardRefused;
+    const std::vector<std::string> before = ControlStates();
+    form->TabSelected(std::stoi(row[2]));
+    Click(ControlNamed(row[1]));
+
+    EXPECT_EQ(form->SelectedTab(), std::stoi(row[4]));
+    EXPECT_EQ(frontEnd.focus, ControlNamed(row[5]));
+    EXPECT_EQ(ControlStates(), before);
+    if (!refused) {
+        EXPECT_FALSE(platform.calls.empty());
+        EXPECT_TRUE(platform.messageBoxes.empty() || platform.messageBoxes[0].Style != 48);
+        return;
+    }
+    EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{Warning(refusal)});
+    // A refused clipboard is left cleared, never holding old text as if it were the code.
+    EXPECT_EQ(platform.clipboard, platform.clipboardRefuses ? "" : "what was there before");
+    const ControlState& field = State(ControlNamed(row[5]));
+    if (LayoutOf(ControlNamed(row[5])).Kind == ControlKind::TextBox) {
+        EXPECT_EQ(field.SelLength, field.Text.size());
+    }
+    if (refusal == GenerateFailure::BlankBody) {
+        EXPECT_EQ(platform.messageBoxes[0].Prompt,
+                  "Please enter a Body Message before\r\nattempting to try or copy Vellumet code.");
+    }
+}
+
+class Reset : public MainWindow, public ::testing::WithParamInterface<Steps> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(From, Reset, ::testing::Values(
+    Steps{"type:txtTitle:Title", "type:txtBody:Body\r\ntext", "click:chkSystemModal", "click:optValue",
+          "click:optCritical", "click:optYesNoCancel3", "type:txtVariable:Answer", "click:chkMsgBoxHelpButton",
+          "type:txtHelpFile:\\Orders.chm", "click:chkAppPathHelpFile", "type:txtTopicID:25", "click:chkHelpButtonDefault"},
+    Steps{"type:txtTitle:Title", "click:optQuestion"},
+    Steps{}));
+// clang-format on
+
+// Reset brings back the start state of every control, and shows the first tab
+// while the keyboard focus rests in the title.
+TEST_P(Reset, RestoresStartState)
+{
+    const std::vector<std::string> start = ControlStates();
+    PerformAll(GetParam());
+    Click(cmdReset);
+
+    EXPECT_EQ(ControlStates(), start);
+    EXPECT_EQ(form->Snapshot(), MessageBoxOptions());
+    EXPECT_EQ(DefaultButtonCaption, "OK");
+    EXPECT_EQ(form->SelectedTab(), AboutTab);
+    EXPECT_EQ(frontEnd.focus, txtTitle);
+    EXPECT_EQ(State(txtTitle).SelLength, 0u);
+    EXPECT_TRUE(platform.calls.empty());
+}
+
+// Exit and the close box ask first; No keeps the window as it was, Yes ends the program.
+TEST_F(MainWindow, ExitAsks)
+{
+    const MessageBoxRequest question{"Are you sure you want to exit?", 292, "Vellumet", std::nullopt};
+    for (const bool byCloseBox : {false, true})
+        for (const int answer : {7, 6}) {
+            WindowDriver window;
+            window.Type(txtTitle, "Unsaved");
+            window.platform.answer = answer;
+            const bool closed =
+                byCloseBox ? window.form->UnloadQuery() : (window.Click(cmdExit), window.frontEnd.closed);
+
+            EXPECT_EQ(window.platform.messageBoxes, std::vector<MessageBoxRequest>{question});
+            EXPECT_EQ(closed, answer == 6);
+            EXPECT_EQ(window.platform.calls.back(), answer == 7 ? "ShowMessageBox" : "EndProcess");
+            EXPECT_EQ(window.Text(txtTitle), "Unsaved");
+        }
+}
+
+// Help opens the file in the program's folder; when it cannot, the notice
+// says whether the file is missing or nothing can open it.
+TEST_F(MainWindow, HelpOpensFileBesideProgram)
+{
+    const std::string path = "/opt/vellumet/bin/VellHelp.chm";
+    const MessageBoxRequest missing{"There is no help file in the same directory as Vellumet.\r\n\r\n"
+                                    "1.    The help file has either been moved, deleted or renamed.\r\n"
+                                    "2.    Vellumet has been moved.\r\n\r\n\r\n"
+                                    "Please reinstall Vellumet or replace the help file.",
+                                    64, "Vellumet", std::nullopt};
+    const MessageBoxRequest noViewer{"No program on this computer can open the help file\r\n\r\n" + path +
+                                         "\r\n\r\nPlease install a viewer for help files of this kind, then try again.",
+                                     64, "Vellumet", std::nullopt};
+    const std::pair<OpenResult, std::vector<MessageBoxRequest>> cases[] = {
+        {OpenResult::Opened, {}}, {OpenResult::NotFound, {missing}}, {OpenResult::NoViewer, {noViewer}}};
+    for (const auto& [result, told] : cases) {
+        WindowDriver window;
+        window.platform.applicationPath = "/opt/vellumet/bin";
+        window.platform.openResult = result;
+        window.Click(cmdHelp);
+
+        EXPECT_EQ(window.platform.opened, std::vector<std::string>{path});
+        EXPECT_EQ(window.platform.owners, std::vector<WindowHandle>{window.frontEnd.Handle()});
+        EXPECT_EQ(window.platform.messageBoxes, told);
+    }
+}
+
+// The link opens the maker's page; a failure says nothing.
+TEST_F(MainWindow, LinkOpensMakersPage)
+{
+    platform.openResult = OpenResult::NoViewer;
+    Click(Control::SSTab1);
+    form->TabSelected(HelpButtonTab);
+    Click(lblLink);
+    EXPECT_EQ(platform.calls, Calls{"ShellOpen"});
+    EXPECT_EQ(platform.opened, std::vector<std::string>{"https://www.tarnwick.example/"});
+    EXPECT_EQ(platform.owners, std::vector<WindowHandle>{frontEnd.Handle()});
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+#include "ui/frmSplash.h"
+#include "support/RecordingPlatform.h"
+#include "ui/DefaultButton.h"
+#include "ui/frmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+using namespace vellumet;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A desktop that writes down each step of the start-up in one list with the
+// platform's calls, and loads a real frmMain when asked to.
+struct RecordingSplash : SplashFrontEnd, MainWindowFrontEnd {
+    explicit RecordingSplash(vellumet::testing::RecordingPlatform& platform)
+        : platform(platform)
+    {}
+
+    void LoadMainWindow() override
+    {
+        steps.push_back("load main, caption " + (DefaultButtonCaption.empty() ? "-" : DefaultButtonCaption));
+        main = std::make_unique<frmMain>(platform, *this);
+        steps.push_back("main loaded, caption " + DefaultButtonCaption);
+    }
+    void EnableMainWindow(bool enabled) override { steps.push_back(enabled ? "enable main" : "disable main"); }
+    void ShowMainWindow() override { steps.push_back("show main"); }
+    void ShowSplash() override { steps.push_back("show splash"); }
+    void StartTimer(std::chrono::milliseconds interval) override
+    {
+        steps.push_back("timer " + std::to_string(interval.count()));
+    }
+    WindowHandle SplashHandle() override { return WindowHandle{0x5A}; }
+    void UnloadSplash() override { steps.push_back("unload splash"); }
+
+    void Show(Control, Property) override {}
+    void ShowTab(int) override {}
+    void MoveFocus(Control) override {}
+    void Unload() override {}
+    WindowHandle Handle() override { return WindowHandle{0x3A}; }
+
+    vellumet::testing::RecordingPlatform& platform;
+    std::unique_ptr<frmMain> main;
+    std::vector<std::string> steps;
+};
+
+// The main window loads first, hidden and disabled, with its Form_Load run;
+// then the splash shows, its timer starts and it is made topmost. The hand-over
+// enables and shows the main window and unloads the splash, and loads nothing again.
+TEST(Splash, LoadsMainWindowThenHandsOverOnTimer)
+{
+    DefaultButtonCaption.clear();
+    vellumet::testing::RecordingPlatform platform;
+    RecordingSplash desktop(platform);
+    frmSplash splash(platform, desktop);
+
+    const std::vector<std::string> loading{"load main, caption -", "main loaded, caption OK", "disable main",
+                                           "show splash", "timer 3000"};
+    EXPECT_EQ(desktop.steps, loading);
+    EXPECT_EQ(platform.calls, std::vector<std::string>{"MakeTopmost"});
+    EXPECT_EQ(platform.topmostWindows, std::vector<WindowHandle>{desktop.SplashHandle()});
+
+    DefaultButtonCaption = "Cancel"; // a second Form_Load would put "OK" back
+    splash.Timer1_Timer();
+    std::vector<std::string> all = loading;
+    all.insert(all.end(), {"enable main", "show main", "unload splash"});
+    EXPECT_EQ(desktop.steps, all);
+    EXPECT_EQ(DefaultButtonCaption, "Cancel");
+    EXPECT_EQ(platform.calls.size(), 1u);
+}
+
+TEST(Splash, TimerTakesTheShowTimeGiven)
+{
+    vellumet::testing::RecordingPlatform platform;
+    RecordingSplash desktop(platform);
+    const frmSplash splash(platform, desktop, 200ms);
+    EXPECT_EQ(desktop.steps.back(), "timer 200");
+}
+
+} // namespace
