@@ -1,0 +1,134 @@
+// Drives the main window with random sequences of user events and checks,
+// after every event, what must always hold of its controls.
+#include "codegen/BuildCode.h"
+#include "support/WindowDriver.h"
+#include "ui/DefaultButton.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+using namespace vellumet;
+using namespace vellumet::testing;
+using enum Control;
+
+namespace {
+
+void Require(bool holds, const char* what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "window invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+bool IsOption(const ControlLayout& row)
+{
+    return row.Kind == ControlKind::OptionButton || row.Kind == ControlKind::PushOption;
+}
+
+std::size_t Characters(const std::string& text)
+{
+    std::size_t count = 0;
+    for (char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    return count;
+}
+
+void CheckInvariants(const WindowDriver& window)
+{
+    std::map<Control, int> selectedPerGroup;
+    Control selectedButtons = optOKOnly;
+    for (const ControlLayout& row : MainWindowLayout) {
+        const ControlState& state = window.State(row.Id);
+        if (IsOption(row)) {
+            selectedPerGroup[row.Container] += state.Value;
+            if (state.Value == 1 && row.Container == Frame3)
+                selectedButtons = row.Id;
+        }
+        if (row.MaxLength != NoLimit)
+            Require(Characters(state.Text) <= row.MaxLength, "a field holds more than its limit");
+        if (row.Kind == ControlKind::TextBox)
+            Require(state.Text.find_first_of("\r\n") == std::string::npos, "a one-line field holds a line break");
+    }
+    for (const auto& [group, selected] : selectedPerGroup)
+        Require(selected == 1, "an option group has not exactly one option selected");
+
+    const bool helpDefault = window.Checked(chkHelpButtonDefault);
+    Require(window.Text(lblDefault) == (helpDefault ? "Help" : LayoutOf(selectedButtons).Caption),
+            "the default label names another button");
+    Require(DefaultButtonCaption == LayoutOf(selectedButtons).Caption, "the default caption is another button's");
+
+    const bool help = window.Checked(chkMsgBoxHelpButton);
+    for (Control detail :
+         {lblHelpFile, txtHelpFile, chkAppPathHelpFile, lblTopicID, txtTopicID, cmdBrowse, chkHelpButtonDefault})
+        Require(window.State(detail).Enabled == help, "a Help detail is out of step with the Help button");
+    if (!help)
+        Require(window.Text(txtHelpFile).empty() && window.Text(txtTopicID) == "0" &&
+                    !window.Checked(chkAppPathHelpFile) && !helpDefault,
+                "Help details kept without a Help button");
+
+    const bool variableInUse = selectedButtons != optOKOnly;
+    Require(window.State(txtVariable).Enabled == variableInUse && window.State(lblVariable).Enabled == variableInUse,
+            "the variable field is out of step with the button set");
+    if (!variableInUse)
+        Require(window.Text(txtVariable) == "Response", "OK only keeps a typed variable name");
+}
+
+// Copy Code's clipboard holds exactly what the generator makes of the choices, or nothing new.
+void CheckCopy(WindowDriver& window, Control clicked, const MessageBoxOptions& before, const std::string& clipboard)
+{
+    if (clicked != cmdCopy || !window.form->Reachable(cmdCopy))
+        return;
+    const auto checked = CheckOptions(GenerateMode::Copy, before);
+    if (const auto* options = std::get_if<CheckedOptions>(&checked); options && !window.platform.clipboardRefuses)
+        Require(window.platform.clipboard == BuildCopyText(*options), "Copy put other text on the clipboard");
+    else if (!options)
+        Require(window.platform.clipboard == clipboard, "a refused Copy changed the clipboard");
+    else
+        Require(window.platform.clipboard.empty(), "a refused clipboard kept old text");
+}
+
+Control AnyControl(FuzzedDataProvider& input)
+{
+    return static_cast<Control>(input.ConsumeIntegralInRange<std::size_t>(0, ControlCount - 1));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    WindowDriver window;
+    for (int events = 0; events < 64 && input.remaining_bytes() > 0; ++events) {
+        const Control control = AnyControl(input);
+        const MessageBoxOptions before = window.form->Snapshot();
+        const std::string clipboard = window.platform.clipboard;
+        const int event = input.ConsumeIntegralInRange(0, 8);
+        switch (event) {
+        case 0: window.Click(control); break;
+        case 1: window.form->Clicked(control); break;
+        case 2: window.Type(control, input.ConsumeRandomLengthString(1200)); break;
+        case 3: window.form->Edited(control, input.ConsumeRandomLengthString(1200)); break;
+        case 4: window.form->TabSelected(input.ConsumeIntegralInRange(-1, 4)); break;
+        case 5: window.form->GotFocus(control); break;
+        case 6: window.form->MouseMoved(control); break;
+        case 7:
+            window.platform.answer = input.ConsumeBool() ? 6 : 7;
+            window.form->UnloadQuery();
+            break;
+        case 8:
+            window.platform.clipboardRefuses = input.ConsumeBool();
+            window.platform.answer = input.ConsumeIntegralInRange(1, 7);
+            window.platform.chosenFile =
+                input.ConsumeBool() ? std::optional(input.ConsumeRandomLengthString(300)) : std::nullopt;
+            break;
+        }
+        CheckInvariants(window);
+        if (event <= 2) // the events that click the control
+            CheckCopy(window, control, before, clipboard);
+    }
+    return 0;
+}
