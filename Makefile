@@ -6,9 +6,11 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR ?= build-release
 # The checked build: clang with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers.
 SANITIZE_DIR ?= build-sanitize
+# The Windows programs, cross-built with MinGW-w64; their tests run under Wine.
+WINDOWS_DIR ?= build-windows
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test release bench artwork package check-deps sanitize-configure sanitize-build sanitize fuzz lint clean
+.PHONY: all deps build run test release bench artwork package check-deps sanitize-configure sanitize-build sanitize fuzz lint windows-deps windows test-windows bench-windows windows-package clean
 
 all: build
 
@@ -70,5 +72,28 @@ fuzz: sanitize-configure
 lint: sanitize-build
 	tools/lint $(SANITIZE_DIR)
 
+# The cross compiler, Wine, a display for the windows under Wine, and msitools.
+windows-deps:
+	@tools/install-deps --windows
+
+# Vellumet.exe and vellumet-gen.exe with VellHelp.chm beside them, in $(WINDOWS_DIR)/bin.
+windows: windows-deps
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	      -DCMAKE_BUILD_TYPE=Release -DVELLUMET_WERROR=ON
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+
+# Every test of the Windows build, under Wine, the windows on a virtual display.
+test-windows: windows-package
+	tools/run-windows-tests $(WINDOWS_DIR) $(JOBS)
+
+# Start-up of Vellumet.exe against a bare Win32 window, under Wine, and the size of the program.
+bench-windows: windows
+	cmake --build $(WINDOWS_DIR) --target vellumet-windows-startup-bench
+	tools/run-windows-tests $(WINDOWS_DIR) bench
+
+# Vellumet-1.0-win64.zip and Vellumet-1.0-x64.msi, written into $(WINDOWS_DIR).
+windows-package: windows
+	cmake --build $(WINDOWS_DIR) --target windows-package
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR) $(WINDOWS_DIR)

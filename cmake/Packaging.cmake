@@ -3,7 +3,7 @@ include(GNUInstallDirs)
 
 install(TARGETS vellumet-gen)
 
-if(VELLUMET_GUI)
+if(TARGET vellumet)
     # The program opens VellHelp.chm from its own folder. On Linux the two
     # share a private folder and a link on the PATH starts the program; Qt
     # resolves the link, so the program still finds its help. On Windows they
@@ -103,3 +103,48 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # xdg-open; the main window is laid out for Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm, xdg-utils, fonts-liberation2")
 include(CPack)
+
+if(VELLUMET_WIN32 AND TARGET vellumet)
+    # The Windows packages, for `make windows-package`: a zip to unpack and run
+    # anywhere, and an MSI that installs for every user of the computer.
+    find_program(WIXL wixl)
+    find_program(ZIP zip)
+    set(win_bin ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+    set(win_files ${win_bin}/Vellumet.exe ${win_bin}/vellumet-gen.exe ${VELLUMET_HELP_FILE})
+    set(win_stage ${PROJECT_BINARY_DIR}/windows-package)
+    set(win_folder Vellumet-${PROJECT_VERSION})
+    set(VELLUMET_ZIP ${PROJECT_BINARY_DIR}/Vellumet-${PROJECT_VERSION}-win64.zip)
+    set(VELLUMET_MSI ${PROJECT_BINARY_DIR}/Vellumet-${PROJECT_VERSION}-x64.msi)
+    # wixl takes the files by names relative to where it runs, so the MSI is
+    # written in a folder of copies.
+    set(PROGRAM Vellumet.exe)
+    set(GENERATOR vellumet-gen.exe)
+    set(HELP_FILE VellHelp.chm)
+    set(ICON vellumet.ico)
+    configure_file(cmake/windows/Vellumet.wxs.in ${win_stage}/msi/Vellumet.wxs @ONLY)
+    # Notepad before Windows 10 shows a read-me with bare LF line ends as one line.
+    configure_file(cmake/windows/ReadMe.txt ${win_stage}/${win_folder}/ReadMe.txt @ONLY NEWLINE_STYLE CRLF)
+    if(WIXL AND ZIP)
+        add_custom_command(OUTPUT ${VELLUMET_ZIP}
+            COMMAND ${CMAKE_COMMAND} -E copy ${win_files} ${win_stage}/${win_folder}
+            COMMAND ${CMAKE_COMMAND} -E rm -f ${VELLUMET_ZIP}
+            COMMAND ${ZIP} -q -X -r ${VELLUMET_ZIP} ${win_folder}
+            WORKING_DIRECTORY ${win_stage}
+            DEPENDS vellumet vellumet-gen vellumet-help ${win_stage}/${win_folder}/ReadMe.txt
+            COMMENT "Writing ${VELLUMET_ZIP}")
+        add_custom_command(OUTPUT ${VELLUMET_MSI}
+            COMMAND ${CMAKE_COMMAND} -E copy ${win_files} ${PROJECT_SOURCE_DIR}/assets/vellumet.ico ${win_stage}/msi
+            COMMAND ${WIXL} --arch x64 --output ${VELLUMET_MSI} Vellumet.wxs
+            WORKING_DIRECTORY ${win_stage}/msi
+            DEPENDS vellumet vellumet-gen vellumet-help ${win_stage}/msi/Vellumet.wxs
+                    ${PROJECT_SOURCE_DIR}/assets/vellumet.ico
+            COMMENT "Writing ${VELLUMET_MSI}")
+        add_custom_target(windows-package DEPENDS ${VELLUMET_ZIP} ${VELLUMET_MSI})
+        if(CMAKE_CROSSCOMPILING)
+            # The MSI installs, starts and removes cleanly under Wine; `make test-windows`
+            # writes it first. It runs alone, since it ends every Vellumet.exe it finds.
+            add_test(NAME msi COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/check-msi ${VELLUMET_MSI})
+            set_tests_properties(msi PROPERTIES RUN_SERIAL ON)
+        endif()
+    endif()
+endif()

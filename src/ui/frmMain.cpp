@@ -46,21 +46,6 @@ std::size_t CharacterCount(const std::string& text)
     return count;
 }
 
-// Every line break of the body as CR LF, as a multi-line field reads it.
-std::string WithCrLfBreaks(const std::string& text)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < text.size();) {
-        if (const std::size_t lineBreak = LineBreakAt(text, i)) {
-            joined += "\r\n";
-            i += lineBreak;
-        } else {
-            joined += text[i++];
-        }
-    }
-    return joined;
-}
-
 // A one-line field takes a pasted line break as a space.
 std::string OnOneLine(const std::string& text)
 {
@@ -184,7 +169,8 @@ void frmMain::Edited(Control field, const std::string& text)
 std::string frmMain::FittedText(Control field, const std::string& text)
 {
     const ControlLayout& row = LayoutOf(field);
-    std::string fitted = row.Kind == ControlKind::MultiLineTextBox ? WithCrLfBreaks(text) : OnOneLine(text);
+    // The body keeps its line breaks as the field gives them, a lone CR or LF included.
+    std::string fitted = row.Kind == ControlKind::MultiLineTextBox ? text : OnOneLine(text);
     return row.MaxLength == NoLimit ? fitted : WithinLimit(std::move(fitted), row.MaxLength);
 }
 

@@ -4,7 +4,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 namespace vellumet {
@@ -103,18 +108,39 @@ TEST(VellumetGen, ReadAndOptionsAreInverse)
     }
 }
 
+// Runs vellumet-gen itself with the body on its standard input, and reads
+// what it writes, both as bytes.
+std::string RunExecutable(const std::string& body, const std::string& arguments)
+{
+    const std::string bodyFile = ::testing::TempDir() + "gen-body.txt";
+    std::ofstream(bodyFile, std::ios::binary) << body;
+#ifdef _WIN32
+    // The program lies beside this test; cmd reads the command line, and the pipe is opened as bytes.
+    std::string gen(MAX_PATH, '\0');
+    gen.resize(GetModuleFileNameA(nullptr, gen.data(), MAX_PATH));
+    gen = gen.substr(0, gen.find_last_of('\\') + 1) + "vellumet-gen.exe";
+    FILE* pipe = ::_popen(("\"\"" + gen + "\" " + arguments + " < \"" + bodyFile + "\"\"").c_str(), "rb");
+#else
+    FILE* pipe = ::popen(("'" VELLUMET_GEN "' " + arguments + " < '" + bodyFile + "'").c_str(), "r");
+#endif
+    EXPECT_TRUE(pipe);
+    std::string out;
+    for (int c; pipe && (c = std::fgetc(pipe)) != EOF;)
+        out += static_cast<char>(c);
+#ifdef _WIN32
+    EXPECT_EQ(::_pclose(pipe), 0);
+#else
+    EXPECT_EQ(::pclose(pipe), 0);
+#endif
+    return out;
+}
+
 // The executable itself passes every byte through: CR, LF, tabs, quotes and UTF-8.
 TEST(VellumetGen, ExecutableKeepsBytesExact)
 {
-    const std::string command =
-        std::string(R"(printf 'a\rb\nc\r\n\td "q" \303\251' | ')") + VELLUMET_GEN + "' --buttons ok-cancel";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_TRUE(pipe);
-    std::string out;
-    for (int c; (c = std::fgetc(pipe)) != EOF;)
-        out += static_cast<char>(c);
-    EXPECT_EQ(::pclose(pipe), 0);
-    EXPECT_EQ(out, Gen({"--buttons", "ok-cancel"}, "a\rb\nc\r\n\td \"q\" é").out);
+    const std::string body = "a\rb\nc\r\n\td \"q\" \xc3\xa9";
+    const std::string out = RunExecutable(body, "--buttons ok-cancel");
+    EXPECT_EQ(out, Gen({"--buttons", "ok-cancel"}, body).out);
     EXPECT_NE(out.find(R"("a" & vbCr & "b" & vbLf & "c" & vbCrLf & vbTab & "d ""q"" é")"), std::string::npos) << out;
 }
 

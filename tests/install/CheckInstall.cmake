@@ -1,6 +1,7 @@
 # cmake -DBUILD_DIR=<build tree> -DCONFIG=<config> -DWORK=<scratch folder>
 #       -DGEN=<vellumet-gen's file name> [-DPROGRAM=<the program's file name>]
-#       [-DDESKTOP_FILES=ON] -P CheckInstall.cmake
+#       [-DDESKTOP_FILES=ON] [-DEMULATOR=<what runs the build's programs, its words joined by |>]
+#       -P CheckInstall.cmake
 # Installs the build into a scratch prefix and checks what a user meets there:
 # the program on the PATH with its help file in the folder it really runs
 # from, vellumet-gen working from where it was installed, and on Linux the
@@ -34,7 +35,8 @@ if(PROGRAM)
 endif()
 
 file(WRITE ${WORK}/body.txt "Installed.")
-execute_process(COMMAND ${prefix}/bin/${GEN} --title Check
+string(REPLACE "|" ";" emulator "${EMULATOR}")
+execute_process(COMMAND ${emulator} ${prefix}/bin/${GEN} --title Check
     INPUT_FILE ${WORK}/body.txt
     RESULT_VARIABLE status OUTPUT_VARIABLE code ERROR_VARIABLE err)
 if(NOT status EQUAL 0 OR NOT code MATCHES "MsgBox \"Installed\\.\", [^\n]*, \"Check\"")

@@ -260,9 +260,10 @@ TEST_F(MainWindow, FieldsKeepTextWithinTheirLimits)
     } cases[] = {
         {txtTitle, full + "yz", full},
         {txtTitle, "Save\r\nall\rof\nit", "Save all of it"},
-        {txtBody, "a\rb\nc\r\nd\te", "a\r\nb\r\nc\r\nd\te"},
+        {txtBody, "a\rb\nc\r\nd\te", "a\rb\nc\r\nd\te"},
         {txtBody, std::string(1021, 'x') + "\r\nyz", std::string(1021, 'x') + "\r\ny"},
-        {txtBody, std::string(1023, 'x') + "\nyz", std::string(1023, 'x')},
+        {txtBody, std::string(1023, 'x') + "\r\nyz", std::string(1023, 'x')},
+        {txtBody, std::string(1023, 'x') + "\nyz", std::string(1023, 'x') + "\n"},
         {txtBody, std::string(1023, 'x') + "\xc3\xa9\xc3\xa9", std::string(1023, 'x') + "\xc3\xa9"},
         {txtVariable, full + "x", full},
         {txtHelpFile, std::string(40000, 'h'), std::string(40000, 'h')},
@@ -414,7 +415,11 @@ TEST_F(MainWindow, ExitAsks)
 // says whether the file is missing or nothing can open it.
 TEST_F(MainWindow, HelpOpensFileBesideProgram)
 {
-    const std::string path = "/opt/vellumet/bin/VellHelp.chm";
+#ifdef _WIN32
+    const std::string folder = "C:\\Program Files\\Vellumet", path = folder + "\\VellHelp.chm";
+#else
+    const std::string folder = "/opt/vellumet/bin", path = folder + "/VellHelp.chm";
+#endif
     const MessageBoxRequest missing{"There is no help file in the same directory as Vellumet.\r\n\r\n"
                                     "1.    The help file has either been moved, deleted or renamed.\r\n"
                                     "2.    Vellumet has been moved.\r\n\r\n\r\n"
@@ -427,7 +432,7 @@ TEST_F(MainWindow, HelpOpensFileBesideProgram)
         {OpenResult::Opened, {}}, {OpenResult::NotFound, {missing}}, {OpenResult::NoViewer, {noViewer}}};
     for (const auto& [result, told] : cases) {
         WindowDriver window;
-        window.platform.applicationPath = "/opt/vellumet/bin";
+        window.platform.applicationPath = folder;
         window.platform.openResult = result;
         window.Click(cmdHelp);
 

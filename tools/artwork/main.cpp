@@ -54,10 +54,17 @@ std::vector<ArtworkFile> DrawArtwork(const QImage& styleTab)
 {
     std::vector<ArtworkFile> files;
     for (const IconArtwork& icon : IconArtworks) {
+        QList<QImage> sizes;
+        QStringList dimensions;
         for (int size : IconSizes) {
+            sizes.append(icon.Draw(size));
+            dimensions.append(DimensionsOf(sizes.back()));
             const QString name = QStringLiteral("%1-%2.png").arg(QLatin1String(icon.Name)).arg(size);
-            files.push_back(PngFile(name, icon.Draw(size)));
+            files.push_back(PngFile(name, sizes.back()));
         }
+        // The Windows program carries each picture as an icon with both sizes.
+        files.push_back({QStringLiteral("%1.ico").arg(QLatin1String(icon.Name)), IcoFileOf(sizes),
+                         dimensions.join(QStringLiteral(", "))});
     }
 
     // The program's own icon is the information picture.
@@ -76,9 +83,17 @@ std::vector<ArtworkFile> DrawArtwork(const QImage& styleTab)
         files.push_back(PngFile(QStringLiteral("information-%1.png").arg(size), desktopIcon.Rendered(size)));
     files.push_back({QStringLiteral("information.svg"), desktopIcon.Svg(), QStringLiteral("scalable")});
 
-    files.push_back(PngFile(QStringLiteral("hand-pointer.png"), DrawHandPointer()));
-    files.push_back(PngFile(QStringLiteral("splash-logo.png"), DrawSplashLogo()));
-    files.push_back(PngFile(QStringLiteral("about.png"), DrawAboutPicture(styleTab)));
+    // The Windows program carries the pointer as a cursor and the pictures as bitmaps.
+    const QImage handPointer = DrawHandPointer();
+    files.push_back(PngFile(QStringLiteral("hand-pointer.png"), handPointer));
+    files.push_back(
+        {QStringLiteral("hand-pointer.cur"), CurFileOf(handPointer, HandPointerHotSpot), DimensionsOf(handPointer)});
+    const QImage splashLogo = DrawSplashLogo();
+    files.push_back(PngFile(QStringLiteral("splash-logo.png"), splashLogo));
+    files.push_back({QStringLiteral("splash-logo.bmp"), BmpFileOf(splashLogo), DimensionsOf(splashLogo)});
+    const QImage about = DrawAboutPicture(styleTab);
+    files.push_back(PngFile(QStringLiteral("about.png"), about));
+    files.push_back({QStringLiteral("about.bmp"), BmpFileOf(about), DimensionsOf(about)});
     return files;
 }
 

@@ -1,0 +1,92 @@
+#include "SplashWindow.h"
+
+#include "Resources.h"
+#include "WindowSupport.h"
+
+#include <commctrl.h>
+
+namespace vellumet {
+
+namespace {
+
+constexpr wchar_t SplashClass[] = L"frmSplash";
+constexpr int Image1Id = 1;
+constexpr UINT_PTR Timer1Id = 1;
+// The logo's own size, but for its bottom row.
+constexpr SIZE ClientSize{225, 44};
+constexpr SIZE LogoSize{225, 45};
+
+} // namespace
+
+Win32SplashWindow::Win32SplashWindow(Platform& platform, std::chrono::milliseconds showTime)
+    : platform(platform)
+    , logo(static_cast<HBITMAP>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(VELLUMET_BITMAP_SPLASH_LOGO),
+                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))
+{
+    [[maybe_unused]] static const bool registered = [] {
+        RegisterWindowClass(SplashClass, WindowProc);
+        return true;
+    }();
+    // A tool window, so that the taskbar shows no "Form1" for the three seconds.
+    window = CreateWindowExW(WS_EX_TOOLWINDOW, SplashClass, L"Form1", WS_POPUP, 0, 0, ClientSize.cx, ClientSize.cy,
+                             nullptr, nullptr, ProgramInstance(), nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    CentreOnScreen(window);
+    HWND Image1 =
+        CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, LogoSize.cx, LogoSize.cy, window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(Image1Id)), ProgramInstance(), nullptr);
+    SendMessageW(Image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo.get()));
+
+    form.emplace(platform, *this, showTime);
+}
+
+Win32SplashWindow::~Win32SplashWindow()
+{
+    if (window)
+        DestroyWindow(window);
+}
+
+void Win32SplashWindow::LoadMainWindow() { mainWindow = std::make_unique<Win32MainWindow>(platform); }
+
+void Win32SplashWindow::EnableMainWindow(bool enabled) { EnableWindow(mainWindow->Window(Control::frmMain), enabled); }
+
+void Win32SplashWindow::ShowMainWindow() { ShowWindow(mainWindow->Window(Control::frmMain), SW_SHOW); }
+
+void Win32SplashWindow::ShowSplash()
+{
+    ShowWindow(window, SW_SHOW);
+    // The logo shows at once, before the event loop starts.
+    UpdateWindow(window);
+}
+
+void Win32SplashWindow::StartTimer(std::chrono::milliseconds interval)
+{
+    SetTimer(window, Timer1Id, static_cast<UINT>(interval.count()), nullptr);
+}
+
+WindowHandle Win32SplashWindow::SplashHandle() { return reinterpret_cast<WindowHandle>(window); }
+
+// The timer goes with the window.
+void Win32SplashWindow::UnloadSplash() { DestroyWindow(window); }
+
+LRESULT CALLBACK Win32SplashWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<Win32SplashWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+    case WM_TIMER:
+        if (self && wParam == Timer1Id)
+            self->form->Timer1_Timer();
+        return 0;
+    // Closed before its time, the splash window would leave the main window
+    // hidden and disabled for good: it goes only when the main window takes over.
+    case WM_CLOSE: return 0;
+    case WM_NCDESTROY:
+        if (self)
+            self->window = nullptr;
+        break;
+    default: break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace vellumet

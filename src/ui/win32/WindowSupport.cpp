@@ -1,0 +1,34 @@
+#include "WindowSupport.h"
+
+namespace vellumet {
+
+HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = ProgramInstance();
+    // The same arrow whichever character set windows.h was told to use.
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
+
+void CentreOnScreen(HWND window)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        return;
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const RECT& area = monitor.rcWork;
+    const int left = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
+    const int top = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace vellumet

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+namespace vellumet {
+
+// What the program's windows share: the module their resources come from,
+// the way their window classes are made, and their place on the screen.
+
+HINSTANCE ProgramInstance();
+
+// A window class of the program with the system's arrow pointer. A class
+// without a background brush paints its own background.
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background = nullptr);
+
+// Moves a window into the middle of the working area of the monitor it is on.
+void CentreOnScreen(HWND window);
+
+} // namespace vellumet

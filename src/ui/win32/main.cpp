@@ -1,0 +1,24 @@
+#include "SplashWindow.h"
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    vellumet::Win32Platform platform;
+    vellumet::Win32SplashWindow splash(platform);
+    // The main window ends the loop when it closes.
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!splash.MainWindow().TranslateKeys(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}

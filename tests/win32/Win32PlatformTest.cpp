@@ -1,0 +1,369 @@
+#include "platform/win32/Win32Platform.h"
+#include "platform/Notices.h"
+#include "platform/win32/WideText.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <dlgs.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace vellumet;
+using namespace std::string_literals;
+
+namespace {
+
+// Up to ten seconds for what another thread shows.
+template <typename Find>
+HWND WaitFor(Find find)
+{
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (HWND window = find())
+            return window;
+        Sleep(10);
+    }
+    return nullptr;
+}
+
+HWND WaitForBox(const std::wstring& title)
+{
+    return WaitFor([&] {
+        HWND box = FindWindowW(L"#32770", title.c_str());
+        return IsWindowVisible(box) ? box : nullptr;
+    });
+}
+
+// A message box as it stands on the screen. Its buttons are known by their
+// ids, which are the answers they give in any language.
+struct SeenBox {
+    bool Found = false;
+    std::vector<int> Buttons; // left to right
+    int DefaultButton = 0;
+    std::wstring Prompt;
+    HWND Owner = nullptr;
+    bool OwnerEnabled = true;
+};
+
+SeenBox Read(HWND box)
+{
+    SeenBox seen;
+    seen.Found = true;
+    seen.Owner = GetWindow(box, GW_OWNER);
+    seen.OwnerEnabled = IsWindowEnabled(seen.Owner);
+    std::vector<std::pair<LONG, int>> buttons;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child))
+            continue;
+        wchar_t kind[16] = {};
+        GetClassNameW(child, kind, 16);
+        if (kind == L"Static"s && GetWindowTextLengthW(child) > 0) {
+            seen.Prompt.resize(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1);
+            seen.Prompt.resize(static_cast<std::size_t>(
+                GetWindowTextW(child, seen.Prompt.data(), static_cast<int>(seen.Prompt.size()))));
+        }
+        if (kind != L"Button"s)
+            continue;
+        RECT place;
+        GetWindowRect(child, &place);
+        buttons.emplace_back(place.left, GetDlgCtrlID(child));
+        if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            seen.DefaultButton = GetDlgCtrlID(child);
+    }
+    std::sort(buttons.begin(), buttons.end());
+    for (const auto& [left, id] : buttons)
+        seen.Buttons.push_back(id);
+    return seen;
+}
+
+void Press(HWND box, int button) { PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0); }
+
+std::optional<std::wstring> ClipboardText()
+{
+    std::optional<std::wstring> text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A folder of the test's own, removed with everything in it.
+class TemporaryFolder {
+public:
+    TemporaryFolder() { std::filesystem::create_directories(path); }
+    ~TemporaryFolder() { std::filesystem::remove_all(path); }
+
+    std::string File(const std::wstring& name) const
+    {
+        std::ofstream(path / name).put('x');
+        return Utf8((path / name).wstring());
+    }
+    std::string Folder(const std::wstring& name) const
+    {
+        std::filesystem::create_directory(path / name);
+        return Utf8((path / name).wstring());
+    }
+
+private:
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("vellumet-win32-" + std::to_string(GetCurrentProcessId()));
+};
+
+} // namespace
+
+TEST(WideText, RoundTripsEveryCharacter)
+{
+    const std::vector<std::pair<std::string, std::wstring>> cases = {
+        {"", L""},
+        {"Line 1\r\n\tLine 2\rlone CR\nlone LF", L"Line 1\r\n\tLine 2\rlone CR\nlone LF"},
+        {"caf\xC3\xA9 \xE6\xBC\xA2\xE5\xAD\x97", L"caf\u00E9 \u6F22\u5B57"},
+        {"\xF0\x9F\x98\x80", L"\xD83D\xDE00"},
+        {"a\0b"s, L"a\0b"s},
+    };
+    for (const auto& [utf8, wide] : cases) {
+        EXPECT_EQ(Wide(utf8), wide) << utf8;
+        EXPECT_EQ(Utf8(wide), utf8) << utf8;
+    }
+}
+
+TEST(WideText, ReplacesWhatIsNoCharacter)
+{
+    EXPECT_EQ(Wide("a\xFF-"), L"a\uFFFD-");
+    EXPECT_EQ(Wide("\xC3("), L"\uFFFD(");
+    EXPECT_EQ(Utf8(L"a\xD800-"), "a\xEF\xBF\xBD-");
+}
+
+TEST(Win32Platform, FolderOfKeepsOnlyARootsSeparator)
+{
+    const std::vector<std::pair<std::wstring, std::string>> cases = {
+        {L"C:\\Program Files\\Caf\u00E9\\Vellumet.exe", "C:\\Program Files\\Caf\xC3\xA9"},
+        {L"C:\\Vellumet.exe", "C:\\"},
+        {L"\\\\?\\C:\\Vellumet.exe", "\\\\?\\C:\\"},
+        {L"\\\\server\\share\\Vellumet.exe", "\\\\server\\share"},
+        {L"C:\\" + std::wstring(300, L'd') + L"\\Vellumet.exe", "C:\\" + std::string(300, 'd')},
+    };
+    for (const auto& [path, folder] : cases)
+        EXPECT_EQ(Win32Platform::FolderOf(path), folder);
+}
+
+TEST(Win32Platform, ApplicationPathIsTheProgramsFolder)
+{
+    std::wstring image(32768, L'\0');
+    auto length = static_cast<DWORD>(image.size());
+    ASSERT_TRUE(QueryFullProcessImageNameW(GetCurrentProcess(), 0, image.data(), &length));
+    image.resize(length);
+    const std::string name = Utf8(image.substr(image.find_last_of(L'\\') + 1));
+    const std::wstring rebuilt = Wide(JoinPath(Win32Platform().ApplicationPath(), name));
+    EXPECT_EQ(CompareStringOrdinal(rebuilt.c_str(), -1, image.c_str(), -1, TRUE), CSTR_EQUAL) << Utf8(rebuilt);
+}
+
+TEST(Win32Platform, TellsWebAddressesFromPaths)
+{
+    for (const char* address : {"https://example.com/vellumet", "mailto:help@example.com"})
+        EXPECT_TRUE(Win32Platform::IsWebAddress(address)) << address;
+    for (const char* path : {"C:\\Help\\Orders.chm", "c:Orders.chm", "\\\\server\\share\\Orders.chm", "Orders.chm", ""})
+        EXPECT_FALSE(Win32Platform::IsWebAddress(path)) << path;
+}
+
+TEST(Win32Platform, ClipboardHoldsTheTextExactlyAfterThePlatformIsGone)
+{
+    const std::string text = "\tDim Answer\r\n\tAnswer = MsgBox(\"caf\xC3\xA9 \xE6\xBC\xA2 \xF0\x9F\x98\x80\")\r\n";
+    {
+        Win32Platform platform;
+        platform.ClearClipboard();
+        EXPECT_EQ(ClipboardText(), std::nullopt);
+        ASSERT_TRUE(platform.SetClipboardText(text));
+    }
+    EXPECT_EQ(ClipboardText(), Wide(text));
+    EXPECT_EQ(Utf8(ClipboardText().value_or(L"")), text);
+
+    Win32Platform platform;
+    EXPECT_FALSE(platform.SetClipboardText("cut\0short"s));
+    EXPECT_EQ(ClipboardText(), Wide(text));
+    platform.ClearClipboard();
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+}
+
+TEST(Win32Platform, ClipboardWaitsBrieflyForAnotherHolder)
+{
+    Win32Platform platform;
+    for (const auto& [heldMilliseconds, taken] : {std::pair{100, true}, std::pair{2000, false}}) {
+        ASSERT_TRUE(platform.SetClipboardText("old"));
+        std::promise<void> opened;
+        auto holder = std::async(std::launch::async, [&, held = heldMilliseconds] {
+            OpenClipboard(nullptr);
+            opened.set_value();
+            Sleep(static_cast<DWORD>(held));
+            CloseClipboard();
+        });
+        opened.get_future().wait();
+        EXPECT_EQ(platform.SetClipboardText("new"), taken) << heldMilliseconds;
+        holder.wait();
+        EXPECT_EQ(ClipboardText(), taken ? L"new" : L"old") << heldMilliseconds;
+    }
+}
+
+TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
+{
+    const TemporaryFolder folder;
+    const std::string unopenable = folder.File(L"Orders \u00E9.vellumet-test");
+    const std::string folderNamedLikeHelp = folder.Folder(L"Folder.chm");
+    const std::vector<std::pair<std::string, OpenResult>> cases = {
+        {unopenable, OpenResult::NoViewer},
+        {unopenable + "\0.txt"s, OpenResult::NotFound},
+        {unopenable + ".chm", OpenResult::NotFound},
+        {unopenable + ".hlp", OpenResult::NotFound},
+        {"", OpenResult::NotFound},
+    };
+    Win32Platform platform;
+    for (const auto& [file, result] : cases) {
+        EXPECT_EQ(platform.ShellOpen(0, file), result) << file;
+        EXPECT_EQ(platform.OpenHelp({file, 42}), result) << file;
+    }
+    EXPECT_EQ(platform.OpenHelp({folderNamedLikeHelp, 42}), OpenResult::NotFound);
+}
+
+TEST(Win32Platform, ChooseFileToOpenOffersTheTypesAndGivesTheChosenPath)
+{
+    const TemporaryFolder folder;
+    const std::string file = folder.File(L"Orders \u00E9.hlp");
+    const FileOpenRequest request{"Select help file", {{"Windows Help Files", "*.hlp"}, {"All Files", "*.*"}}};
+    Win32Platform platform;
+    for (const auto& [button, chosen] :
+         {std::pair{IDOK, std::optional(file)}, std::pair{IDCANCEL, std::optional<std::string>()}}) {
+        auto shown = std::async(std::launch::async, [&, button = button] {
+            std::vector<std::wstring> types;
+            HWND dialog = WaitForBox(Wide(request.Title));
+            HWND typeList = GetDlgItem(dialog, cmb1);
+            for (WPARAM type = 0; type < static_cast<WPARAM>(SendMessageW(typeList, CB_GETCOUNT, 0, 0)); ++type) {
+                types.emplace_back(static_cast<std::size_t>(SendMessageW(typeList, CB_GETLBTEXTLEN, type, 0)), L'\0');
+                SendMessageW(typeList, CB_GETLBTEXT, type, reinterpret_cast<LPARAM>(types.back().data()));
+            }
+            const bool readOnlyOffered = IsWindowVisible(GetDlgItem(dialog, chx1));
+            SetDlgItemTextW(dialog, cmb13, Wide(file).c_str());
+            PostMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(button), 0);
+            return std::pair(types, readOnlyOffered);
+        });
+        EXPECT_EQ(platform.ChooseFileToOpen(0, request), chosen);
+        const auto [types, readOnlyOffered] = shown.get();
+        EXPECT_EQ(types, (std::vector<std::wstring>{L"Windows Help Files (*.hlp)", L"All Files (*.*)"}));
+        EXPECT_FALSE(readOnlyOffered);
+    }
+}
+
+// The system's own box, over a window of the test's that is active. The
+// test's thread waits inside the box, so another thread reads and answers it.
+class SystemBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetActiveWindow(owner);
+        ASSERT_EQ(GetActiveWindow(), owner);
+    }
+    void TearDown() override { DestroyWindow(owner); }
+
+    HWND owner = CreateWindowExW(0, L"STATIC", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300, nullptr,
+                                 nullptr, nullptr, nullptr);
+};
+
+TEST_F(SystemBoxTest, ShowsTheStyleAndReturnsTheAnswer)
+{
+    struct Case {
+        int Style;
+        std::vector<int> Buttons;
+        int DefaultButton;
+        int Press;
+    };
+    const std::vector<Case> cases = {
+        {0, {IDOK}, IDOK, IDOK},
+        {1, {IDOK, IDCANCEL}, IDOK, IDCANCEL},
+        {3 + 256, {IDYES, IDNO, IDCANCEL}, IDNO, IDYES},
+        {4 + 32 + 256, {IDYES, IDNO}, IDNO, IDNO},
+        {5 + 48 + 4096, {IDRETRY, IDCANCEL}, IDRETRY, IDRETRY},
+        {2 + 512 + 16384, {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDIGNORE, IDIGNORE},
+        {1 + 512 + 16384, {IDOK, IDCANCEL, IDHELP}, IDHELP, IDOK},
+    };
+    const std::string prompt = "Line one\r\n\"caf\xC3\xA9\"\t\xE6\xBC\xA2\xE5\xAD\x97";
+    Win32Platform platform;
+    for (const Case& box : cases) {
+        const std::string title = "Style " + std::to_string(box.Style) + " \xC3\xA9";
+        auto seen = std::async(std::launch::async, [&] {
+            HWND shown = WaitForBox(Wide(title));
+            const SeenBox read = Read(shown);
+            Press(shown, box.Press);
+            return read;
+        });
+        EXPECT_EQ(platform.ShowMessageBox({prompt, box.Style, title, std::nullopt}), box.Press) << box.Style;
+        const SeenBox shown = seen.get();
+        EXPECT_EQ(shown.Buttons, box.Buttons) << box.Style;
+        EXPECT_EQ(shown.DefaultButton, box.DefaultButton) << box.Style;
+        EXPECT_EQ(shown.Prompt, Wide(prompt)) << box.Style;
+        EXPECT_EQ(shown.Owner, owner) << box.Style;
+        EXPECT_FALSE(shown.OwnerEnabled) << box.Style;
+        EXPECT_TRUE(IsWindowEnabled(owner)) << box.Style;
+    }
+}
+
+// Wine's box does nothing yet when its Help button is clicked and answers
+// only F1, so the test asks for help as F1 does on the focused Help button.
+// On Windows the click and F1 reach the same callback.
+TEST_F(SystemBoxTest, HelpOpensTheBoxsFileAtItsTopicOrSaysWhyNot)
+{
+    const std::string file = "C:\\Help Files\\Orders \xC3\xA9.chm";
+    struct Case {
+        OpenResult Result;
+        std::int16_t Context;
+        std::optional<std::string> Notice;
+    };
+    const std::vector<Case> cases = {
+        {OpenResult::Opened, 42, std::nullopt},
+        {OpenResult::NotFound, -1, MissingHelpFileNotice(file).Prompt},
+        {OpenResult::NoViewer, 32767, NoViewerNotice(file).Prompt},
+    };
+    for (const Case& help : cases) {
+        std::vector<std::pair<HelpReference, WindowHandle>> opened;
+        Win32Platform platform([&](const HelpReference& reference, WindowHandle helpOwner) {
+            opened.emplace_back(reference, helpOwner);
+            return help.Result;
+        });
+        const std::wstring title = L"Help " + std::to_wstring(help.Context);
+        auto answered = std::async(std::launch::async, [&] {
+            HWND box = WaitForBox(title);
+            HWND helpButton = GetDlgItem(box, IDHELP);
+            HELPINFO request{sizeof request, HELPINFO_WINDOW, IDHELP, helpButton, 0, {}};
+            SendMessageTimeoutW(helpButton, WM_HELP, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 200, nullptr);
+            SeenBox notice;
+            if (help.Notice) {
+                HWND shown = WaitForBox(Wide(ProgramTitle));
+                notice = Read(shown);
+                Press(shown, IDOK);
+                WaitFor([&] { return IsWindowEnabled(box) ? box : nullptr; });
+            }
+            Press(box, IDCANCEL);
+            return std::pair(box, notice);
+        });
+        EXPECT_EQ(platform.ShowMessageBox({"Body", 1 + 16384, Utf8(title), HelpReference{file, help.Context}}),
+                  IDCANCEL);
+        const auto [box, notice] = answered.get();
+        ASSERT_EQ(opened.size(), 1u) << help.Context;
+        EXPECT_EQ(opened.front().first, (HelpReference{file, help.Context}));
+        EXPECT_EQ(opened.front().second, reinterpret_cast<WindowHandle>(owner));
+        EXPECT_EQ(notice.Found, help.Notice.has_value()) << help.Context;
+        if (help.Notice) {
+            EXPECT_EQ(notice.Prompt, Wide(*help.Notice));
+            EXPECT_EQ(notice.Owner, box);
+            EXPECT_EQ(notice.Buttons, std::vector<int>{IDOK});
+        }
+    }
+}
