@@ -16,6 +16,9 @@ namespace vellumet {
 
 namespace {
 
+// Asks the main window to create its controls, once the splash window shows.
+constexpr UINT BuildControlsMessage = WM_APP + 1;
+
 constexpr wchar_t MainClass[] = L"frmMain";
 constexpr wchar_t PageClass[] = L"SSTab1Page";
 constexpr UINT_PTR SubclassId = 1;
@@ -211,10 +214,14 @@ void FillWithWindowColour(HWND window, HDC context)
 
 } // namespace
 
-Win32MainWindow::Win32MainWindow(Platform& platform)
+Win32MainWindow::Win32MainWindow(Platform& platform, ControlsBuilt controls)
     : form(platform, *this)
 {
-    Build();
+    BuildFrame();
+    if (controls == ControlsBuilt::Now)
+        BuildControls();
+    else
+        PostMessageW(Window(Control::frmMain), BuildControlsMessage, 0, 0);
 }
 
 Win32MainWindow::~Win32MainWindow()
@@ -230,7 +237,7 @@ std::optional<Control> Win32MainWindow::ControlOfId(int id)
     return static_cast<Control>(id - ControlIdBase);
 }
 
-void Win32MainWindow::Build()
+void Win32MainWindow::BuildFrame()
 {
     [[maybe_unused]] static const bool registered = [] {
         RegisterWindowClass(MainClass, MainProc, GetSysColorBrush(WindowBackground));
@@ -251,11 +258,17 @@ void Win32MainWindow::Build()
     smallIcon.reset(LoadIconPicture(windowIcon, GetSystemMetrics(SM_CXSMICON)));
     SendMessageW(main, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon.get()));
     SendMessageW(main, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
-    aboutPicture.reset(static_cast<HBITMAP>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(VELLUMET_BITMAP_ABOUT),
-                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     handPointer = static_cast<HCURSOR>(
         LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(VELLUMET_CURSOR_HAND), IMAGE_CURSOR, 0, 0, LR_SHARED));
+}
 
+void Win32MainWindow::BuildControls()
+{
+    if (Window(Control::SSTab1))
+        return;
+    HWND main = Window(Control::frmMain);
+    aboutPicture.reset(static_cast<HBITMAP>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(VELLUMET_BITMAP_ABOUT),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     std::vector<const ControlLayout*> rows;
     for (const ControlLayout& row : MainWindowLayout)
         if (row.Kind != ControlKind::Window)
@@ -502,6 +515,7 @@ LRESULT CALLBACK Win32MainWindow::ControlProc(HWND control, UINT message, WPARAM
 LRESULT Win32MainWindow::OnMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case BuildControlsMessage: BuildControls(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -23,8 +23,12 @@ public:
     // Above the ids the dialog keys send (IDOK, IDCANCEL and the like).
     static constexpr int ControlIdBase = 1000;
 
+    // When the controls of the hidden window are created: at once, or once the
+    // thread's queue is idle, so that the splash window shows first.
+    enum class ControlsBuilt { Now, WhenIdle };
+
     // Loads the window hidden, in its start state; frmMain's Form_Load runs now.
-    explicit Win32MainWindow(Platform& platform);
+    explicit Win32MainWindow(Platform& platform, ControlsBuilt controls = ControlsBuilt::Now);
     ~Win32MainWindow() override;
     Win32MainWindow(const Win32MainWindow&) = delete;
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
@@ -45,6 +49,9 @@ public:
     // Alt with a command's letter, Enter on a command button, and Esc, which
     // presses Reset. True when it took the message, which must then not be dispatched.
     bool TranslateKeys(MSG& message);
+
+    // Creates the controls, if they are not there yet; the window shows nothing before.
+    void BuildControls();
 
     void Show(Control control, Property property) override;
     void ShowTab(int tab) override;
@@ -73,7 +80,7 @@ private:
     std::optional<LRESULT> OnContainerMessage(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code, HWND control);
 
-    void Build();
+    void BuildFrame();
     HWND Create(const ControlLayout& row);
     HWND ParentOf(const ControlLayout& row) const;
     void Place(UINT newDpi);

@@ -46,11 +46,20 @@ Win32SplashWindow::~Win32SplashWindow()
         DestroyWindow(window);
 }
 
-void Win32SplashWindow::LoadMainWindow() { mainWindow = std::make_unique<Win32MainWindow>(platform); }
+// The main window is loaded at once, its Form_Load run; its many controls are
+// created as soon as the splash window is on the screen, well before it shows.
+void Win32SplashWindow::LoadMainWindow()
+{
+    mainWindow = std::make_unique<Win32MainWindow>(platform, Win32MainWindow::ControlsBuilt::WhenIdle);
+}
 
 void Win32SplashWindow::EnableMainWindow(bool enabled) { EnableWindow(mainWindow->Window(Control::frmMain), enabled); }
 
-void Win32SplashWindow::ShowMainWindow() { ShowWindow(mainWindow->Window(Control::frmMain), SW_SHOW); }
+void Win32SplashWindow::ShowMainWindow()
+{
+    mainWindow->BuildControls();
+    ShowWindow(mainWindow->Window(Control::frmMain), SW_SHOW);
+}
 
 void Win32SplashWindow::ShowSplash()
 {
