@@ -37,7 +37,8 @@ std::size_t Characters(const std::string& text)
     return count;
 }
 
-void CheckInvariants(const WindowDriver& window)
+// browsedPath: the last path the file dialog gave, which the help file may still hold.
+void CheckInvariants(const WindowDriver& window, const std::optional<std::string>& browsedPath)
 {
     std::map<Control, int> selectedPerGroup;
     Control selectedButtons = optOKOnly;
@@ -50,8 +51,12 @@ void CheckInvariants(const WindowDriver& window)
         }
         if (row.MaxLength != NoLimit)
             Require(Characters(state.Text) <= row.MaxLength, "a field holds more than its limit");
-        if (row.Kind == ControlKind::TextBox)
-            Require(state.Text.find_first_of("\r\n") == std::string::npos, "a one-line field holds a line break");
+        // The file dialog's path goes in unchanged, and a Linux file name may hold a
+        // line break; Try and Copy refuse such a help file with a warning.
+        const bool pathAsChosen = row.Id == txtHelpFile && state.Text == browsedPath;
+        if (row.Kind == ControlKind::TextBox && !pathAsChosen)
+            Require(state.Text.find_first_of("\r\n") == std::string::npos,
+                    ("a one-line field holds a line break: " + std::string(row.Name)).c_str());
     }
     for (const auto& [group, selected] : selectedPerGroup)
         Require(selected == 1, "an option group has not exactly one option selected");
@@ -102,10 +107,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     WindowDriver window;
+    std::optional<std::string> browsedPath;
     for (int events = 0; events < 64 && input.remaining_bytes() > 0; ++events) {
         const Control control = AnyControl(input);
         const MessageBoxOptions before = window.form->Snapshot();
         const std::string clipboard = window.platform.clipboard;
+        const std::size_t dialogsBefore = window.platform.fileRequests.size();
         const int event = input.ConsumeIntegralInRange(0, 8);
         switch (event) {
         case 0: window.Click(control); break;
@@ -126,7 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 input.ConsumeBool() ? std::optional(input.ConsumeRandomLengthString(300)) : std::nullopt;
             break;
         }
-        CheckInvariants(window);
+        if (window.platform.fileRequests.size() > dialogsBefore && window.platform.chosenFile)
+            browsedPath = window.platform.chosenFile;
+        CheckInvariants(window, browsedPath);
         if (event <= 2) // the events that click the control
             CheckCopy(window, control, before, clipboard);
     }

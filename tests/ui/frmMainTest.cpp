@@ -34,6 +34,11 @@ protected:
     }
 };
 
+MessageBoxRequest Warning(GenerateFailure failure)
+{
+    return {std::string(FailureMessage(failure)), 48, "Vellumet", std::nullopt};
+}
+
 constexpr std::initializer_list<Control> HelpDetails{lblHelpFile, txtHelpFile, chkAppPathHelpFile,  lblTopicID,
                                                      txtTopicID,  cmdBrowse,   chkHelpButtonDefault};
 
@@ -193,6 +198,24 @@ TEST_P(BrowseForHelpFile, FillsHelpFileUnchanged)
     EXPECT_EQ(Text(txtHelpFile), "edited");
 }
 
+// A file name may hold a line break on Linux: the path goes in unchanged, and
+// Copy refuses it with a warning that shows the help file rather than writing
+// a literal that would not compile.
+TEST_F(MainWindow, ChosenHelpFileWithLineBreakIsRefused)
+{
+    platform.chosenFile = "/home/ann/odd\nname.chm";
+    Type(txtBody, "Hi");
+    Click(chkMsgBoxHelpButton);
+    Click(cmdBrowse);
+    EXPECT_EQ(Text(txtHelpFile), "/home/ann/odd\nname.chm");
+
+    Click(cmdCopy);
+    EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{Warning(GenerateFailure::LineBreakInHelpFile)});
+    EXPECT_EQ(platform.clipboard, "what was there before");
+    EXPECT_EQ(form->SelectedTab(), HelpButtonTab);
+    EXPECT_EQ(frontEnd.focus, txtHelpFile);
+}
+
 // Focus selects the whole text, counted in characters: a line break is CR and LF.
 TEST_F(MainWindow, FocusSelectsWholeText)
 {
@@ -275,11 +298,6 @@ TEST_F(MainWindow, FieldsKeepTextWithinTheirLimits)
         Type(field, typed);
         EXPECT_EQ(Text(field), kept) << LayoutOf(field).Name << " " << typed.size();
     }
-}
-
-MessageBoxRequest Warning(GenerateFailure failure)
-{
-    return {std::string(FailureMessage(failure)), 48, "Vellumet", std::nullopt};
 }
 
 Steps StepsFrom(const std::vector<std::string>& row, std::size_t first)
