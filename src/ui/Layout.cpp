@@ -102,6 +102,14 @@ static_assert(RowsInControlOrder(), "each row stands at its control's place");
 
 const std::array<ControlLayout, ControlCount> MainWindowLayout = Rows;
 
+int TabOf(Control control)
+{
+    for (Control at = control; at != Control::frmMain; at = LayoutOf(at).Container)
+        if (LayoutOf(at).Tab != NoTab)
+            return LayoutOf(at).Tab;
+    return NoTab;
+}
+
 bool TakesFocus(ControlKind kind)
 {
     switch (kind) {

@@ -137,6 +137,9 @@ inline const ControlLayout& LayoutOf(Control control) { return MainWindowLayout[
 // Twips at the standard 96 dpi: 15 to the pixel.
 constexpr int PixelsOf(int twips) { return twips / 15; }
 
+// The tab that holds the control, through its containers; NoTab outside the tab control.
+int TabOf(Control control);
+
 // Whether the control can hold the keyboard focus at all.
 bool TakesFocus(ControlKind kind);
 

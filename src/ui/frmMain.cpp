@@ -134,9 +134,11 @@ frmMain::frmMain(Platform& platform, MainWindowFrontEnd& frontEnd)
 
 bool frmMain::Reachable(Control control) const
 {
+    const int tab = TabOf(control);
+    if (tab != NoTab && tab != selectedTab)
+        return false;
     for (Control at = control;; at = LayoutOf(at).Container) {
-        const ControlLayout& row = LayoutOf(at);
-        if (!State(at).Enabled || (row.Tab != NoTab && row.Tab != selectedTab))
+        if (!State(at).Enabled)
             return false;
         if (at == Control::frmMain)
             return true;

@@ -40,15 +40,6 @@ inline Control ControlNamed(std::string_view name)
     throw std::invalid_argument("no control " + std::string(name));
 }
 
-// The tab that holds a control, through its containers; NoTab outside the tab control.
-inline int TabOf(Control control)
-{
-    for (Control at = control; at != Control::frmMain; at = LayoutOf(at).Container)
-        if (LayoutOf(at).Tab != NoTab)
-            return LayoutOf(at).Tab;
-    return NoTab;
-}
-
 using Steps = std::vector<std::string>;
 
 // A loaded main window on the recording desktop, and the moves a person makes on it.

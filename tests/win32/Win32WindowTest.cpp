@@ -28,7 +28,6 @@ using namespace vellumet;
 using namespace std::chrono_literals;
 using vellumet::testing::ControlNamed;
 using vellumet::testing::ReadCaseTable;
-using vellumet::testing::TabOf;
 
 namespace {
 
@@ -351,18 +350,6 @@ protected:
 INSTANTIATE_TEST_SUITE_P(EachGroup, OptionGroup, ::testing::Values(CopyModeGroup, IconGroup, ButtonGroup),
                          [](const auto& info) { return info.param[0]; });
 
-// Each member is clicked twice: a second click on a selected option leaves it selected.
-TEST_P(OptionGroup, ClickSelectsOneOption)
-{
-    Names order = GetParam();
-    order.insert(order.end(), GetParam().rbegin(), GetParam().rend());
-    for (const std::string& chosen : order)
-        for (int clicks = 0; clicks < 2; ++clicks) {
-            Click(chosen);
-            ExpectSelected(chosen);
-        }
-}
-
 // The arrow keys select the neighbour in the group, wrapping round, and never
 // stop at a label between the options.
 TEST_P(OptionGroup, ArrowKeysSelectWithinGroup)
@@ -541,28 +528,18 @@ TEST_F(Win32Window, LinkFollowsPointer)
     EXPECT_EQ(platform.owners, std::vector<WindowHandle>{reinterpret_cast<WindowHandle>(Main())});
 }
 
-class Closing : public Win32Window, public ::testing::WithParamInterface<std::tuple<bool, int>> {};
-
-INSTANTIATE_TEST_SUITE_P(ByCloseBoxAndExit, Closing, ::testing::Combine(::testing::Bool(), ::testing::Values(6, 7)));
-
-// The close box and Exit ask the unload query; No keeps the window as it was.
-TEST_P(Closing, AsksFirst)
+// The close box asks the unload query, and No keeps the window as it was.
+// (Exit answered Yes is the end-to-end test's last step.)
+TEST_F(Win32Window, CloseBoxAsksFirst)
 {
-    const auto [byCloseBox, answer] = GetParam();
-    platform.answer = answer;
+    platform.answer = 7;
     Perform("type:txtTitle:Kept");
-    HWND main = Main();
-    if (byCloseBox)
-        PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    else
-        Click("cmdExit");
+    PostMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
     ASSERT_EQ(platform.messageBoxes.size(), 1u);
     EXPECT_EQ(platform.messageBoxes[0].Style, 292);
-    EXPECT_EQ(IsWindow(main) != FALSE, answer == 7);
-    if (answer == 7) {
-        EXPECT_EQ(TextOf(Hwnd("txtTitle")), L"Kept");
-    }
+    EXPECT_TRUE(IsWindow(Main()));
+    EXPECT_EQ(TextOf(Hwnd("txtTitle")), L"Kept");
 }
 
 class Reset : public Win32Window, public ::testing::WithParamInterface<std::pair<std::string, UINT>> {};
