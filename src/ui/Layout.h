@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace vellumet {
@@ -113,6 +114,9 @@ struct ControlLayout {
     Control Container;
     int Tab; // the page of SSTab1 that holds the control, or NoTab
     std::string_view Caption;
+    // What assistive technology speaks for the control; empty when its
+    // caption says it already.
+    std::string_view AccessibleName;
     int Left, Top, Width, Height;
     int TabIndex;
     int Value; // check box 0 or 1; option 1 when selected
@@ -139,6 +143,16 @@ constexpr int PixelsOf(int twips) { return twips / 15; }
 
 // The tab that holds the control, through its containers; NoTab outside the tab control.
 int TabOf(Control control);
+
+// What a control is, as assistive technology tells it to the user.
+enum class AccessibleRole { Window, PageTabList, Graphic, StaticText, Text, CheckBox, RadioButton, Grouping, PushButton, Link };
+
+AccessibleRole RoleOf(Control control);
+
+// The name assistive technology speaks for the control while it shows the
+// caption given: its own name from the layout, or else the caption without
+// its mnemonic marker. The default button's label is spoken with its caption.
+std::string AccessibleNameOf(Control control, std::string_view caption);
 
 // Whether the control can hold the keyboard focus at all.
 bool TakesFocus(ControlKind kind);

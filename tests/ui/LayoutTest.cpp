@@ -1,0 +1,63 @@
+#include "ui/Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <tuple>
+
+using namespace vellumet;
+using enum Control;
+
+namespace {
+
+// A screen reader user tells controls apart only by what is spoken, so no two
+// controls that take the focus, and no two groups, may sound alike.
+TEST(AccessibleNames, FocusableControlsAndGroupsHaveDistinctNames)
+{
+    std::set<std::string> spoken;
+    for (const ControlLayout& row : MainWindowLayout) {
+        const AccessibleRole role = RoleOf(row.Id);
+        if (!TakesFocus(row.Kind) && role != AccessibleRole::Grouping && role != AccessibleRole::Graphic)
+            continue;
+        const std::string name = AccessibleNameOf(row.Id, row.Caption);
+        EXPECT_FALSE(name.empty()) << row.Name;
+        EXPECT_TRUE(spoken.insert(name).second) << row.Name << " sounds like another control: " << name;
+    }
+}
+
+TEST(AccessibleNames, SpokenFromCaptionOrLayout)
+{
+    const std::tuple<Control, std::string, std::string> cases[] = {
+        {cmdCopy, "&Copy Code", "Copy Code"},
+        {cmdExit, "&Exit", "Exit"},
+        {Label8, "Tools && more", "Tools & more"},
+        {Label1, "Title:", "Title:"},
+        {Label1, "Ends in &", "Ends in "},
+        {txtTitle, "what was typed", "Title"},
+        {optOKCancel1, "OK", "OK, in OK and Cancel"},
+        {optQuestion, "", "Question"},
+        {cmdBrowse, "...", "Browse for a help file"},
+        {lblDefault, "No", "Default Button: No"},
+        {lblDefault, "Help", "Default Button: Help"},
+    };
+    for (const auto& [control, caption, name] : cases)
+        EXPECT_EQ(AccessibleNameOf(control, caption), name) << LayoutOf(control).Name;
+}
+
+TEST(AccessibleNames, RolesFollowTheControl)
+{
+    const std::pair<Control, AccessibleRole> cases[] = {
+        {frmMain, AccessibleRole::Window},          {SSTab1, AccessibleRole::PageTabList},
+        {Image2, AccessibleRole::Graphic},          {Label13, AccessibleRole::StaticText},
+        {lblDefault, AccessibleRole::StaticText},   {txtBody, AccessibleRole::Text},
+        {chkSystemModal, AccessibleRole::CheckBox}, {optValue, AccessibleRole::RadioButton},
+        {optCritical, AccessibleRole::RadioButton}, {optYesNo2, AccessibleRole::RadioButton},
+        {fraVar, AccessibleRole::Grouping},         {Frame1, AccessibleRole::Grouping},
+        {cmdBrowse, AccessibleRole::PushButton},    {lblLink, AccessibleRole::Link},
+    };
+    for (const auto& [control, role] : cases)
+        EXPECT_EQ(RoleOf(control), role) << LayoutOf(control).Name;
+}
+
+} // namespace
