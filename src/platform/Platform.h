@@ -65,6 +65,8 @@ public:
     virtual void ClearClipboard() = 0;
     // Puts plain text on the clipboard; false when the clipboard did not take it.
     virtual bool SetClipboardText(const std::string& text) = 0;
+    // The plain text on the clipboard; empty when it holds none.
+    virtual std::string ClipboardText() = 0;
 
     // The directory of the executable, as the system writes it.
     virtual std::string ApplicationPath() = 0;

@@ -77,6 +77,8 @@ bool QtPlatform::SetClipboardText(const std::string& text)
     return held && held->hasText() && held->text() == wanted;
 }
 
+std::string QtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
 std::string QtPlatform::ApplicationPath()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();

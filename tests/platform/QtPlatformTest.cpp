@@ -202,15 +202,17 @@ void QtPlatformTest::helpButtonSaysWhyItCannotOpen()
     QVERIFY(triedStillOpen);
 }
 
-// Clipboard text reaches the desktop as it is meant.
+// Clipboard text reaches the desktop, and comes back, as it is meant.
 void QtPlatformTest::clipboard()
 {
     QtPlatform platform;
     const std::string code = "'*** Start ***\r\n\tMsgBox \"é\", vbOKOnly";
     QVERIFY(platform.SetClipboardText(code));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(code));
+    QCOMPARE(platform.ClipboardText(), code);
     platform.ClearClipboard();
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    QCOMPARE(platform.ClipboardText(), "");
 }
 
 // Paths are joined by the system's rule and typed Windows paths are found here.

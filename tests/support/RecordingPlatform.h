@@ -27,6 +27,11 @@ struct RecordingPlatform : Platform {
         clipboard = clipboardRefuses ? clipboard : text;
         return !clipboardRefuses;
     }
+    std::string ClipboardText() override
+    {
+        calls.push_back("ClipboardText");
+        return clipboard;
+    }
     std::string ApplicationPath() override
     {
         calls.push_back("ApplicationPath");

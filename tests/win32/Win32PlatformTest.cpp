@@ -189,10 +189,12 @@ TEST(Win32Platform, ClipboardHoldsTheTextExactlyAfterThePlatformIsGone)
     EXPECT_EQ(Utf8(ClipboardText().value_or(L"")), text);
 
     Win32Platform platform;
+    EXPECT_EQ(platform.ClipboardText(), text);
     EXPECT_FALSE(platform.SetClipboardText("cut\0short"s));
     EXPECT_EQ(ClipboardText(), Wide(text));
     platform.ClearClipboard();
     EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(platform.ClipboardText(), "");
 }
 
 TEST(Win32Platform, ClipboardWaitsBrieflyForAnotherHolder)

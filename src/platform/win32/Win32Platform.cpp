@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <utility>
 #include <vector>
 
@@ -248,6 +249,22 @@ bool Win32Platform::SetClipboardText(const std::string& text)
     if (!taken)
         GlobalFree(memory);
     return taken;
+}
+
+std::string Win32Platform::ClipboardText()
+{
+    if (!OpenClipboardPatiently())
+        return {};
+    std::wstring text;
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(memory))) {
+            // Another program's text need not end in a NUL within its memory.
+            text.assign(units, wcsnlen(units, GlobalSize(memory) / sizeof(wchar_t)));
+            GlobalUnlock(memory);
+        }
+    }
+    CloseClipboard();
+    return Utf8(text);
 }
 
 std::string Win32Platform::ApplicationPath()

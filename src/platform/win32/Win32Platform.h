@@ -27,6 +27,7 @@ public:
     int ShowMessageBox(const MessageBoxRequest& request) override;
     void ClearClipboard() override;
     bool SetClipboardText(const std::string& text) override;
+    std::string ClipboardText() override;
     std::string ApplicationPath() override;
     void MakeTopmost(WindowHandle window) override;
     std::optional<std::string> ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request) override;
