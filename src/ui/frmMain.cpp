@@ -3,8 +3,10 @@
 #include "DefaultButton.h"
 #include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
+#include "codegen/ReadCall.h"
 #include "platform/Notices.h"
 
+#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -28,6 +30,34 @@ constexpr const char* NoHelpFileMessage = "There is no help file in the same dir
                                           "\r\n"
                                           "\r\n"
                                           "Please reinstall Vellumet or replace the help file.";
+
+// The option of each choice of buttons and of icon.
+constexpr std::pair<Control, ButtonChoice> ButtonOptions[] = {
+    {optOKOnly, ButtonChoice::OKOnly},
+    {optOKCancel1, ButtonChoice::OKCancel1},
+    {optOKCancel2, ButtonChoice::OKCancel2},
+    {optAbortRetryIgnore1, ButtonChoice::AbortRetryIgnore1},
+    {optAbortRetryIgnore2, ButtonChoice::AbortRetryIgnore2},
+    {optAbortRetryIgnore3, ButtonChoice::AbortRetryIgnore3},
+    {optYesNoCancel1, ButtonChoice::YesNoCancel1},
+    {optYesNoCancel2, ButtonChoice::YesNoCancel2},
+    {optYesNoCancel3, ButtonChoice::YesNoCancel3},
+    {optYesNo1, ButtonChoice::YesNo1},
+    {optYesNo2, ButtonChoice::YesNo2},
+    {optRetryCancel1, ButtonChoice::RetryCancel1},
+    {optRetryCancel2, ButtonChoice::RetryCancel2},
+};
+constexpr std::pair<Control, IconChoice> IconOptions[] = {
+    {optNoIcon, IconChoice::NoIcon},           {optCritical, IconChoice::Critical},
+    {optQuestion, IconChoice::Question},       {optExclamation, IconChoice::Exclamation},
+    {optInformation, IconChoice::Information},
+};
+
+template <typename Choice, std::size_t Count>
+Control OptionOf(const std::pair<Control, Choice> (&options)[Count], Choice choice)
+{
+    return std::ranges::find(options, choice, &std::pair<Control, Choice>::second)->first;
+}
 
 bool IsOption(Control control)
 {
@@ -74,6 +104,28 @@ std::string WithinLimit(std::string text, std::size_t limit)
         i += width - 1;
     }
     return text;
+}
+
+// Why a field could not hold what a call gives it whole, or empty when every field can.
+std::string WhatFieldsCannotHold(const MessageBoxOptions& options)
+{
+    const std::pair<Control, const std::string&> texts[] = {
+        {txtTitle, options.TitleText},
+        {txtBody, options.BodyText},
+        {txtVariable, options.VariableText},
+        {txtHelpFile, options.HelpFileText},
+        {txtTopicID, options.TopicIDText},
+    };
+    for (const auto& [field, text] : texts) {
+        if (frmMain::FittedText(field, text) == text)
+            continue;
+        const std::string name = AccessibleNameOf(field, "");
+        const std::size_t limit = LayoutOf(field).MaxLength;
+        if (limit != NoLimit && CharacterCount(text) > limit)
+            return "the " + name + " is longer than the " + std::to_string(limit) + " characters its field holds";
+        return "the " + name + " holds a line break, and its field holds one line";
+    }
+    return {};
 }
 
 } // namespace
@@ -197,6 +249,47 @@ bool frmMain::UnloadQuery()
     int Cancel = 0;
     Form_Unload(Cancel);
     return Cancel == 0;
+}
+
+void frmMain::CallPasted() { ReadCallFrom(platform.ClipboardText(), "on the clipboard"); }
+
+void frmMain::CallDropped(const std::string& text) { ReadCallFrom(text, "in the dropped text"); }
+
+void frmMain::ReadCallFrom(const std::string& source, const char* place)
+{
+    const auto read = ReadCall(source);
+    std::string fault;
+    if (const auto* reason = std::get_if<std::string>(&read))
+        fault = *reason;
+    else
+        fault = WhatFieldsCannotHold(std::get<MessageBoxOptions>(read));
+    if (fault.empty())
+        return ShowChoices(std::get<MessageBoxOptions>(read));
+    platform.ShowMessageBox({"Vellumet cannot read the MsgBox call " + std::string(place) + ": " + fault +
+                                 ".\r\n\r\nThe window is unchanged.",
+                             WarningStyle, ProgramTitle, std::nullopt});
+}
+
+// Sets the controls in an order whose nested click handlers keep the window
+// consistent: the button option before the variable it enables, and the Help
+// button before the settings it enables and the default it may take.
+void frmMain::ShowChoices(const MessageBoxOptions& options)
+{
+    SetText(txtTitle, options.TitleText);
+    SetText(txtBody, options.BodyText);
+    SetValue(chkSystemModal, options.SystemModal ? 1 : 0);
+    SetValue(options.CopyAsValue ? optValue : optText, 1);
+    SetValue(OptionOf(IconOptions, options.Icon), 1);
+    SetValue(OptionOf(ButtonOptions, options.ButtonOption), 1);
+    if (options.ButtonOption != ButtonChoice::OKOnly)
+        SetText(txtVariable, options.VariableText);
+    SetValue(chkMsgBoxHelpButton, options.IncludeHelpButton ? 1 : 0);
+    if (options.IncludeHelpButton) {
+        SetText(txtHelpFile, options.HelpFileText);
+        SetValue(chkAppPathHelpFile, options.UseAppPath ? 1 : 0);
+        SetText(txtTopicID, options.TopicIDText);
+    }
+    SetValue(chkHelpButtonDefault, options.HelpButtonIsDefault ? 1 : 0);
 }
 
 bool frmMain::Handles(Control control, Event event)
@@ -436,26 +529,6 @@ void frmMain::Form_MouseMove() { SetForeColor(lblLink, LinkColour); }
 
 MessageBoxOptions frmMain::Snapshot() const
 {
-    static constexpr std::pair<Control, ButtonChoice> ButtonOptions[] = {
-        {optOKOnly, ButtonChoice::OKOnly},
-        {optOKCancel1, ButtonChoice::OKCancel1},
-        {optOKCancel2, ButtonChoice::OKCancel2},
-        {optAbortRetryIgnore1, ButtonChoice::AbortRetryIgnore1},
-        {optAbortRetryIgnore2, ButtonChoice::AbortRetryIgnore2},
-        {optAbortRetryIgnore3, ButtonChoice::AbortRetryIgnore3},
-        {optYesNoCancel1, ButtonChoice::YesNoCancel1},
-        {optYesNoCancel2, ButtonChoice::YesNoCancel2},
-        {optYesNoCancel3, ButtonChoice::YesNoCancel3},
-        {optYesNo1, ButtonChoice::YesNo1},
-        {optYesNo2, ButtonChoice::YesNo2},
-        {optRetryCancel1, ButtonChoice::RetryCancel1},
-        {optRetryCancel2, ButtonChoice::RetryCancel2},
-    };
-    static constexpr std::pair<Control, IconChoice> IconOptions[] = {
-        {optNoIcon, IconChoice::NoIcon},           {optCritical, IconChoice::Critical},
-        {optQuestion, IconChoice::Question},       {optExclamation, IconChoice::Exclamation},
-        {optInformation, IconChoice::Information},
-    };
     const auto isSet = [this](Control control) { return State(control).Value == 1; };
     MessageBoxOptions options;
     for (const auto& [option, choice] : ButtonOptions)

@@ -41,6 +41,11 @@ public:
     void TabSelected(int tab);
     // Runs when the window is about to close; false keeps it open.
     bool UnloadQuery();
+    // Ctrl+Shift+V, or text dropped outside the text fields: reads the MsgBox
+    // call it holds into the controls. A call that cannot be read is explained
+    // in a warning, and the window is left as it was.
+    void CallPasted();
+    void CallDropped(const std::string& text);
 
     const ControlState& State(Control control) const { return controls[Index(control)]; }
     int SelectedTab() const { return selectedTab; }
@@ -96,6 +101,8 @@ private:
     void lblLink_Click();
     void Generate(GenerateMode mode);
     void Refuse(GenerateFailure failure);
+    void ReadCallFrom(const std::string& source, const char* place);
+    void ShowChoices(const MessageBoxOptions& options);
 
     void txtTitle_GotFocus();
     void txtBody_GotFocus();

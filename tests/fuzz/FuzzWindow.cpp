@@ -1,6 +1,7 @@
 // Drives the main window with random sequences of user events and checks,
 // after every event, what must always hold of its controls.
 #include "codegen/BuildCode.h"
+#include "codegen/ReadCall.h"
 #include "support/WindowDriver.h"
 #include "ui/DefaultButton.h"
 
@@ -96,6 +97,22 @@ void CheckCopy(WindowDriver& window, Control clicked, const MessageBoxOptions& b
         Require(window.platform.clipboard.empty(), "a refused clipboard kept old text");
 }
 
+// A call read into the window sets the choices it reads, as far as code carries
+// them; one that cannot be read is refused in a warning and changes nothing.
+void CheckRead(const WindowDriver& window, const std::string& source, const MessageBoxOptions& before,
+               std::size_t boxesBefore)
+{
+    const auto read = ReadCall(source);
+    if (window.platform.messageBoxes.size() > boxesBefore) {
+        Require(window.platform.messageBoxes.back().Style == 48, "an unread call was not a warning");
+        Require(window.form->Snapshot() == before, "an unread call changed the window");
+        return;
+    }
+    Require(std::holds_alternative<MessageBoxOptions>(read), "a refused call went unreported");
+    Require(CanonicalChoices(window.form->Snapshot()) == CanonicalChoices(std::get<MessageBoxOptions>(read)),
+            "the window holds other choices than the call read");
+}
+
 Control AnyControl(FuzzedDataProvider& input)
 {
     return static_cast<Control>(input.ConsumeIntegralInRange<std::size_t>(0, ControlCount - 1));
@@ -113,7 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const MessageBoxOptions before = window.form->Snapshot();
         const std::string clipboard = window.platform.clipboard;
         const std::size_t dialogsBefore = window.platform.fileRequests.size();
-        const int event = input.ConsumeIntegralInRange(0, 8);
+        const std::size_t boxesBefore = window.platform.messageBoxes.size();
+        const int event = input.ConsumeIntegralInRange(0, 9);
         switch (event) {
         case 0: window.Click(control); break;
         case 1: window.form->Clicked(control); break;
@@ -131,6 +149,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             window.platform.answer = input.ConsumeIntegralInRange(1, 7);
             window.platform.chosenFile =
                 input.ConsumeBool() ? std::optional(input.ConsumeRandomLengthString(300)) : std::nullopt;
+            break;
+        case 9:
+            // Pasting reads what Copy or a test put on the clipboard; a drop reads any text.
+            if (input.ConsumeBool()) {
+                window.form->CallPasted();
+                CheckRead(window, clipboard, before, boxesBefore);
+            } else {
+                const std::string dropped = input.ConsumeRandomLengthString(1200);
+                window.form->CallDropped(dropped);
+                CheckRead(window, dropped, before, boxesBefore);
+            }
             break;
         }
         if (window.platform.fileRequests.size() > dialogsBefore && window.platform.chosenFile)

@@ -1,5 +1,6 @@
 #include "support/CaseTable.h"
 #include "support/WindowDriver.h"
+#include "codegen/ReadCall.h"
 #include "ui/DefaultButton.h"
 
 #include <gtest/gtest.h>
@@ -408,6 +409,103 @@ TEST_P(Reset, RestoresStartState)
     EXPECT_EQ(frontEnd.focus, txtTitle);
     EXPECT_EQ(State(txtTitle).SelLength, 0u);
     EXPECT_TRUE(platform.calls.empty());
+}
+
+// Code copied from the window and read back from the clipboard fills a reset
+// window as it was, but for the button option of a set whose default is Help,
+// which the code does not tell.
+TEST_P(WorkedExample, CopiedCodeReadsBackIntoTheWindow)
+{
+    PerformAll(StepsFrom(GetParam(), 6));
+    Click(cmdCopy);
+    const MessageBoxOptions made = form->Snapshot();
+    const std::string defaultLabel = Text(lblDefault);
+    Click(cmdReset);
+    form->CallPasted();
+
+    EXPECT_EQ(form->Snapshot(), CanonicalChoices(made));
+    EXPECT_EQ(Text(lblDefault), defaultLabel);
+    EXPECT_EQ(platform.calls, (Calls{"ClearClipboard", "SetClipboardText", "ClipboardText"}));
+}
+
+// A call read over a window full of choices leaves nothing of them behind:
+// every setting the call does not make goes back to its start value.
+TEST_P(Reset, PlainCallReadOverChoicesLeavesOnlyItsBody)
+{
+    std::vector<std::string> expected = ControlStates();
+    expected[static_cast<std::size_t>(txtBody)] = "txtBody on 0 Hi";
+    PerformAll(GetParam());
+    form->CallDropped("MsgBox \"Hi\"");
+
+    EXPECT_EQ(ControlStates(), expected);
+    EXPECT_EQ(DefaultButtonCaption, "OK");
+}
+
+// The nested handlers keep the dependent controls in step with what was read.
+TEST_F(MainWindow, ReadCallSetsDependentControls)
+{
+    struct Case {
+        std::string source;
+        std::vector<Control> checked;
+        std::string defaultLabel;
+        std::string variable; // empty when the field is out of reach
+    };
+    const Case cases[] = {
+        {"Answer = MsgBox(\"Save?\", vbYesNoCancel + vbDefaultButton2 + vbQuestion, \"Editor\")",
+         {optYesNoCancel2, optQuestion, optText}, "No", "Answer"},
+        {"MsgBox \"Disk not ready\" & vbCrLf & \"Retry?\", 53, \"Drive A\"",
+         {optRetryCancel1, optExclamation, optValue}, "Retry", "Response"},
+        {"r = MsgBox(\"x\", vbOKCancel + vbMsgBoxHelpButton + vbDefaultButton3, , App.Path & \"\\h.chm\", 7)",
+         {optOKCancel1, chkMsgBoxHelpButton, chkHelpButtonDefault, chkAppPathHelpFile}, "Help", "r"},
+        {"MsgBox \"Done\", vbInformation + vbSystemModal", {optOKOnly, optInformation, chkSystemModal}, "OK", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        Click(cmdReset);
+        platform.clipboard = c.source;
+        form->CallPasted();
+
+        EXPECT_EQ(form->Snapshot(), CanonicalChoices(std::get<MessageBoxOptions>(ReadCall(c.source))));
+        for (Control option : c.checked)
+            EXPECT_TRUE(Checked(option)) << LayoutOf(option).Name;
+        EXPECT_EQ(Text(lblDefault), c.defaultLabel);
+        EXPECT_EQ(State(txtVariable).Enabled, !c.variable.empty());
+        EXPECT_EQ(Text(txtVariable), c.variable.empty() ? "Response" : c.variable);
+        EXPECT_EQ(State(txtHelpFile).Enabled, Checked(chkMsgBoxHelpButton));
+    }
+}
+
+// What cannot be read, or what a field could not hold whole, is said in a
+// warning that names it, and no control changes.
+TEST_F(MainWindow, UnreadableCallChangesNothing)
+{
+    PerformAll({"type:txtTitle:Kept", "click:optYesNo2", "click:chkMsgBoxHelpButton", "type:txtTopicID:4"});
+    const std::vector<std::string> before = ControlStates();
+    const std::string longText = "\"" + std::string(1025, 'x') + "\"";
+    const std::pair<std::string, std::string> cases[] = {
+        {"MsgBox \"Hello \" & UserName",
+         "the body uses UserName, a variable or function whose value is known only when the program runs"},
+        {"", "there is no MsgBox call"},
+        {"MsgBox \"a\", vbOKOnly + vbMsgBoxRight", "the style has vbMsgBoxRight, which the window cannot choose"},
+        {"MsgBox " + longText, "the Body Message is longer than the 1024 characters its field holds"},
+        {"MsgBox \"x\", , " + longText, "the Title is longer than the 1024 characters its field holds"},
+    };
+    for (const auto& [source, reason] : cases) {
+        platform.messageBoxes.clear();
+        platform.clipboard = source;
+        form->CallPasted();
+
+        const MessageBoxRequest warning{"Vellumet cannot read the MsgBox call on the clipboard: " + reason +
+                                            ".\r\n\r\nThe window is unchanged.",
+                                        48, "Vellumet", std::nullopt};
+        EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{warning});
+        EXPECT_EQ(ControlStates(), before);
+    }
+    platform.messageBoxes.clear();
+    form->CallDropped("Call MsgBox(Greeting)");
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_TRUE(platform.messageBoxes[0].Prompt.starts_with("Vellumet cannot read the MsgBox call in the dropped text: "));
+    EXPECT_EQ(ControlStates(), before);
 }
 
 // Exit and the close box ask first; No keeps the window as it was, Yes ends the program.
