@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
@@ -51,6 +52,7 @@ private slots:
     void refusalShowsTheField();
     void resetShowsStartState();
     void copyReachesClipboard();
+    void readsCallByKeyAndDrop();
 
 private:
     static void optionGroups_data();
@@ -636,6 +638,42 @@ void MainWindowTest::copyReachesClipboard()
     QCOMPARE(
         QGuiApplication::clipboard()->text(),
         QStringLiteral("'*** Start Vellumet Code ***\r\n\tMsgBox \"Hello\", vbOKOnly\r\n'*** End Vellumet Code ***"));
+}
+
+// Ctrl+Shift+V reads the call on the clipboard even from inside a text field.
+// Text dropped beside the fields is read as a call; on a field it is only text.
+void MainWindowTest::readsCallByKeyAndDrop()
+{
+    auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
+    auto* title = control<QLineEdit>(QStringLiteral("txtTitle"));
+    showTabOf(body);
+    body->setFocus();
+    platform->clipboard = "MsgBox \"From the clipboard\", vbYesNo";
+    QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(body->text(), QStringLiteral("From the clipboard"));
+    QVERIFY(checked(QStringLiteral("optYesNo1")));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblDefault"))->text(), QStringLiteral("Yes"));
+
+    const auto drop = [this](QWidget* target, const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        const QPointF at = target->mapTo(window.get(), target->rect().center());
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->windowHandle(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->windowHandle(), &dropped);
+        return dropped.isAccepted();
+    };
+    QVERIFY(drop(control<QLabel>(QStringLiteral("Label2")), QStringLiteral("MsgBox \"Dropped\", vbCritical")));
+    QCOMPARE(body->text(), QStringLiteral("Dropped"));
+    QVERIFY(checked(QStringLiteral("optCritical")));
+    QVERIFY(checked(QStringLiteral("optOKOnly")));
+
+    QVERIFY(drop(title, QStringLiteral("MsgBox \"Not read\"")));
+    QCOMPARE(title->text(), QStringLiteral("MsgBox \"Not read\""));
+    QCOMPARE(window->Form().State(Control::txtTitle).Text, "MsgBox \"Not read\"");
+    QCOMPARE(body->text(), QStringLiteral("Dropped"));
+    QVERIFY(platform->messageBoxes.empty());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <ole2.h>
 
 #include <gtest/gtest.h>
 
@@ -84,17 +85,35 @@ std::pair<DWORD, DWORD> SelectionOf(HWND field)
     return {start, end};
 }
 
-void Paste(HWND field, const std::wstring& text)
+void PutOnClipboard(HWND owner, const std::wstring& text)
 {
-    ASSERT_TRUE(OpenClipboard(field));
+    ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
     std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
     GlobalUnlock(data);
     SetClipboardData(CF_UNICODETEXT, data);
     CloseClipboard();
+}
+
+void Paste(HWND field, const std::wstring& text)
+{
+    PutOnClipboard(field, text);
     SendMessageW(field, WM_PASTE, 0, 0);
 }
+
+// A drag that lets go wherever the pointer is, as soon as the drag begins.
+struct DropAtOnce final : IDropSource {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override
+    {
+        *object = this;
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override { return DRAGDROP_S_DROP; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
 
 // The main window shown and active on a recording desktop, and the moves a
 // person makes on it, each carried through the thread's message queue and the
@@ -442,6 +461,50 @@ TEST_F(Win32Window, TypingReachesTheSnapshot)
     EXPECT_EQ(TextOf(Hwnd("txtTitle")), L"abx y z cd");
     EXPECT_EQ(window->Form().Snapshot().TitleText, "abx y z cd");
     EXPECT_EQ(SelectionOf(Hwnd("txtTitle")), (std::pair<DWORD, DWORD>{8, 8}));
+}
+
+// Ctrl+Shift+V reads the call on the clipboard, even from inside a text field,
+// and pastes nothing there. Text dropped beside the fields is read as a call;
+// a field takes no dropped text.
+TEST_F(Win32Window, ReadsCallByKeyAndDrop)
+{
+    Perform("type:txtBody:typed");
+    platform.clipboard = "MsgBox \"From the clipboard\", vbYesNo";
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(GetFocus(), WM_KEYDOWN, 'V', 1);
+    Pump();
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(TextOf(Hwnd("txtBody")), L"From the clipboard");
+    EXPECT_EQ(SendMessageW(Hwnd("optYesNo1"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(TextOf(Hwnd("lblDefault")), L"Yes");
+
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    const auto dragOnto = [this](const std::string& name) {
+        PutOnClipboard(Main(), L"MsgBox \"Dropped\", vbCritical");
+        IDataObject* data = nullptr;
+        ASSERT_EQ(OleGetClipboard(&data), S_OK);
+        RECT place;
+        GetWindowRect(Hwnd(name), &place);
+        SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+        DropAtOnce source;
+        DWORD effect = DROPEFFECT_NONE;
+        DoDragDrop(data, &source, DROPEFFECT_COPY, &effect);
+        data->Release();
+        Pump();
+    };
+    dragOnto("txtTitle");
+    EXPECT_EQ(TextOf(Hwnd("txtTitle")), L"");
+    EXPECT_EQ(TextOf(Hwnd("txtBody")), L"From the clipboard");
+    dragOnto("Label2");
+    EXPECT_EQ(TextOf(Hwnd("txtBody")), L"Dropped");
+    EXPECT_EQ(SendMessageW(Hwnd("optCritical"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(Hwnd("optOKOnly"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_TRUE(platform.messageBoxes.empty());
+    OleUninitialize();
 }
 
 struct FocusCase {

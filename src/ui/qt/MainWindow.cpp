@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,6 +111,11 @@ QtMainWindow::QtMainWindow(Platform& platform, QWidget* parent)
     // Esc presses Reset; Enter is left to the fields, so that it breaks lines in the body.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
             static_cast<QPushButton*>(Widget(Control::cmdReset)), &QPushButton::click);
+    // Ctrl+Shift+V reads a MsgBox call from the clipboard, wherever the focus is.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this), &QShortcut::activated, this,
+            [this] { form.CallPasted(); });
+    // Text dropped anywhere but on a text field, which takes it itself, is read as a call.
+    setAcceptDrops(true);
     tabs->setFocus();
 }
 
@@ -299,6 +307,18 @@ void QtMainWindow::Unload() { close(); }
 WindowHandle QtMainWindow::Handle() { return static_cast<WindowHandle>(winId()); }
 
 void QtMainWindow::closeEvent(QCloseEvent* event) { event->setAccepted(form.UnloadQuery()); }
+
+void QtMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void QtMainWindow::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    form.CallDropped(event->mimeData()->text().toStdString());
+}
 
 void QtMainWindow::showEvent(QShowEvent* event)
 {

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Resources.h"
+#include "TextDropTarget.h"
 #include "WindowSupport.h"
 #include "platform/win32/WideText.h"
 
@@ -18,6 +19,8 @@ namespace {
 
 // Asks the main window to create its controls, once the splash window shows.
 constexpr UINT BuildControlsMessage = WM_APP + 1;
+// Asks the main window to read the text last dropped on it, once the drag has ended.
+constexpr UINT CallDroppedMessage = WM_APP + 2;
 
 constexpr wchar_t MainClass[] = L"frmMain";
 constexpr wchar_t PageClass[] = L"SSTab1Page";
@@ -228,6 +231,10 @@ Win32MainWindow::~Win32MainWindow()
 {
     if (HWND window = Window(Control::frmMain))
         DestroyWindow(window);
+    if (dropTarget)
+        dropTarget->Release();
+    if (oleStarted)
+        OleUninitialize();
 }
 
 std::optional<Control> Win32MainWindow::ControlOfId(int id)
@@ -280,6 +287,34 @@ void Win32MainWindow::BuildControls()
     for (const ControlLayout* row : rows)
         windows[static_cast<std::size_t>(row->Id)] = Create(*row);
     Place(DpiOf(main));
+    TakeDroppedText();
+}
+
+// Text dropped beside the fields is read as a MsgBox call once the drag has
+// ended, so that a warning about it does not hold up the program it came from.
+void Win32MainWindow::TakeDroppedText()
+{
+    oleStarted = SUCCEEDED(OleInitialize(nullptr));
+    if (!oleStarted)
+        return;
+    HWND main = Window(Control::frmMain);
+    dropTarget = new TextDropTarget([this](POINT at) { return TakesDropAt(at); },
+                                    [this, main](const std::string& text) {
+                                        droppedText = text;
+                                        PostMessageW(main, CallDroppedMessage, 0, 0);
+                                    });
+    RegisterDragDrop(main, dropTarget);
+}
+
+// The edit controls take no dropped text, and text dropped on them is not read as a call either.
+bool Win32MainWindow::TakesDropAt(POINT screenPoint) const
+{
+    HWND main = Window(Control::frmMain);
+    HWND under = WindowFromPoint(screenPoint);
+    if (!main || !IsWindowEnabled(main) || (under != main && !IsChild(main, under)))
+        return false;
+    const auto control = ControlOf(under);
+    return !control || !IsTextField(LayoutOf(*control).Kind);
 }
 
 HWND Win32MainWindow::ParentOf(const ControlLayout& row) const
@@ -428,7 +463,15 @@ void Win32MainWindow::ShowPage(int tab)
 bool Win32MainWindow::TranslateKeys(MSG& message)
 {
     HWND main = Window(Control::frmMain);
-    return main && IsDialogMessageW(main, &message);
+    if (!main)
+        return false;
+    // Ctrl+Shift+V reads a MsgBox call from the clipboard, wherever the focus is.
+    if (message.message == WM_KEYDOWN && message.wParam == 'V' && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_SHIFT) < 0 && (message.hwnd == main || IsChild(main, message.hwnd))) {
+        form.CallPasted();
+        return true;
+    }
+    return IsDialogMessageW(main, &message);
 }
 
 void Win32MainWindow::Show(Control control, Property property)
@@ -516,6 +559,7 @@ LRESULT Win32MainWindow::OnMainMessage(HWND window, UINT message, WPARAM wParam,
 {
     switch (message) {
     case BuildControlsMessage: BuildControls(); return 0;
+    case CallDroppedMessage: form.CallDropped(std::exchange(droppedText, {})); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -562,6 +606,7 @@ LRESULT Win32MainWindow::OnMainMessage(HWND window, UINT message, WPARAM wParam,
             PostQuitMessage(0);
         }
         return 0;
+    case WM_DESTROY: RevokeDragDrop(window); break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         windows.fill(nullptr);

@@ -9,10 +9,13 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <string>
 #include <type_traits>
 #include <vector>
 
 namespace vellumet {
+
+class TextDropTarget;
 
 // frmMain on Win32 and the common controls: builds a window for every control
 // of the layout table, reports what the user does to frmMain and shows the
@@ -46,8 +49,9 @@ public:
 
     // Gives the window's keyboard interface the first look at a message of the
     // thread's queue: Tab and Shift+Tab, the arrow keys in an option group,
-    // Alt with a command's letter, Enter on a command button, and Esc, which
-    // presses Reset. True when it took the message, which must then not be dispatched.
+    // Alt with a command's letter, Enter on a command button, Esc, which
+    // presses Reset, and Ctrl+Shift+V, which reads a MsgBox call from the
+    // clipboard. True when it took the message, which must then not be dispatched.
     bool TranslateKeys(MSG& message);
 
     // Creates the controls, if they are not there yet; the window shows nothing before.
@@ -91,6 +95,8 @@ private:
     void ShowPage(int tab);
     LRESULT Colour(UINT message, HDC context, HWND control);
     void PasteOnOneLine(Control field, HWND window);
+    void TakeDroppedText();
+    bool TakesDropAt(POINT screenPoint) const;
 
     frmMain form;
     std::array<HWND, ControlCount> windows{};
@@ -109,6 +115,9 @@ private:
     std::optional<Control> focusedByClick;
     bool showingText = false;
     bool centred = false;
+    bool oleStarted = false;
+    TextDropTarget* dropTarget = nullptr;
+    std::string droppedText;
 };
 
 } // namespace vellumet
