@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "Accessibility.h"
 #include "CentreOnScreen.h"
 #include "ControlEvents.h"
 #include "MultiLineTextBox.h"
@@ -96,6 +97,19 @@ QWidget* Named(QWidget* widget, const ControlLayout& row)
     return widget;
 }
 
+// Each field is read out with the label above it. The captions have no mnemonic,
+// so the labels look and act as before.
+void LabelFields(const QtMainWindow& window)
+{
+    const std::pair<Control, Control> labelledFields[] = {{Control::Label1, Control::txtTitle},
+                                                          {Control::Label2, Control::txtBody},
+                                                          {Control::lblVariable, Control::txtVariable},
+                                                          {Control::lblHelpFile, Control::txtHelpFile},
+                                                          {Control::lblTopicID, Control::txtTopicID}};
+    for (const auto& [label, field] : labelledFields)
+        static_cast<QLabel*>(window.Widget(label))->setBuddy(window.Widget(field));
+}
+
 } // namespace
 
 QtMainWindow::QtMainWindow(Platform& platform, QWidget* parent)
@@ -108,6 +122,7 @@ QtMainWindow::QtMainWindow(Platform& platform, QWidget* parent)
         Connect(row);
     }
     SetTabOrder();
+    LabelFields(*this);
     // Esc presses Reset; Enter is left to the fields, so that it breaks lines in the body.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
             static_cast<QPushButton*>(Widget(Control::cmdReset)), &QPushButton::click);
@@ -137,6 +152,7 @@ QWidget* QtMainWindow::Build(const ControlLayout& row)
         setWindowIcon(pictures::ApplicationIcon());
         setFont(DialogFont());
         setFixedSize(PixelsOf(row.Width), PixelsOf(row.Height));
+        accessibility::Describe(this, row.Id, state.Text);
         return this;
     case ControlKind::TabControl:
         tabs = new TabControl(parent);
@@ -197,6 +213,7 @@ QWidget* QtMainWindow::Build(const ControlLayout& row)
     }
     }
     Named(widget, row);
+    accessibility::Describe(widget, row.Id, state.Text);
     if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
         button->setChecked(state.Value == 1);
     widget->setEnabled(state.Enabled);
@@ -274,6 +291,7 @@ void QtMainWindow::Show(Control control, Property property)
     case Property::Text: {
         const QSignalBlocker quiet(widget);
         widget->setProperty("text", QtText(state.Text));
+        accessibility::Rename(widget, control, state.Text);
         if (LayoutOf(control).Kind == ControlKind::AutoSizeLabel)
             widget->adjustSize();
         break;
