@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AccessibleControl.h"
 #include "Resources.h"
 #include "TextDropTarget.h"
 #include "WindowSupport.h"
@@ -41,6 +42,10 @@ bool IsOption(ControlKind kind) { return kind == ControlKind::OptionButton || ki
 bool IsTextField(ControlKind kind) { return kind == ControlKind::TextBox || kind == ControlKind::MultiLineTextBox; }
 
 bool IsContainer(ControlKind kind) { return kind == ControlKind::Frame || kind == ControlKind::BorderlessFrame; }
+
+// An option drawn as a picture alone. Its window text is its spoken name,
+// never drawn, as the button shows its icon in place of its text.
+bool ShowsPictureOnly(const ControlLayout& row) { return row.Kind == ControlKind::PushOption && row.Caption.empty(); }
 
 // Controls share a window when they share a container and, on the tab control, a tab.
 bool Siblings(const ControlLayout& one, const ControlLayout& other)
@@ -101,7 +106,7 @@ WindowKind KindOf(const ControlLayout& row)
     // button control sets WS_TABSTOP with its check.
     case ControlKind::OptionButton: return {WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
     case ControlKind::PushOption:
-        return {WC_BUTTONW, BS_AUTORADIOBUTTON | BS_PUSHLIKE | (row.Picture != PictureKind::None ? BS_ICON : 0u), 0};
+        return {WC_BUTTONW, BS_AUTORADIOBUTTON | BS_PUSHLIKE | (ShowsPictureOnly(row) ? BS_ICON : 0u), 0};
     case ControlKind::CommandButton: return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
     // A frame has no caption, so its outline is an etched frame at its very
     // edge: a group box would leave room for a caption above it.
@@ -128,6 +133,15 @@ int IconResourceOf(PictureKind picture)
 HICON LoadIconPicture(int resource, int side)
 {
     return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(resource), IMAGE_ICON, side, side, 0));
+}
+
+// A picture that leaves everything under it as it was. A button with the
+// BS_ICON style but no icon would draw its window text instead.
+HICON BlankIcon(int side)
+{
+    const std::vector<BYTE> seeThrough(static_cast<std::size_t>(side * side / CHAR_BIT), 0xFF);
+    const std::vector<BYTE> noColour(seeThrough.size(), 0);
+    return CreateIcon(ProgramInstance(), side, side, 1, 1, seeThrough.data(), noColour.data());
 }
 
 // A function of user32 that older Windows versions lack, or null there.
@@ -328,10 +342,12 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
     const WindowKind kind = KindOf(row);
     const DWORD style =
         kind.Style | WS_CHILD | WS_VISIBLE | (OpensGroup(row) ? WS_GROUP : 0u) | (state.Enabled ? 0u : WS_DISABLED);
+    const std::string text = ShowsPictureOnly(row) ? AccessibleNameOf(row.Id, state.Text) : state.Text;
     HWND control =
-        CreateWindowExW(kind.ExStyle, kind.Class, Wide(state.Text).c_str(), style, 0, 0, 0, 0, ParentOf(row),
+        CreateWindowExW(kind.ExStyle, kind.Class, Wide(text).c_str(), style, 0, 0, 0, 0, ParentOf(row),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(row.Id))), ProgramInstance(), nullptr);
     SetWindowSubclass(control, ControlProc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    AnswerAccessibilityQueries(control, row.Id);
 
     switch (row.Kind) {
     case ControlKind::TabControl: {
@@ -343,9 +359,10 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
             item.pszText = caption.data();
             SendMessageW(control, TCM_INSERTITEMW, tab, reinterpret_cast<LPARAM>(&item));
             // A page lies on the tab control; Tab reaches the controls it holds after the tab strip.
-            pages[tab] =
-                CreateWindowExW(WS_EX_CONTROLPARENT, PageClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                                0, 0, main, nullptr, ProgramInstance(), nullptr);
+            // Its window text, never drawn, names the page to assistive technology after its tab.
+            pages[tab] = CreateWindowExW(WS_EX_CONTROLPARENT, PageClass, caption.c_str(),
+                                         WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, main, nullptr,
+                                         ProgramInstance(), nullptr);
             SetWindowLongPtrW(pages[tab], GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         }
         TabCtrl_SetCurSel(control, row.Value);
@@ -363,8 +380,9 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
     case ControlKind::OptionButton:
     case ControlKind::PushOption:
         SendMessageW(control, BM_SETCHECK, state.Value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-        if (const int resource = IconResourceOf(row.Picture)) {
-            optionIcons.emplace_back(LoadIconPicture(resource, IconSide));
+        if (ShowsPictureOnly(row)) {
+            const int resource = IconResourceOf(row.Picture);
+            optionIcons.emplace_back(resource ? LoadIconPicture(resource, IconSide) : BlankIcon(IconSide));
             SendMessageW(control, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(optionIcons.back().get()));
         }
         break;
