@@ -423,7 +423,18 @@ void Win32MainWindow::Place(UINT newDpi)
             continue;
         HWND control = Window(row.Id);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.Font)), FALSE);
-        SetWindowPos(control, nullptr, Scaled(row.Left), Scaled(row.Top), Scaled(row.Width), Scaled(row.Height),
+        RECT place{Scaled(row.Left), Scaled(row.Top), Scaled(row.Left + row.Width), Scaled(row.Top + row.Height)};
+        // Text does not grow exactly with the scale, nor match the layout's font
+        // everywhere: a label too narrow for its caption widens, a centred one
+        // about its middle, so that no letter is cut off.
+        if (row.Kind == ControlKind::Label || row.Kind == ControlKind::CentredLabel) {
+            const int width = CaptionSize(row.Id).cx;
+            if (const int excess = width - (place.right - place.left); excess > 0) {
+                place.left -= row.Kind == ControlKind::CentredLabel ? excess / 2 : 0;
+                place.right = place.left + width;
+            }
+        }
+        SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const ControlLayout& tabs = LayoutOf(Control::SSTab1);
@@ -439,8 +450,8 @@ void Win32MainWindow::Place(UINT newDpi)
     InvalidateRect(Window(Control::frmMain), nullptr, TRUE);
 }
 
-// The label keeps its place and takes the size of its caption.
-void Win32MainWindow::FitToCaption(Control label)
+// The size the control's caption takes in its font.
+SIZE Win32MainWindow::CaptionSize(Control label) const
 {
     HWND control = Window(label);
     const std::wstring caption = TextOf(control);
@@ -450,7 +461,14 @@ void Win32MainWindow::FitToCaption(Control label)
     GetTextExtentPoint32W(context, caption.c_str(), static_cast<int>(caption.size()), &size);
     SelectObject(context, previous);
     ReleaseDC(control, context);
-    SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return size;
+}
+
+// The label keeps its place and takes the size of its caption.
+void Win32MainWindow::FitToCaption(Control label)
+{
+    const SIZE size = CaptionSize(label);
+    SetWindowPos(Window(label), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The pages lie below the tab control, which keeps only its tab strip and its

@@ -90,6 +90,7 @@ private:
     void Place(UINT newDpi);
     int Scaled(int twips) const;
     HFONT FontOf(FontKind kind) const;
+    SIZE CaptionSize(Control label) const;
     void FitToCaption(Control label);
     void ClipTabControl();
     void ShowPage(int tab);
