@@ -145,7 +145,18 @@ constexpr int PixelsOf(int twips) { return twips / 15; }
 int TabOf(Control control);
 
 // What a control is, as assistive technology tells it to the user.
-enum class AccessibleRole { Window, PageTabList, Graphic, StaticText, Text, CheckBox, RadioButton, Grouping, PushButton, Link };
+enum class AccessibleRole {
+    Window,
+    PageTabList,
+    Graphic,
+    StaticText,
+    Text,
+    CheckBox,
+    RadioButton,
+    Grouping,
+    PushButton,
+    Link
+};
 
 AccessibleRole RoleOf(Control control);
 

@@ -110,11 +110,8 @@ std::string WithinLimit(std::string text, std::size_t limit)
 std::string WhatFieldsCannotHold(const MessageBoxOptions& options)
 {
     const std::pair<Control, const std::string&> texts[] = {
-        {txtTitle, options.TitleText},
-        {txtBody, options.BodyText},
-        {txtVariable, options.VariableText},
-        {txtHelpFile, options.HelpFileText},
-        {txtTopicID, options.TopicIDText},
+        {txtTitle, options.TitleText},       {txtBody, options.BodyText},       {txtVariable, options.VariableText},
+        {txtHelpFile, options.HelpFileText}, {txtTopicID, options.TopicIDText},
     };
     for (const auto& [field, text] : texts) {
         if (frmMain::FittedText(field, text) == text)

@@ -1,6 +1,6 @@
+#include "codegen/ReadCall.h"
 #include "support/CaseTable.h"
 #include "support/WindowDriver.h"
-#include "codegen/ReadCall.h"
 #include "ui/DefaultButton.h"
 
 #include <gtest/gtest.h>
@@ -452,11 +452,17 @@ TEST_F(MainWindow, ReadCallSetsDependentControls)
     };
     const Case cases[] = {
         {"Answer = MsgBox(\"Save?\", vbYesNoCancel + vbDefaultButton2 + vbQuestion, \"Editor\")",
-         {optYesNoCancel2, optQuestion, optText}, "No", "Answer"},
+         {optYesNoCancel2, optQuestion, optText},
+         "No",
+         "Answer"},
         {"MsgBox \"Disk not ready\" & vbCrLf & \"Retry?\", 53, \"Drive A\"",
-         {optRetryCancel1, optExclamation, optValue}, "Retry", "Response"},
+         {optRetryCancel1, optExclamation, optValue},
+         "Retry",
+         "Response"},
         {"r = MsgBox(\"x\", vbOKCancel + vbMsgBoxHelpButton + vbDefaultButton3, , App.Path & \"\\h.chm\", 7)",
-         {optOKCancel1, chkMsgBoxHelpButton, chkHelpButtonDefault, chkAppPathHelpFile}, "Help", "r"},
+         {optOKCancel1, chkMsgBoxHelpButton, chkHelpButtonDefault, chkAppPathHelpFile},
+         "Help",
+         "r"},
         {"MsgBox \"Done\", vbInformation + vbSystemModal", {optOKOnly, optInformation, chkSystemModal}, "OK", ""},
     };
     for (const Case& c : cases) {
@@ -504,7 +510,8 @@ TEST_F(MainWindow, UnreadableCallChangesNothing)
     platform.messageBoxes.clear();
     form->CallDropped("Call MsgBox(Greeting)");
     ASSERT_EQ(platform.messageBoxes.size(), 1u);
-    EXPECT_TRUE(platform.messageBoxes[0].Prompt.starts_with("Vellumet cannot read the MsgBox call in the dropped text: "));
+    EXPECT_TRUE(
+        platform.messageBoxes[0].Prompt.starts_with("Vellumet cannot read the MsgBox call in the dropped text: "));
     EXPECT_EQ(ControlStates(), before);
 }
 

@@ -38,8 +38,7 @@ std::wstring TextOf(IDataObject* data)
 TextDropTarget::TextDropTarget(TakesTextAt takesTextAt, TextDropped textDropped)
     : takesTextAt(std::move(takesTextAt))
     , textDropped(std::move(textDropped))
-{
-}
+{}
 
 HRESULT TextDropTarget::QueryInterface(REFIID interfaceId, void** object)
 {
