@@ -11,6 +11,7 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,10 @@
 #include <array>
 #include <chrono>
 #include <cstdlib>
+#include <iostream>
+#include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -126,6 +130,63 @@ struct DropAtOnce final : IDropSource {
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override { return DRAGDROP_S_DROP; }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
+
+// clang-format off
+const std::map<AccessibleRole, LONG> MsaaRoles{
+    {AccessibleRole::Window, ROLE_SYSTEM_CLIENT}, {AccessibleRole::PageTabList, ROLE_SYSTEM_PAGETABLIST},
+    {AccessibleRole::Graphic, ROLE_SYSTEM_GRAPHIC}, {AccessibleRole::StaticText, ROLE_SYSTEM_STATICTEXT},
+    {AccessibleRole::Text, ROLE_SYSTEM_TEXT}, {AccessibleRole::CheckBox, ROLE_SYSTEM_CHECKBUTTON},
+    {AccessibleRole::RadioButton, ROLE_SYSTEM_RADIOBUTTON}, {AccessibleRole::Grouping, ROLE_SYSTEM_GROUPING},
+    {AccessibleRole::PushButton, ROLE_SYSTEM_PUSHBUTTON}, {AccessibleRole::Link, ROLE_SYSTEM_LINK}};
+// clang-format on
+
+// What assistive technology reads of a window's client object, through oleacc.
+struct Spoken {
+    std::string Name = "(no accessible object)";
+    LONG Role = 0;
+    LONG State = 0;
+};
+
+Spoken Read(HWND window)
+{
+    Spoken spoken;
+    IAccessible* object = nullptr;
+    if (FAILED(
+            AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
+        return spoken;
+    VARIANT self{};
+    V_VT(&self) = VT_I4;
+    V_I4(&self) = CHILDID_SELF;
+    BSTR name = nullptr;
+    const bool named = object->get_accName(self, &name) == S_OK;
+    spoken.Name = named ? Utf8(std::wstring(name, SysStringLen(name))) : "";
+    SysFreeString(name);
+    VARIANT role{};
+    VARIANT state{};
+    if (SUCCEEDED(object->get_accRole(self, &role)) && SUCCEEDED(object->get_accState(self, &state)))
+        std::tie(spoken.Role, spoken.State) = std::pair(V_I4(&role), V_I4(&state));
+    object->Release();
+    return spoken;
+}
+
+// The window and everything in it, a line each: name, role and state, children indented.
+void Describe(HWND window, int depth, std::ostream& out)
+{
+    const Spoken spoken = Read(window);
+    wchar_t role[64]{};
+    GetRoleTextW(static_cast<DWORD>(spoken.Role), role, 64);
+    std::string states;
+    for (DWORD bit = 1; bit != 0; bit <<= 1)
+        if (static_cast<DWORD>(spoken.State) & bit) {
+            wchar_t state[64]{};
+            GetStateTextW(bit, state, 64);
+            states += (states.empty() ? "" : ", ") + Utf8(state);
+        }
+    out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << '"' << spoken.Name << "\" | " << Utf8(role) << " | "
+        << (states.empty() ? "normal" : states) << '\n';
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        Describe(child, depth + 1, out);
+}
 
 // The main window shown and active on a recording desktop, and the moves a
 // person makes on it, each carried through the thread's message queue and the
@@ -670,6 +731,113 @@ TEST_P(Reset, RestoresStartState)
     EXPECT_TRUE(IsWindowVisible(window->Page(0)));
     EXPECT_FALSE(IsWindowVisible(window->Page(1)));
     EXPECT_EQ(Focus(), "txtTitle");
+}
+
+// The window as assistive technology reads it through oleacc, in a thread
+// where COM runs, as in the program.
+class Accessibility : public Win32Window {
+protected:
+    void SetUp() override
+    {
+        comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        Win32Window::SetUp();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        if (comStarted)
+            CoUninitialize();
+    }
+
+    bool comStarted = false;
+};
+
+struct Scenario {
+    const char* Name;
+    Names Clicks;
+    bool HelpButton;
+    const char* DefaultSpoken;
+};
+
+class EveryControl : public Accessibility, public ::testing::WithParamInterface<Scenario> {};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(States, EveryControl, ::testing::Values(
+    Scenario{"AsLoaded", {}, false, "Default Button: OK"},
+    Scenario{"ChoicesMade", Split("optValue chkSystemModal optQuestion optYesNoCancel2 chkMsgBoxHelpButton chkAppPathHelpFile"),
+             true, "Default Button: No"},
+    Scenario{"HelpIsDefault", Split("optAbortRetryIgnore3 chkMsgBoxHelpButton chkHelpButtonDefault"), true, "Default Button: Help"},
+    Scenario{"HelpTurnedOffAgain", Split("optRetryCancel1 chkMsgBoxHelpButton chkMsgBoxHelpButton"), false, "Default Button: Retry"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
+
+// Every control speaks the layout's name for the caption frmMain shows and
+// the role of its kind. It is out of reach while disabled, as the Help-button
+// settings are without a Help button, checked while chosen, unseen on a
+// hidden tab, and focusable only where it takes the focus. No two controls that take the focus sound
+// alike, and the default button's label speaks the button it names.
+TEST_P(EveryControl, SpeaksLayoutNameRoleAndState)
+{
+    for (const std::string& name : GetParam().Clicks)
+        Click(name);
+    std::set<std::string> focusNames;
+    for (const ControlLayout& row : MainWindowLayout) {
+        SCOPED_TRACE(row.Name);
+        const Spoken spoken = Read(window->Window(row.Id));
+        const ControlState& state = window->Form().State(row.Id);
+        const bool checkable = row.Kind == ControlKind::CheckBox || row.Kind == ControlKind::OptionButton ||
+                               row.Kind == ControlKind::PushOption;
+        EXPECT_EQ(spoken.Name, AccessibleNameOf(row.Id, state.Text));
+        EXPECT_EQ(spoken.Role, MsaaRoles.at(RoleOf(row.Id)));
+        EXPECT_EQ((spoken.State & STATE_SYSTEM_UNAVAILABLE) != 0,
+                  row.Container == Control::fraHelp ? !GetParam().HelpButton : !state.Enabled);
+        EXPECT_EQ((spoken.State & STATE_SYSTEM_CHECKED) != 0, checkable && state.Value == 1);
+        EXPECT_EQ((spoken.State & STATE_SYSTEM_INVISIBLE) != 0,
+                  TabOf(row.Id) != NoTab && TabOf(row.Id) != window->Form().SelectedTab());
+        if (row.Kind != ControlKind::Window) {
+            EXPECT_EQ((spoken.State & STATE_SYSTEM_FOCUSABLE) != 0, TakesFocus(row.Kind) && state.Enabled);
+        }
+        if (TakesFocus(row.Kind)) {
+            EXPECT_TRUE(focusNames.insert(spoken.Name).second) << "spoken twice: " << spoken.Name;
+        }
+    }
+    EXPECT_EQ(Read(Hwnd("lblDefault")).Name, GetParam().DefaultSpoken);
+}
+
+// A field stands right after its label among its siblings, which is where
+// the system looks for a field's name. The icon options stand together, so
+// that the arrow keys go from one to the next; each speaks its label's caption
+// and shows a picture, blank for "No Icon", in place of that text.
+TEST_F(Accessibility, LabelsNameTheirControls)
+{
+    for (const auto& [label, field] : {std::pair{"Label1", "txtTitle"},
+                                       {"Label2", "txtBody"},
+                                       {"lblVariable", "txtVariable"},
+                                       {"lblHelpFile", "txtHelpFile"},
+                                       {"lblTopicID", "txtTopicID"}}) {
+        EXPECT_EQ(GetWindow(Hwnd(field), GW_HWNDPREV), Hwnd(label)) << field;
+        EXPECT_EQ(Read(Hwnd(field)).Name + ":", Utf8(TextOf(Hwnd(label))));
+    }
+    for (const auto& [label, option] : {std::pair{"Label3", "optNoIcon"},
+                                        {"Label4", "optCritical"},
+                                        {"Label5", "optQuestion"},
+                                        {"Label6", "optExclamation"},
+                                        {"Label7", "optInformation"}}) {
+        EXPECT_EQ(Read(Hwnd(option)).Name, Utf8(TextOf(Hwnd(label))));
+        EXPECT_EQ(TextOf(Hwnd(option)), TextOf(Hwnd(label)));
+        EXPECT_NE(SendMessageW(Hwnd(option), BM_GETIMAGE, IMAGE_ICON, 0), 0) << "its text would show";
+    }
+}
+
+// Every window of the tree answers, pages and the tab control's own parts
+// included. The test prints the tree as assistive technology reads it.
+TEST_F(Accessibility, WholeTreeAnswers)
+{
+    Click("chkMsgBoxHelpButton");
+    std::ostringstream tree;
+    Describe(Main(), 0, tree);
+    std::cout << tree.str();
+    EXPECT_EQ(tree.str().find(Spoken().Name), std::string::npos);
 }
 
 // The splash window shows the logo above every window, while the main window
