@@ -21,10 +21,6 @@ private slots:
 
     void eachControlAsFrmMainHasIt_data();
     void eachControlAsFrmMainHasIt();
-    void defaultLabelSpeaksTheDefault_data();
-    void defaultLabelSpeaksTheDefault();
-    void settingsBecomeAvailable_data();
-    void settingsBecomeAvailable();
     void actionsClickAsTheUserWould_data();
     void actionsClickAsTheUserWould();
     void fieldsAreLabelled();
@@ -110,60 +106,6 @@ void AccessibilityTest::eachControlAsFrmMainHasIt()
     QCOMPARE(bool(shown.checked), choice && state.Value == 1);
     const int tab = TabOf(control);
     QCOMPARE(bool(shown.invisible), tab != NoTab && tab != window->Form().SelectedTab());
-}
-
-void AccessibilityTest::defaultLabelSpeaksTheDefault_data()
-{
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QString>("spoken");
-    QTest::newRow("start") << Steps{} << "Default Button: OK";
-    QTest::newRow("No of Yes, No and Cancel") << Steps{"click:optYesNoCancel2"} << "Default Button: No";
-    QTest::newRow("Cancel of Retry and Cancel") << Steps{"click:optRetryCancel2"} << "Default Button: Cancel";
-    QTest::newRow("No, then back to OK") << Steps{"click:optYesNo2", "click:optOKOnly"} << "Default Button: OK";
-    QTest::newRow("Help button is default")
-        << Steps{"click:optYesNo2", "click:chkMsgBoxHelpButton", "click:chkHelpButtonDefault"}
-        << "Default Button: Help";
-    QTest::newRow("Help button taken away") << Steps{"click:optYesNo2", "click:chkMsgBoxHelpButton",
-                                                     "click:chkHelpButtonDefault", "click:chkMsgBoxHelpButton"}
-                                            << "Default Button: No";
-    QTest::newRow("Reset") << Steps{"click:optAbortRetryIgnore3", "key:Escape"} << "Default Button: OK";
-}
-
-// The default button's label is spoken with the caption it shows.
-void AccessibilityTest::defaultLabelSpeaksTheDefault()
-{
-    QFETCH(Steps, steps);
-    QFETCH(QString, spoken);
-    performAll(steps);
-    QCOMPARE(SpokenName(Control::lblDefault), spoken);
-    QCOMPARE(QString(QStringLiteral("Default Button: ") + control<QLabel>(QStringLiteral("lblDefault"))->text()),
-             spoken);
-}
-
-void AccessibilityTest::settingsBecomeAvailable_data()
-{
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<Steps>("makeAvailable");
-    QTest::addColumn<Steps>("takeAway");
-    for (const char* setting : {"lblHelpFile", "txtHelpFile", "cmdBrowse", "chkAppPathHelpFile", "lblTopicID",
-                                "txtTopicID", "chkHelpButtonDefault"})
-        QTest::newRow(setting) << setting << Steps{"click:chkMsgBoxHelpButton"} << Steps{"click:chkMsgBoxHelpButton"};
-    for (const char* setting : {"lblVariable", "txtVariable"})
-        QTest::newRow(setting) << setting << Steps{"click:optOKCancel1"} << Steps{"click:optOKOnly"};
-}
-
-// A setting out of reach is reported unavailable until the choice that needs it is made.
-void AccessibilityTest::settingsBecomeAvailable()
-{
-    QFETCH(QString, setting);
-    QFETCH(Steps, makeAvailable);
-    QFETCH(Steps, takeAway);
-    QAccessibleInterface* reader = InterfaceOf(testing::ControlNamed(setting.toStdString()));
-    QVERIFY(reader->state().disabled);
-    performAll(makeAvailable);
-    QVERIFY(!reader->state().disabled);
-    performAll(takeAway);
-    QVERIFY(reader->state().disabled);
 }
 
 void AccessibilityTest::actionsClickAsTheUserWould_data()

@@ -45,19 +45,4 @@ TEST(AccessibleNames, SpokenFromCaptionOrLayout)
         EXPECT_EQ(AccessibleNameOf(control, caption), name) << LayoutOf(control).Name;
 }
 
-TEST(AccessibleNames, RolesFollowTheControl)
-{
-    const std::pair<Control, AccessibleRole> cases[] = {
-        {frmMain, AccessibleRole::Window},          {SSTab1, AccessibleRole::PageTabList},
-        {Image2, AccessibleRole::Graphic},          {Label13, AccessibleRole::StaticText},
-        {lblDefault, AccessibleRole::StaticText},   {txtBody, AccessibleRole::Text},
-        {chkSystemModal, AccessibleRole::CheckBox}, {optValue, AccessibleRole::RadioButton},
-        {optCritical, AccessibleRole::RadioButton}, {optYesNo2, AccessibleRole::RadioButton},
-        {fraVar, AccessibleRole::Grouping},         {Frame1, AccessibleRole::Grouping},
-        {cmdBrowse, AccessibleRole::PushButton},    {lblLink, AccessibleRole::Link},
-    };
-    for (const auto& [control, role] : cases)
-        EXPECT_EQ(RoleOf(control), role) << LayoutOf(control).Name;
-}
-
 } // namespace
