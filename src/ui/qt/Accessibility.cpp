@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace vellumet::accessibility {
 namespace {
 
@@ -44,15 +46,40 @@ bool TakesOwnInterface(AccessibleRole role)
     }
 }
 
-// Every interface of ours, so that one Qt made before the widget was described can be told apart.
+// Every interface of ours, so that one Qt made before the widget was described
+// can be told apart. One that has a clicking action offers it only where the
+// user could click: the window hears of no click on a control that is
+// disabled or on a tab not showing.
 class OwnInterface : public QAccessibleWidget {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
+    OwnInterface(QWidget* widget, QAccessible::Role role, QString clickAction = {})
+        : QAccessibleWidget(widget, role)
+        , clickAction(std::move(clickAction))
+    {}
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (!clickAction.isEmpty() && Clickable())
+            names.prepend(clickAction);
+        return names;
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (clickAction.isEmpty() || actionName != clickAction)
+            QAccessibleWidget::doAction(actionName);
+        else if (Clickable())
+            Click();
+    }
 
 protected:
-    // Only what the user could click takes an action: the window hears of no
-    // click on a control that is disabled or on a tab not showing.
+    virtual void Click() {}
+
+private:
     bool Clickable() const { return widget()->isEnabled() && widget()->isVisible(); }
+
+    QString clickAction;
 };
 
 // A check box or option. Qt's own toggle action flips the button without a
@@ -61,7 +88,7 @@ protected:
 class ChoiceInterface : public OwnInterface {
 public:
     ChoiceInterface(QAbstractButton* button, QAccessible::Role role)
-        : OwnInterface(button, role)
+        : OwnInterface(button, role, toggleAction())
     {}
 
     QAccessible::State state() const override
@@ -72,21 +99,8 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override
-    {
-        QStringList names = OwnInterface::actionNames();
-        if (Clickable())
-            names.prepend(toggleAction());
-        return names;
-    }
-
-    void doAction(const QString& actionName) override
-    {
-        if (actionName != toggleAction())
-            OwnInterface::doAction(actionName);
-        else if (Clickable())
-            Button()->click();
-    }
+protected:
+    void Click() override { Button()->click(); }
 
 private:
     QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
@@ -97,7 +111,7 @@ private:
 class LinkInterface : public OwnInterface {
 public:
     explicit LinkInterface(QWidget* label)
-        : OwnInterface(label, QAccessible::Link)
+        : OwnInterface(label, QAccessible::Link, pressAction())
     {}
 
     QAccessible::State state() const override
@@ -107,22 +121,9 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override
+protected:
+    void Click() override
     {
-        QStringList names = OwnInterface::actionNames();
-        if (Clickable())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString& actionName) override
-    {
-        if (actionName != pressAction()) {
-            OwnInterface::doAction(actionName);
-            return;
-        }
-        if (!Clickable())
-            return;
         const QPointF middle = QRectF(widget()->rect()).center();
         for (const auto& [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
                                             std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
