@@ -149,6 +149,15 @@ std::string AccessibleNameOf(Control control, std::string_view caption)
     return spoken;
 }
 
+std::optional<Control> FieldLabelledBy(Control label)
+{
+    const auto next = static_cast<std::size_t>(label) + 1;
+    if (LayoutOf(label).Kind != Label || next == ControlCount)
+        return std::nullopt;
+    const ControlKind kind = MainWindowLayout[next].Kind;
+    return kind == TextBox || kind == MultiLineTextBox ? std::optional(MainWindowLayout[next].Id) : std::nullopt;
+}
+
 bool TakesFocus(ControlKind kind)
 {
     switch (kind) {

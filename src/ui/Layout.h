@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -164,6 +165,11 @@ AccessibleRole RoleOf(Control control);
 // caption given: its own name from the layout, or else the caption without
 // its mnemonic marker. The default button's label is spoken with its caption.
 std::string AccessibleNameOf(Control control, std::string_view caption);
+
+// The text field a label names: the field right after it in the table, so
+// that it also follows the label among the windows, where the system looks
+// for a field's name.
+std::optional<Control> FieldLabelledBy(Control label);
 
 // Whether the control can hold the keyboard focus at all.
 bool TakesFocus(ControlKind kind);

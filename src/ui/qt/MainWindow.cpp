@@ -101,13 +101,9 @@ QWidget* Named(QWidget* widget, const ControlLayout& row)
 // so the labels look and act as before.
 void LabelFields(const QtMainWindow& window)
 {
-    const std::pair<Control, Control> labelledFields[] = {{Control::Label1, Control::txtTitle},
-                                                          {Control::Label2, Control::txtBody},
-                                                          {Control::lblVariable, Control::txtVariable},
-                                                          {Control::lblHelpFile, Control::txtHelpFile},
-                                                          {Control::lblTopicID, Control::txtTopicID}};
-    for (const auto& [label, field] : labelledFields)
-        static_cast<QLabel*>(window.Widget(label))->setBuddy(window.Widget(field));
+    for (const ControlLayout& row : MainWindowLayout)
+        if (const auto field = FieldLabelledBy(row.Id))
+            static_cast<QLabel*>(window.Widget(row.Id))->setBuddy(window.Widget(*field));
 }
 
 } // namespace
