@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <cwchar>
 #include <stdexcept>
 
 namespace vellumet {
@@ -42,6 +43,16 @@ std::string Utf8(std::wstring_view wide)
     std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), utf8Length, nullptr, nullptr);
     return utf8;
+}
+
+std::string Utf8TextIn(HGLOBAL memory)
+{
+    const auto* units = static_cast<const wchar_t*>(GlobalLock(memory));
+    if (!units)
+        return {};
+    const std::string text = Utf8({units, wcsnlen(units, GlobalSize(memory) / sizeof(wchar_t))});
+    GlobalUnlock(memory);
+    return text;
 }
 
 } // namespace vellumet

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -11,5 +13,9 @@ namespace vellumet {
 // the system's conversion takes (2 GiB) throws std::length_error.
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
+
+// The UTF-16 text another program put in global memory, as UTF-8: up to its
+// first NUL, and never past the memory's end, where a NUL may be missing.
+std::string Utf8TextIn(HGLOBAL memory);
 
 } // namespace vellumet

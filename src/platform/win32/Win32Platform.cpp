@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwchar>
 #include <utility>
 #include <vector>
 
@@ -255,16 +254,10 @@ std::string Win32Platform::ClipboardText()
 {
     if (!OpenClipboardPatiently())
         return {};
-    std::wstring text;
-    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(memory))) {
-            // Another program's text need not end in a NUL within its memory.
-            text.assign(units, wcsnlen(units, GlobalSize(memory) / sizeof(wchar_t)));
-            GlobalUnlock(memory);
-        }
-    }
+    HANDLE memory = GetClipboardData(CF_UNICODETEXT);
+    std::string text = memory ? Utf8TextIn(memory) : std::string();
     CloseClipboard();
-    return Utf8(text);
+    return text;
 }
 
 std::string Win32Platform::ApplicationPath()

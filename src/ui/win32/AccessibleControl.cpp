@@ -1,5 +1,6 @@
 #include "AccessibleControl.h"
 
+#include "WindowSupport.h"
 #include "platform/win32/WideText.h"
 
 #include <commctrl.h>
@@ -80,9 +81,7 @@ std::string CaptionShown(HWND window, ControlKind kind)
 {
     if (kind == ControlKind::TextBox || kind == ControlKind::MultiLineTextBox)
         return {};
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return Utf8(text);
+    return Utf8(TextOf(window));
 }
 
 // The control's accessible object: the system's standard object for the

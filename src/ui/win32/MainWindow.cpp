@@ -176,13 +176,6 @@ SIZE WindowSizeFor(SIZE client, UINT dpi)
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-std::wstring TextOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // Where the text reaches `characters` characters, in UTF-16 units: a
 // character beyond 16 bits takes two.
 std::size_t UnitsOf(std::wstring_view text, std::size_t characters)

@@ -2,7 +2,6 @@
 
 #include "platform/win32/WideText.h"
 
-#include <cwchar>
 #include <utility>
 
 namespace vellumet {
@@ -17,18 +16,13 @@ bool HoldsText(IDataObject* data)
     return data && data->QueryGetData(&format) == S_OK;
 }
 
-std::wstring TextOf(IDataObject* data)
+std::string TextOf(IDataObject* data)
 {
     FORMATETC format = UnicodeTextFormat();
     STGMEDIUM medium{};
     if (!data || FAILED(data->GetData(&format, &medium)))
         return {};
-    std::wstring text;
-    if (const auto* units = static_cast<const wchar_t*>(GlobalLock(medium.hGlobal))) {
-        // The dragging program's text need not end in a NUL within its memory.
-        text.assign(units, wcsnlen(units, GlobalSize(medium.hGlobal) / sizeof(wchar_t)));
-        GlobalUnlock(medium.hGlobal);
-    }
+    std::string text = Utf8TextIn(medium.hGlobal);
     ReleaseStgMedium(&medium);
     return text;
 }
@@ -93,7 +87,7 @@ HRESULT TextDropTarget::Drop(IDataObject* data, DWORD, POINTL point, DWORD* effe
     *effect = EffectAt(point);
     draggingText = false;
     if (*effect != DROPEFFECT_NONE)
-        textDropped(Utf8(TextOf(data)));
+        textDropped(TextOf(data));
     return S_OK;
 }
 

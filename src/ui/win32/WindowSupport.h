@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace vellumet {
 
 // What the program's windows share: the module their resources come from,
@@ -15,5 +17,8 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH backgrou
 
 // Moves a window into the middle of the working area of the monitor it is on.
 void CentreOnScreen(HWND window);
+
+// The window's text, as the system keeps it.
+std::wstring TextOf(HWND window);
 
 } // namespace vellumet
