@@ -106,22 +106,17 @@ std::string WithinLimit(std::string text, std::size_t limit)
     return text;
 }
 
-// Why a field could not hold what a call gives it whole, or empty when every field can.
+// Why a field could not hold what a call gives it whole, or empty when every
+// field can. The reader already refuses a line break in a one-line field, so
+// only a length limit is left to meet.
 std::string WhatFieldsCannotHold(const MessageBoxOptions& options)
 {
     const std::pair<Control, const std::string&> texts[] = {
-        {txtTitle, options.TitleText},       {txtBody, options.BodyText},       {txtVariable, options.VariableText},
-        {txtHelpFile, options.HelpFileText}, {txtTopicID, options.TopicIDText},
-    };
-    for (const auto& [field, text] : texts) {
-        if (frmMain::FittedText(field, text) == text)
-            continue;
-        const std::string name = AccessibleNameOf(field, "");
-        const std::size_t limit = LayoutOf(field).MaxLength;
-        if (limit != NoLimit && CharacterCount(text) > limit)
-            return "the " + name + " is longer than the " + std::to_string(limit) + " characters its field holds";
-        return "the " + name + " holds a line break, and its field holds one line";
-    }
+        {txtTitle, options.TitleText}, {txtBody, options.BodyText}, {txtVariable, options.VariableText}};
+    for (const auto& [field, text] : texts)
+        if (const std::size_t limit = LayoutOf(field).MaxLength; CharacterCount(text) > limit)
+            return "the " + AccessibleNameOf(field, "") + " is longer than the " + std::to_string(limit) +
+                   " characters its field holds";
     return {};
 }
 
