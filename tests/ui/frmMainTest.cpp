@@ -441,46 +441,6 @@ TEST_P(Reset, PlainCallReadOverChoicesLeavesOnlyItsBody)
     EXPECT_EQ(DefaultButtonCaption, "OK");
 }
 
-// The nested handlers keep the dependent controls in step with what was read.
-TEST_F(MainWindow, ReadCallSetsDependentControls)
-{
-    struct Case {
-        std::string source;
-        std::vector<Control> checked;
-        std::string defaultLabel;
-        std::string variable; // empty when the field is out of reach
-    };
-    const Case cases[] = {
-        {"Answer = MsgBox(\"Save?\", vbYesNoCancel + vbDefaultButton2 + vbQuestion, \"Editor\")",
-         {optYesNoCancel2, optQuestion, optText},
-         "No",
-         "Answer"},
-        {"MsgBox \"Disk not ready\" & vbCrLf & \"Retry?\", 53, \"Drive A\"",
-         {optRetryCancel1, optExclamation, optValue},
-         "Retry",
-         "Response"},
-        {"r = MsgBox(\"x\", vbOKCancel + vbMsgBoxHelpButton + vbDefaultButton3, , App.Path & \"\\h.chm\", 7)",
-         {optOKCancel1, chkMsgBoxHelpButton, chkHelpButtonDefault, chkAppPathHelpFile},
-         "Help",
-         "r"},
-        {"MsgBox \"Done\", vbInformation + vbSystemModal", {optOKOnly, optInformation, chkSystemModal}, "OK", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.source);
-        Click(cmdReset);
-        platform.clipboard = c.source;
-        form->CallPasted();
-
-        EXPECT_EQ(form->Snapshot(), CanonicalChoices(std::get<MessageBoxOptions>(ReadCall(c.source))));
-        for (Control option : c.checked)
-            EXPECT_TRUE(Checked(option)) << LayoutOf(option).Name;
-        EXPECT_EQ(Text(lblDefault), c.defaultLabel);
-        EXPECT_EQ(State(txtVariable).Enabled, !c.variable.empty());
-        EXPECT_EQ(Text(txtVariable), c.variable.empty() ? "Response" : c.variable);
-        EXPECT_EQ(State(txtHelpFile).Enabled, Checked(chkMsgBoxHelpButton));
-    }
-}
-
 // What cannot be read, or what a field could not hold whole, is said in a
 // warning that names it, and no control changes.
 TEST_F(MainWindow, UnreadableCallChangesNothing)
