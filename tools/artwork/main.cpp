@@ -1,12 +1,14 @@
 #include "AboutPicture.h"
 #include "IcoFile.h"
 #include "Icons.h"
+#include "PictureMatch.h"
 #include "SplashLogo.h"
 #include "StyleTab.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 #include <QImageWriter>
@@ -17,6 +19,9 @@
 
 // vellumet-artwork <output-dir>: draws every picture the program ships and
 // writes it into <output-dir>. The same run always writes the same bytes.
+// vellumet-artwork --check <assets-dir>: draws them and checks that the folder
+// holds the same pictures, to within the rounding of another processor, so
+// that a change to the drawing code cannot ship with stale pictures.
 namespace {
 
 using namespace vellumet::artwork;
@@ -103,6 +108,46 @@ bool Write(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+int WriteArtwork(const std::vector<ArtworkFile>& files, const QString& folder)
+{
+    const QDir outputDir(folder);
+    if (!outputDir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "vellumet-artwork: cannot create directory %s\n", qUtf8Printable(folder));
+        return 1;
+    }
+    for (const ArtworkFile& file : files) {
+        const QString path = outputDir.filePath(file.Name);
+        if (file.Bytes.isEmpty() || !Write(path, file.Bytes)) {
+            std::fprintf(stderr, "vellumet-artwork: cannot write %s\n", qUtf8Printable(path));
+            return 1;
+        }
+        std::printf("%s  %s\n", qUtf8Printable(path), qUtf8Printable(file.Dimensions));
+    }
+    return 0;
+}
+
+// The about picture is left out: it shows a grab of the real window, whose
+// text the installed fonts draw, and follows every change to the window.
+int CheckArtwork(const std::vector<ArtworkFile>& files, const QString& folder)
+{
+    int stale = 0;
+    for (const ArtworkFile& file : files) {
+        if (file.Name.startsWith(QStringLiteral("about.")))
+            continue;
+        QFile kept(QDir(folder).filePath(file.Name));
+        const QString why = kept.open(QIODevice::ReadOnly) ? FileMismatch(file.Name, file.Bytes, kept.readAll())
+                                                           : QStringLiteral("it is missing");
+        if (!why.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", qUtf8Printable(kept.fileName()), qUtf8Printable(why));
+            ++stale;
+        }
+    }
+    if (stale > 0)
+        std::fprintf(stderr, "%s differs from what vellumet-artwork draws. Run `make artwork`.\n",
+                     qUtf8Printable(folder));
+    return stale > 0 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -112,15 +157,10 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: vellumet-artwork <output-dir>\n");
+    const bool check = arguments.size() == 3 && arguments[1] == QStringLiteral("--check");
+    if (arguments.size() != 2 && !check) {
+        std::fprintf(stderr, "usage: vellumet-artwork <output-dir>\n       vellumet-artwork --check <assets-dir>\n");
         return 2;
-    }
-
-    const QDir outputDir(arguments[1]);
-    if (!outputDir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "vellumet-artwork: cannot create directory %s\n", qUtf8Printable(arguments[1]));
-        return 1;
     }
 
     // Another font would silently change every picture with lettering.
@@ -135,13 +175,6 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    for (const ArtworkFile& file : DrawArtwork(styleTab)) {
-        const QString path = outputDir.filePath(file.Name);
-        if (file.Bytes.isEmpty() || !Write(path, file.Bytes)) {
-            std::fprintf(stderr, "vellumet-artwork: cannot write %s\n", qUtf8Printable(path));
-            return 1;
-        }
-        std::printf("%s  %s\n", qUtf8Printable(path), qUtf8Printable(file.Dimensions));
-    }
-    return 0;
+    const std::vector<ArtworkFile> files = DrawArtwork(styleTab);
+    return check ? CheckArtwork(files, arguments[2]) : WriteArtwork(files, arguments[1]);
 }

@@ -1,0 +1,170 @@
+#include "PictureMatch.h"
+#include "IcoFile.h"
+#include "Icons.h"
+#include "SplashLogo.h"
+
+#include <QPainter>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+using namespace vellumet::artwork;
+
+// How another processor, or a real change, could alter a drawn picture.
+using Change = std::function<QImage(const QImage&)>;
+Q_DECLARE_METATYPE(Change)
+
+namespace {
+
+// Every channel of every pixel one level up or down, in a fixed pattern: the
+// rounding of another floating-point path.
+QImage OneLevelOff(const QImage& picture)
+{
+    QImage changed = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < changed.height(); ++y)
+        for (int x = 0; x < changed.width(); ++x) {
+            const QRgb pixel = changed.pixel(x, y);
+            const int step = (x * 7 + y * 3) % 2 == 0 ? 1 : -1;
+            auto nudge = [step](int level) { return std::clamp(level + step, 0, 255); };
+            changed.setPixel(
+                x, y, qRgba(nudge(qRed(pixel)), nudge(qGreen(pixel)), nudge(qBlue(pixel)), nudge(qAlpha(pixel))));
+        }
+    return changed;
+}
+
+bool ClearlyDifferent(QRgb shownFirst, QRgb shownSecond)
+{
+    const QRgb first = qPremultiply(shownFirst);
+    const QRgb second = qPremultiply(shownSecond);
+    return std::abs(qRed(first) - qRed(second)) > RoundingLevels ||
+           std::abs(qGreen(first) - qGreen(second)) > RoundingLevels ||
+           std::abs(qBlue(first) - qBlue(second)) > RoundingLevels ||
+           std::abs(qAlpha(first) - qAlpha(second)) > RoundingLevels;
+}
+
+// The first `count` edge pixels, in reading order, take the colour of their
+// opaque right-hand neighbour: a coverage threshold falling the other way.
+QImage EdgePixelsFlipped(const QImage& picture, int count)
+{
+    const QImage original = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage changed = original;
+    for (int y = 0; y < original.height() && count > 0; ++y)
+        for (int x = 0; x + 1 < original.width() && count > 0; ++x) {
+            const QRgb neighbour = original.pixel(x + 1, y);
+            if (qAlpha(neighbour) == 255 && ClearlyDifferent(original.pixel(x, y), neighbour)) {
+                changed.setPixel(x, y, neighbour);
+                --count;
+            }
+        }
+    return changed;
+}
+
+QImage MovedRight(const QImage& picture)
+{
+    QImage moved(picture.size(), QImage::Format_ARGB32);
+    moved.fill(Qt::transparent);
+    QPainter painter(&moved);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(1, 0, picture);
+    return moved;
+}
+
+// The picture's most common opaque colour made a clearly different shade.
+QImage MainColourChanged(const QImage& picture)
+{
+    QImage changed = picture.convertToFormat(QImage::Format_ARGB32);
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < changed.height(); ++y)
+        for (int x = 0; x < changed.width(); ++x)
+            if (qAlpha(changed.pixel(x, y)) == 255)
+                ++counts[changed.pixel(x, y)];
+    const QRgb main =
+        std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
+    const QRgb shade = qRgb(qRed(main) ^ 0x30, qGreen(main), qBlue(main));
+    for (int y = 0; y < changed.height(); ++y)
+        for (int x = 0; x < changed.width(); ++x)
+            if (changed.pixel(x, y) == main)
+                changed.setPixel(x, y, shade);
+    return changed;
+}
+
+} // namespace
+
+class PictureMatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void changedPictures_data();
+    void changedPictures();
+    void svgNumbers_data();
+    void svgNumbers();
+};
+
+void PictureMatchTest::changedPictures_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("matches");
+
+    const std::pair<const char*, QImage> pictures[] = {
+        {"16-colour 16", DrawCriticalIcon(16)},
+        {"16-colour 32", DrawInformationIcon(32)},
+        {"smooth 48", InformationIconOutlines().Rendered(48)},
+        {"smooth 256", InformationIconOutlines().Rendered(256)},
+        {"splash logo", DrawSplashLogo()},
+    };
+    for (const auto& [name, picture] : pictures) {
+        const int allowed = AllowedEdgeFlips(picture);
+        QTest::addRow("%s, one level off", name) << picture << Change(OneLevelOff) << true;
+        QTest::addRow("%s, edge pixels flipped", name)
+            << picture << Change([allowed](const QImage& p) { return EdgePixelsFlipped(p, allowed); }) << true;
+        QTest::addRow("%s, one edge pixel too many", name)
+            << picture << Change([allowed](const QImage& p) { return EdgePixelsFlipped(p, allowed + 1); }) << false;
+        QTest::addRow("%s, moved one pixel", name) << picture << Change(MovedRight) << false;
+        QTest::addRow("%s, colour changed", name) << picture << Change(MainColourChanged) << false;
+        QTest::addRow("%s, other size", name)
+            << picture << Change([](const QImage& p) { return p.copy(0, 0, p.width(), p.height() - 1); }) << false;
+    }
+}
+
+// Compared both as pictures and as the icon files that carry them, so the
+// icon reader takes part too.
+void PictureMatchTest::changedPictures()
+{
+    QFETCH(QImage, picture);
+    QFETCH(Change, change);
+    QFETCH(bool, matches);
+    const QImage changed = change(picture);
+    QCOMPARE(PictureMismatch(changed, picture).isEmpty(), matches);
+    if (picture.width() <= 256 && picture.width() == picture.height())
+        QCOMPARE(FileMismatch(QStringLiteral("icon.ico"), IcoFileOf({changed}), IcoFileOf({picture})).isEmpty(),
+                 matches);
+}
+
+void PictureMatchTest::svgNumbers_data()
+{
+    QTest::addColumn<QByteArray>("drawn");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("last decimal rounded the other way")
+        << QByteArray("M 1.234 5 L 2 3") << QByteArray("M 1.235 5 L 2 3") << true;
+    QTest::newRow("trailing zero dropped") << QByteArray("M 1.2 5") << QByteArray("M 1.201 5") << true;
+    QTest::newRow("point moved") << QByteArray("M 1.234 5") << QByteArray("M 1.244 5") << false;
+    QTest::newRow("colour changed") << QByteArray("fill=\"#1e5aa8\"") << QByteArray("fill=\"#1e5ab8\"") << false;
+    QTest::newRow("command changed") << QByteArray("M 1 5 L 2 3") << QByteArray("M 1 5 C 2 3") << false;
+    QTest::newRow("point added") << QByteArray("M 1 5 L 2 3") << QByteArray("M 1 5 L 2 3 4") << false;
+}
+
+void PictureMatchTest::svgNumbers()
+{
+    QFETCH(QByteArray, drawn);
+    QFETCH(QByteArray, kept);
+    QFETCH(bool, matches);
+    QCOMPARE(FileMismatch(QStringLiteral("icon.svg"), drawn, kept).isEmpty(), matches);
+}
+
+QTEST_MAIN(PictureMatchTest)
+#include "PictureMatchTest.moc"
