@@ -1,6 +1,6 @@
 #include "StyleTab.h"
 
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/TabControl.h"
 

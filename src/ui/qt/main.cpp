@@ -1,6 +1,6 @@
 #include "Pictures.h"
 #include "SplashWindow.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "QtPlatform.h"
 
 #include "MessageBoxDialog.h"
-#include "Notices.h"
+#include "platform/Notices.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -16,18 +16,13 @@
 #include <QWidget>
 #include <QWindow>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
 #include "DesktopViewer.h"
-#endif
 
 namespace vellumet {
 namespace {
 
 QWidget* WidgetOf(WindowHandle window) { return window ? QWidget::find(static_cast<WId>(window)) : nullptr; }
 
-#ifndef Q_OS_WIN
 // The desktop's launcher reports only whether it started, so the file and the
 // program that will open it are looked for first. Of the viewers, xCHM can
 // also be told a topic.
@@ -45,7 +40,6 @@ OpenResult OpenInViewer(const std::string& target, std::optional<std::int16_t> c
             : QProcess::startDetached(QStringLiteral("xdg-open"), {path});
     return started ? OpenResult::Opened : OpenResult::NoViewer;
 }
-#endif
 
 } // namespace
 
@@ -86,13 +80,9 @@ std::string QtPlatform::ApplicationPath()
 
 void QtPlatform::MakeTopmost(WindowHandle window)
 {
-#ifdef Q_OS_WIN
-    SetWindowPos(reinterpret_cast<HWND>(window), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-#else
-    // Elsewhere the window manager keeps the z-order; the window asks it through its flags.
+    // The window manager keeps the z-order; the window asks it through its flags.
     if (QWidget* widget = WidgetOf(window); widget && widget->windowHandle())
         widget->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
-#endif
 }
 
 std::optional<std::string> QtPlatform::ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request)
@@ -109,30 +99,16 @@ std::optional<std::string> QtPlatform::ChooseFileToOpen(WindowHandle owner, cons
 
 OpenResult QtPlatform::ShellOpen(WindowHandle owner, const std::string& target)
 {
-#ifdef Q_OS_WIN
-    // The wide call keeps names that the system's code page cannot spell.
-    const std::wstring wide = QString::fromUtf8(target).toStdWString();
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(reinterpret_cast<HWND>(owner), nullptr, wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result > 32)
-        return OpenResult::Opened;
-    return result == SE_ERR_FNF || result == SE_ERR_PNF ? OpenResult::NotFound : OpenResult::NoViewer;
-#else
     Q_UNUSED(owner);
     const QString text = QString::fromUtf8(target);
     if (text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://")))
         return QDesktopServices::openUrl(QUrl(text)) ? OpenResult::Opened : OpenResult::NoViewer;
     return OpenInViewer(target, std::nullopt);
-#endif
 }
 
 OpenResult QtPlatform::OpenHelp(const HelpReference& help)
 {
-#ifdef Q_OS_WIN
-    return ShellOpen(0, help.File);
-#else
     return OpenInViewer(help.File, help.Context);
-#endif
 }
 
 void QtPlatform::EndProcess() { QCoreApplication::exit(0); }

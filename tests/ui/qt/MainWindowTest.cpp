@@ -1,4 +1,4 @@
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "support/CaseTable.h"
 #include "support/MainWindowFixture.h"
 #include "ui/qt/MultiLineTextBox.h"

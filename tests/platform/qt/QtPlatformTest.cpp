@@ -1,5 +1,5 @@
-#include "platform/QtPlatform.h"
-#include "platform/MessageBoxDialog.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/MessageBoxDialog.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "platform/MessageBoxDialog.h"
+#include "platform/qt/MessageBoxDialog.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "support/RecordingPlatform.h"
 #include "ui/DefaultButton.h"
 #include "ui/qt/MainWindow.h"
