@@ -4,7 +4,9 @@
 
 namespace vellumet {
 
-// The caption of the button chosen as default while Help is not the default.
+// No longer read: frmMain keeps the default button's caption itself
+// (frmMain::DefaultButtonCaption). It stays only while the Win32 window
+// tests still clear it before each test.
 extern std::string DefaultButtonCaption;
 
 } // namespace vellumet

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "codegen/MessageBoxOptions.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace vellumet {
 
@@ -106,6 +110,24 @@ inline constexpr std::size_t NoLimit = 0;
 inline constexpr int NoTab = -1;
 inline constexpr int NoTabIndex = -1;
 
+// The copy mode an option chooses: the style in the code as constants or as a number.
+enum class CopyMode { AsText, AsValue };
+
+// What a button option chooses: a set of buttons, by its style value
+// (vbOKOnly 0 to vbRetryCancel 5), and the place in the set of the button
+// that is default unless Help is, counted from 1.
+struct ButtonPlace {
+    int Set;
+    int DefaultPosition;
+
+    bool operator==(const ButtonPlace&) const = default;
+};
+
+// What choosing an option sets: each option group stands for one choice of
+// the message box, and each of its options for one value of that choice.
+// Controls that are no options mean nothing.
+using OptionMeaning = std::variant<std::monostate, CopyMode, IconChoice, ButtonPlace>;
+
 // One row of the layout: positions and sizes in twips, relative to the
 // container (for a control on a tab, the whole tab control, strip included).
 struct ControlLayout {
@@ -121,6 +143,7 @@ struct ControlLayout {
     int Left, Top, Width, Height;
     int TabIndex;
     int Value; // check box 0 or 1; option 1 when selected
+    OptionMeaning Means;
     bool Enabled;
     std::size_t MaxLength; // characters, for text fields
     FontKind Font = FontKind::Dialog;
@@ -173,5 +196,21 @@ std::optional<Control> FieldLabelledBy(Control label);
 
 // Whether the control can hold the keyboard focus at all.
 bool TakesFocus(ControlKind kind);
+
+// An option: one of a group of which exactly one is selected.
+bool IsOption(Control control);
+// A field the user types into.
+bool IsTextField(Control control);
+// A frame, which holds controls of its own.
+bool IsContainer(Control control);
+
+// The options one container holds form a group, which goes by the container:
+// the groups in the order of the table, the group of an option, and the
+// options of a group in their tab order.
+std::vector<Control> OptionGroups();
+Control GroupOf(Control option);
+std::vector<Control> OptionsOf(Control group);
+// The option that means this value of its group's choice.
+Control OptionFor(const OptionMeaning& meaning);
 
 } // namespace vellumet

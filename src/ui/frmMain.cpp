@@ -1,14 +1,15 @@
 #include "frmMain.h"
 
-#include "DefaultButton.h"
 #include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
 #include "platform/Notices.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace vellumet {
 
@@ -31,38 +32,23 @@ constexpr const char* NoHelpFileMessage = "There is no help file in the same dir
                                           "\r\n"
                                           "Please reinstall Vellumet or replace the help file.";
 
-// The option of each choice of buttons and of icon.
-constexpr std::pair<Control, ButtonChoice> ButtonOptions[] = {
-    {optOKOnly, ButtonChoice::OKOnly},
-    {optOKCancel1, ButtonChoice::OKCancel1},
-    {optOKCancel2, ButtonChoice::OKCancel2},
-    {optAbortRetryIgnore1, ButtonChoice::AbortRetryIgnore1},
-    {optAbortRetryIgnore2, ButtonChoice::AbortRetryIgnore2},
-    {optAbortRetryIgnore3, ButtonChoice::AbortRetryIgnore3},
-    {optYesNoCancel1, ButtonChoice::YesNoCancel1},
-    {optYesNoCancel2, ButtonChoice::YesNoCancel2},
-    {optYesNoCancel3, ButtonChoice::YesNoCancel3},
-    {optYesNo1, ButtonChoice::YesNo1},
-    {optYesNo2, ButtonChoice::YesNo2},
-    {optRetryCancel1, ButtonChoice::RetryCancel1},
-    {optRetryCancel2, ButtonChoice::RetryCancel2},
-};
-constexpr std::pair<Control, IconChoice> IconOptions[] = {
-    {optNoIcon, IconChoice::NoIcon},           {optCritical, IconChoice::Critical},
-    {optQuestion, IconChoice::Question},       {optExclamation, IconChoice::Exclamation},
-    {optInformation, IconChoice::Information},
-};
-
-template <typename Choice, std::size_t Count>
-Control OptionOf(const std::pair<Control, Choice> (&options)[Count], Choice choice)
+// The value each option group's choice takes in the choices given, in the
+// order the groups are best set: the button option before the variable it enables.
+std::array<OptionMeaning, 3> MeaningsOf(const MessageBoxOptions& options)
 {
-    return std::ranges::find(options, choice, &std::pair<Control, Choice>::second)->first;
+    return {options.CopyAsValue ? CopyMode::AsValue : CopyMode::AsText, options.Icon,
+            ButtonPlace{ButtonSetOf(options.ButtonOption).Value, DefaultPositionOf(options.ButtonOption)}};
 }
 
-bool IsOption(Control control)
+// Sets in the choices what a selected option means.
+void Choose(MessageBoxOptions& options, const OptionMeaning& meaning)
 {
-    const ControlKind kind = LayoutOf(control).Kind;
-    return kind == ControlKind::OptionButton || kind == ControlKind::PushOption;
+    if (const auto* mode = std::get_if<CopyMode>(&meaning))
+        options.CopyAsValue = *mode == CopyMode::AsValue;
+    else if (const auto* icon = std::get_if<IconChoice>(&meaning))
+        options.Icon = *icon;
+    else if (const auto* place = std::get_if<ButtonPlace>(&meaning))
+        options.ButtonOption = ButtonChoiceFor(place->Set, place->DefaultPosition).value();
 }
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
@@ -128,23 +114,20 @@ struct frmMain::EventRow {
     void (frmMain::*handler)();
 };
 
-// Which handler each event of each control runs. The thirteen button options
-// share one routine, each through its own handler.
+// A click on any option of a group runs the group's one handler, handed the
+// option, whose layout row says what it means.
+struct frmMain::GroupRow {
+    Control group;
+    void (frmMain::*handler)(Control option);
+};
+
+const frmMain::GroupRow frmMain::GroupHandlers[] = {
+    {Frame3, &frmMain::ButtonOption_Click},
+};
+
+// Which handler each event of each other control runs.
 // clang-format off
 const frmMain::EventRow frmMain::Events[] = {
-    {optOKOnly, Event::Click, &frmMain::optOKOnly_Click},
-    {optOKCancel1, Event::Click, &frmMain::optOKCancel1_Click},
-    {optOKCancel2, Event::Click, &frmMain::optOKCancel2_Click},
-    {optAbortRetryIgnore1, Event::Click, &frmMain::optAbortRetryIgnore1_Click},
-    {optAbortRetryIgnore2, Event::Click, &frmMain::optAbortRetryIgnore2_Click},
-    {optAbortRetryIgnore3, Event::Click, &frmMain::optAbortRetryIgnore3_Click},
-    {optYesNoCancel1, Event::Click, &frmMain::optYesNoCancel1_Click},
-    {optYesNoCancel2, Event::Click, &frmMain::optYesNoCancel2_Click},
-    {optYesNoCancel3, Event::Click, &frmMain::optYesNoCancel3_Click},
-    {optYesNo1, Event::Click, &frmMain::optYesNo1_Click},
-    {optYesNo2, Event::Click, &frmMain::optYesNo2_Click},
-    {optRetryCancel1, Event::Click, &frmMain::optRetryCancel1_Click},
-    {optRetryCancel2, Event::Click, &frmMain::optRetryCancel2_Click},
     {chkHelpButtonDefault, Event::Click, &frmMain::chkHelpButtonDefault_Click},
     {chkMsgBoxHelpButton, Event::Click, &frmMain::chkMsgBoxHelpButton_Click},
     {cmdBrowse, Event::Click, &frmMain::cmdBrowse_Click},
@@ -203,8 +186,7 @@ void frmMain::Clicked(Control control)
 
 void frmMain::Edited(Control field, const std::string& text)
 {
-    const ControlKind kind = LayoutOf(field).Kind;
-    if (!State(field).Enabled || (kind != ControlKind::TextBox && kind != ControlKind::MultiLineTextBox))
+    if (!State(field).Enabled || !IsTextField(field))
         return;
     const std::string fitted = FittedText(field, text);
     controls[Index(field)].Text = fitted;
@@ -270,10 +252,9 @@ void frmMain::ShowChoices(const MessageBoxOptions& options)
     SetText(txtTitle, options.TitleText);
     SetText(txtBody, options.BodyText);
     SetValue(chkSystemModal, options.SystemModal ? 1 : 0);
-    SetValue(options.CopyAsValue ? optValue : optText, 1);
-    SetValue(OptionOf(IconOptions, options.Icon), 1);
-    SetValue(OptionOf(ButtonOptions, options.ButtonOption), 1);
-    if (options.ButtonOption != ButtonChoice::OKOnly)
+    for (const OptionMeaning& meaning : MeaningsOf(options))
+        SetValue(OptionFor(meaning), 1);
+    if (State(txtVariable).Enabled)
         SetText(txtVariable, options.VariableText);
     SetValue(chkMsgBoxHelpButton, options.IncludeHelpButton ? 1 : 0);
     if (options.IncludeHelpButton) {
@@ -286,14 +267,21 @@ void frmMain::ShowChoices(const MessageBoxOptions& options)
 
 bool frmMain::Handles(Control control, Event event)
 {
-    for (const EventRow& row : Events)
-        if (row.control == control && row.event == event)
-            return true;
-    return false;
+    if (IsOption(control) && event == Event::Click)
+        return std::ranges::any_of(GroupHandlers,
+                                   [control](const GroupRow& row) { return row.group == GroupOf(control); });
+    return std::ranges::any_of(Events,
+                               [&](const EventRow& row) { return row.control == control && row.event == event; });
 }
 
 void frmMain::RaiseEvent(Control control, Event event)
 {
+    if (IsOption(control) && event == Event::Click) {
+        for (const GroupRow& row : GroupHandlers)
+            if (row.group == GroupOf(control))
+                (this->*row.handler)(control);
+        return;
+    }
     for (const EventRow& row : Events)
         if (row.control == control && row.event == event)
             (this->*row.handler)();
@@ -304,11 +292,10 @@ void frmMain::SetValue(Control control, int value)
     if (State(control).Value == value)
         return;
     if (IsOption(control))
-        for (const ControlLayout& member : MainWindowLayout)
-            if (member.Id != control && IsOption(member.Id) && member.Container == LayoutOf(control).Container &&
-                State(member.Id).Value != 0) {
-                controls[Index(member.Id)].Value = 0;
-                frontEnd.Show(member.Id, Property::Value);
+        for (Control member : OptionsOf(GroupOf(control)))
+            if (member != control && State(member).Value != 0) {
+                controls[Index(member)].Value = 0;
+                frontEnd.Show(member, Property::Value);
             }
     controls[Index(control)].Value = value;
     frontEnd.Show(control, Property::Value);
@@ -348,7 +335,7 @@ void frmMain::RestoreValue(Control control) { SetValue(control, LayoutOf(control
 void frmMain::RestoreEnabled(Control control) { SetEnabled(control, LayoutOf(control).Enabled); }
 
 // The label names the default button from the start, so its first caption is the first default.
-void frmMain::Form_Load() { DefaultButtonCaption = LayoutOf(lblDefault).Caption; }
+void frmMain::Form_Load() { defaultButtonCaption = LayoutOf(lblDefault).Caption; }
 
 void frmMain::Form_Unload(int& Cancel)
 {
@@ -359,37 +346,25 @@ void frmMain::Form_Unload(int& Cancel)
         platform.EndProcess();
 }
 
-void frmMain::optOKOnly_Click() { ButtonOption_Click(ButtonChoice::OKOnly); }
-void frmMain::optOKCancel1_Click() { ButtonOption_Click(ButtonChoice::OKCancel1); }
-void frmMain::optOKCancel2_Click() { ButtonOption_Click(ButtonChoice::OKCancel2); }
-void frmMain::optAbortRetryIgnore1_Click() { ButtonOption_Click(ButtonChoice::AbortRetryIgnore1); }
-void frmMain::optAbortRetryIgnore2_Click() { ButtonOption_Click(ButtonChoice::AbortRetryIgnore2); }
-void frmMain::optAbortRetryIgnore3_Click() { ButtonOption_Click(ButtonChoice::AbortRetryIgnore3); }
-void frmMain::optYesNoCancel1_Click() { ButtonOption_Click(ButtonChoice::YesNoCancel1); }
-void frmMain::optYesNoCancel2_Click() { ButtonOption_Click(ButtonChoice::YesNoCancel2); }
-void frmMain::optYesNoCancel3_Click() { ButtonOption_Click(ButtonChoice::YesNoCancel3); }
-void frmMain::optYesNo1_Click() { ButtonOption_Click(ButtonChoice::YesNo1); }
-void frmMain::optYesNo2_Click() { ButtonOption_Click(ButtonChoice::YesNo2); }
-void frmMain::optRetryCancel1_Click() { ButtonOption_Click(ButtonChoice::RetryCancel1); }
-void frmMain::optRetryCancel2_Click() { ButtonOption_Click(ButtonChoice::RetryCancel2); }
-
 // The option names the default button; only a set of more than one button has an answer to keep.
-void frmMain::ButtonOption_Click(ButtonChoice choice)
+void frmMain::ButtonOption_Click(Control option)
 {
-    DefaultButtonCaption = AnswerCaption(ButtonSetOf(choice).Buttons.at(DefaultPositionOf(choice) - 1));
+    const auto [set, defaultPosition] = std::get<ButtonPlace>(LayoutOf(option).Means);
+    const std::vector<Answer>& buttons = ButtonSetOf(ButtonChoiceFor(set, defaultPosition).value()).Buttons;
+    defaultButtonCaption = AnswerCaption(buttons.at(static_cast<std::size_t>(defaultPosition) - 1));
     UpdateDefaultLabel();
-    const bool okOnly = State(optOKOnly).Value == 1;
-    if (okOnly)
+    const bool oneButton = buttons.size() == 1;
+    if (oneButton)
         RestoreText(txtVariable);
-    SetEnabled(txtVariable, !okOnly);
-    SetEnabled(lblVariable, !okOnly);
+    SetEnabled(txtVariable, !oneButton);
+    SetEnabled(lblVariable, !oneButton);
 }
 
 void frmMain::chkHelpButtonDefault_Click() { UpdateDefaultLabel(); }
 
 void frmMain::UpdateDefaultLabel()
 {
-    SetText(lblDefault, State(chkHelpButtonDefault).Value == 1 ? "Help" : DefaultButtonCaption);
+    SetText(lblDefault, State(chkHelpButtonDefault).Value == 1 ? "Help" : defaultButtonCaption);
 }
 
 void frmMain::chkMsgBoxHelpButton_Click()
@@ -476,7 +451,7 @@ void frmMain::cmdReset_Click()
     RestoreValue(chkMsgBoxHelpButton);
     RestoreValue(chkHelpButtonDefault);
     RestoreEnabled(chkHelpButtonDefault);
-    DefaultButtonCaption = LayoutOf(lblDefault).Caption;
+    defaultButtonCaption = LayoutOf(lblDefault).Caption;
     UpdateDefaultLabel();
     SetTab(LayoutOf(SSTab1).Value);
     SetFocus(txtTitle);
@@ -523,16 +498,12 @@ MessageBoxOptions frmMain::Snapshot() const
 {
     const auto isSet = [this](Control control) { return State(control).Value == 1; };
     MessageBoxOptions options;
-    for (const auto& [option, choice] : ButtonOptions)
-        if (isSet(option))
-            options.ButtonOption = choice;
-    for (const auto& [option, choice] : IconOptions)
-        if (isSet(option))
-            options.Icon = choice;
+    for (const ControlLayout& row : MainWindowLayout)
+        if (IsOption(row.Id) && isSet(row.Id))
+            Choose(options, row.Means);
     options.HelpButtonIsDefault = isSet(chkHelpButtonDefault);
     options.IncludeHelpButton = isSet(chkMsgBoxHelpButton);
     options.SystemModal = isSet(chkSystemModal);
-    options.CopyAsValue = isSet(optValue);
     options.TitleText = State(txtTitle).Text;
     options.BodyText = State(txtBody).Text;
     options.VariableText = State(txtVariable).Text;

@@ -60,33 +60,25 @@ public:
     // The choices as the code generator reads them, taken now.
     MessageBoxOptions Snapshot() const;
 
+    // The caption of the button chosen as default while Help is not the default.
+    const std::string& DefaultButtonCaption() const { return defaultButtonCaption; }
+
     // The text a field keeps of what was typed or pasted into it: within its
     // length limit, and on one line unless it is the body.
     static std::string FittedText(Control field, const std::string& text);
 
 private:
     struct EventRow;
+    struct GroupRow;
     static const EventRow Events[];
+    static const GroupRow GroupHandlers[];
 
     static std::size_t Index(Control control) { return static_cast<std::size_t>(control); }
 
     void Form_Load();
     void Form_Unload(int& Cancel);
 
-    void optOKOnly_Click();
-    void optOKCancel1_Click();
-    void optOKCancel2_Click();
-    void optAbortRetryIgnore1_Click();
-    void optAbortRetryIgnore2_Click();
-    void optAbortRetryIgnore3_Click();
-    void optYesNoCancel1_Click();
-    void optYesNoCancel2_Click();
-    void optYesNoCancel3_Click();
-    void optYesNo1_Click();
-    void optYesNo2_Click();
-    void optRetryCancel1_Click();
-    void optRetryCancel2_Click();
-    void ButtonOption_Click(ButtonChoice choice);
+    void ButtonOption_Click(Control option);
     void chkHelpButtonDefault_Click();
     void UpdateDefaultLabel();
 
@@ -135,6 +127,7 @@ private:
     std::array<ControlState, ControlCount> controls;
     int selectedTab;
     std::optional<Control> focus;
+    std::string defaultButtonCaption;
 };
 
 } // namespace vellumet

@@ -3,7 +3,6 @@
 #include "codegen/BuildCode.h"
 #include "codegen/ReadCall.h"
 #include "support/WindowDriver.h"
-#include "ui/DefaultButton.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -25,11 +24,6 @@ void Require(bool holds, const char* what)
     }
 }
 
-bool IsOption(const ControlLayout& row)
-{
-    return row.Kind == ControlKind::OptionButton || row.Kind == ControlKind::PushOption;
-}
-
 std::size_t Characters(const std::string& text)
 {
     std::size_t count = 0;
@@ -45,9 +39,9 @@ void CheckInvariants(const WindowDriver& window, const std::optional<std::string
     Control selectedButtons = optOKOnly;
     for (const ControlLayout& row : MainWindowLayout) {
         const ControlState& state = window.State(row.Id);
-        if (IsOption(row)) {
-            selectedPerGroup[row.Container] += state.Value;
-            if (state.Value == 1 && row.Container == Frame3)
+        if (IsOption(row.Id)) {
+            selectedPerGroup[GroupOf(row.Id)] += state.Value;
+            if (state.Value == 1 && GroupOf(row.Id) == GroupOf(optOKOnly))
                 selectedButtons = row.Id;
         }
         if (row.MaxLength != NoLimit)
@@ -65,7 +59,8 @@ void CheckInvariants(const WindowDriver& window, const std::optional<std::string
     const bool helpDefault = window.Checked(chkHelpButtonDefault);
     Require(window.Text(lblDefault) == (helpDefault ? "Help" : LayoutOf(selectedButtons).Caption),
             "the default label names another button");
-    Require(DefaultButtonCaption == LayoutOf(selectedButtons).Caption, "the default caption is another button's");
+    Require(window.form->DefaultButtonCaption() == LayoutOf(selectedButtons).Caption,
+            "the default caption is another button's");
 
     const bool help = window.Checked(chkMsgBoxHelpButton);
     for (Control detail :

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "support/RecordingPlatform.h"
-#include "ui/DefaultButton.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/TabControl.h"
 
@@ -23,7 +22,6 @@ protected:
     void openWindow()
     {
         platform = std::make_unique<vellumet::testing::RecordingPlatform>();
-        vellumet::DefaultButtonCaption.clear();
         window = std::make_unique<vellumet::QtMainWindow>(*platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -1,11 +1,12 @@
+#include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
 #include "support/CaseTable.h"
 #include "support/WindowDriver.h"
-#include "ui/DefaultButton.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 
 using namespace vellumet;
@@ -43,62 +44,41 @@ MessageBoxRequest Warning(GenerateFailure failure)
 constexpr std::initializer_list<Control> HelpDetails{lblHelpFile, txtHelpFile, chkAppPathHelpFile,  lblTopicID,
                                                      txtTopicID,  cmdBrowse,   chkHelpButtonDefault};
 
-// The start state is the layout's, and Form_Load sets the default caption.
-TEST_F(MainWindow, LoadsInLayoutStartState)
+// Each button option chooses the set of buttons that stand in its row, in the
+// order they stand, and makes its own button the default: the label names it.
+// A name typed for the answer stays while the set has more than one button.
+TEST_F(MainWindow, ButtonOptionChoosesItsRowAndDefault)
 {
-    for (const ControlLayout& row : MainWindowLayout) {
-        SCOPED_TRACE(row.Name);
-        EXPECT_EQ(Text(row.Id), row.Caption);
-        EXPECT_EQ(State(row.Id).Value, row.Value);
-        EXPECT_EQ(State(row.Id).Enabled, row.Enabled);
+    const std::vector<Control> options = OptionsOf(GroupOf(optOKOnly));
+    for (Control option : options) {
+        SCOPED_TRACE(LayoutOf(option).Name);
+        std::vector<Control> row;
+        std::ranges::copy_if(options, std::back_inserter(row),
+                             [option](Control other) { return LayoutOf(other).Top == LayoutOf(option).Top; });
+        std::ranges::sort(row, {}, [](Control button) { return LayoutOf(button).Left; });
+        Click(optAbortRetryIgnore2);
+        Type(txtVariable, "Answer");
+
+        Click(option);
+        const ButtonChoice chosen = form->Snapshot().ButtonOption;
+        std::vector<std::string_view> captions, set;
+        for (Control button : row)
+            captions.push_back(LayoutOf(button).Caption);
+        for (Answer answer : ButtonSetOf(chosen).Buttons)
+            set.push_back(AnswerCaption(answer));
+        EXPECT_EQ(set, captions);
+        EXPECT_EQ(row.at(static_cast<std::size_t>(DefaultPositionOf(chosen)) - 1), option);
+        EXPECT_EQ(Text(lblDefault), LayoutOf(option).Caption);
+        const bool variableInUse = row.size() > 1;
+        EXPECT_EQ(EnabledCount({txtVariable, lblVariable}), variableInUse ? 2u : 0u);
+        EXPECT_EQ(Text(txtVariable), variableInUse ? "Answer" : "Response");
+        for (Control other : options)
+            EXPECT_EQ(Checked(other), other == option) << LayoutOf(other).Name;
+
+        // A name lost to OK only does not come back with the next set.
+        Click(optYesNo1);
+        EXPECT_EQ(Text(txtVariable), variableInUse ? "Answer" : "Response");
     }
-    EXPECT_EQ(DefaultButtonCaption, "OK");
-    EXPECT_EQ(form->SelectedTab(), AboutTab);
-    EXPECT_EQ(form->Snapshot(), MessageBoxOptions());
-    EXPECT_TRUE(platform.calls.empty());
-    EXPECT_TRUE(frontEnd.shown.empty());
-}
-
-struct ButtonOptionCase {
-    const char* option;
-    const char* caption;
-};
-
-class ButtonOptionNamesDefault : public MainWindow, public ::testing::WithParamInterface<ButtonOptionCase> {};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(EveryOption, ButtonOptionNamesDefault, ::testing::Values(
-    ButtonOptionCase{"optOKOnly", "OK"}, ButtonOptionCase{"optOKCancel1", "OK"}, ButtonOptionCase{"optOKCancel2", "Cancel"},
-    ButtonOptionCase{"optAbortRetryIgnore1", "Abort"}, ButtonOptionCase{"optAbortRetryIgnore2", "Retry"},
-    ButtonOptionCase{"optAbortRetryIgnore3", "Ignore"}, ButtonOptionCase{"optYesNoCancel1", "Yes"},
-    ButtonOptionCase{"optYesNoCancel2", "No"}, ButtonOptionCase{"optYesNoCancel3", "Cancel"},
-    ButtonOptionCase{"optYesNo1", "Yes"}, ButtonOptionCase{"optYesNo2", "No"},
-    ButtonOptionCase{"optRetryCancel1", "Retry"}, ButtonOptionCase{"optRetryCancel2", "Cancel"}),
-    [](const auto& info) { return std::string(info.param.option); });
-// clang-format on
-
-// The label names the default button, not the set; a name typed for the
-// answer stays while the set has more than one button.
-TEST_P(ButtonOptionNamesDefault, AndKeepsVariableForMoreThanOneButton)
-{
-    const Control option = ControlNamed(GetParam().option);
-    const bool variableInUse = option != optOKOnly;
-    Click(optAbortRetryIgnore2);
-    Type(txtVariable, "Answer");
-
-    Click(option);
-    EXPECT_EQ(Text(lblDefault), GetParam().caption);
-    EXPECT_EQ(DefaultButtonCaption, GetParam().caption);
-    EXPECT_EQ(EnabledCount({txtVariable, lblVariable}), variableInUse ? 2u : 0u);
-    EXPECT_EQ(Text(txtVariable), variableInUse ? "Answer" : "Response");
-    for (const ControlLayout& row : MainWindowLayout)
-        if (row.Container == Frame3 && row.Kind == ControlKind::PushOption) {
-            EXPECT_EQ(Checked(row.Id), row.Id == option) << row.Name;
-        }
-
-    // A name lost to OK only does not come back with the next set.
-    Click(optYesNo1);
-    EXPECT_EQ(Text(txtVariable), variableInUse ? "Answer" : "Response");
 }
 
 // While Help is the default the label says so, whichever option is chosen;
@@ -110,7 +90,7 @@ TEST_F(MainWindow, HelpAsDefaultButton)
     EXPECT_EQ(Text(lblDefault), "Help");
     Click(optYesNo2);
     EXPECT_EQ(Text(lblDefault), "Help");
-    EXPECT_EQ(DefaultButtonCaption, "No");
+    EXPECT_EQ(form->DefaultButtonCaption(), "No");
     Click(chkHelpButtonDefault);
     EXPECT_EQ(Text(lblDefault), "No");
 
@@ -404,7 +384,7 @@ TEST_P(Reset, RestoresStartState)
 
     EXPECT_EQ(ControlStates(), start);
     EXPECT_EQ(form->Snapshot(), MessageBoxOptions());
-    EXPECT_EQ(DefaultButtonCaption, "OK");
+    EXPECT_EQ(form->DefaultButtonCaption(), "OK");
     EXPECT_EQ(form->SelectedTab(), AboutTab);
     EXPECT_EQ(frontEnd.focus, txtTitle);
     EXPECT_EQ(State(txtTitle).SelLength, 0u);
@@ -438,7 +418,7 @@ TEST_P(Reset, PlainCallReadOverChoicesLeavesOnlyItsBody)
     form->CallDropped("MsgBox \"Hi\"");
 
     EXPECT_EQ(ControlStates(), expected);
-    EXPECT_EQ(DefaultButtonCaption, "OK");
+    EXPECT_EQ(form->DefaultButtonCaption(), "OK");
 }
 
 // What cannot be read, or what a field could not hold whole, is said in a

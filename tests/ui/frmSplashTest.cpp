@@ -1,6 +1,5 @@
 #include "ui/frmSplash.h"
 #include "support/RecordingPlatform.h"
-#include "ui/DefaultButton.h"
 #include "ui/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +21,9 @@ struct RecordingSplash : SplashFrontEnd, MainWindowFrontEnd {
 
     void LoadMainWindow() override
     {
-        steps.push_back("load main, caption " + (DefaultButtonCaption.empty() ? "-" : DefaultButtonCaption));
+        steps.push_back("load main");
         main = std::make_unique<frmMain>(platform, *this);
-        steps.push_back("main loaded, caption " + DefaultButtonCaption);
+        steps.push_back("main loaded, caption " + main->DefaultButtonCaption());
     }
     void EnableMainWindow(bool enabled) override { steps.push_back(enabled ? "enable main" : "disable main"); }
     void ShowMainWindow() override { steps.push_back("show main"); }
@@ -52,23 +51,20 @@ struct RecordingSplash : SplashFrontEnd, MainWindowFrontEnd {
 // enables and shows the main window and unloads the splash, and loads nothing again.
 TEST(Splash, LoadsMainWindowThenHandsOverOnTimer)
 {
-    DefaultButtonCaption.clear();
     vellumet::testing::RecordingPlatform platform;
     RecordingSplash desktop(platform);
     frmSplash splash(platform, desktop);
 
-    const std::vector<std::string> loading{"load main, caption -", "main loaded, caption OK", "disable main",
-                                           "show splash", "timer 3000"};
+    const std::vector<std::string> loading{"load main", "main loaded, caption OK", "disable main", "show splash",
+                                           "timer 3000"};
     EXPECT_EQ(desktop.steps, loading);
     EXPECT_EQ(platform.calls, std::vector<std::string>{"MakeTopmost"});
     EXPECT_EQ(platform.topmostWindows, std::vector<WindowHandle>{desktop.SplashHandle()});
 
-    DefaultButtonCaption = "Cancel"; // a second Form_Load would put "OK" back
     splash.Timer1_Timer();
     std::vector<std::string> all = loading;
     all.insert(all.end(), {"enable main", "show main", "unload splash"});
     EXPECT_EQ(desktop.steps, all);
-    EXPECT_EQ(DefaultButtonCaption, "Cancel");
     EXPECT_EQ(platform.calls.size(), 1u);
 }
 

@@ -1,6 +1,5 @@
 #include "platform/qt/QtPlatform.h"
 #include "support/RecordingPlatform.h"
-#include "ui/DefaultButton.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/SplashWindow.h"
 
@@ -21,7 +20,7 @@ public:
             return false;
         if (auto* splash = qobject_cast<QtSplashWindow*>(watched); splash && splash->MainWindow()) {
             mainLoadedHiddenDisabled = !splash->MainWindow()->isVisible() && !splash->MainWindow()->isEnabled();
-            captionWhenSplashShowed = DefaultButtonCaption;
+            captionWhenSplashShowed = splash->MainWindow()->Form().DefaultButtonCaption();
         }
         if (qobject_cast<QtMainWindow*>(watched))
             ++mainShows;
@@ -47,7 +46,6 @@ void StartupTest::splashThenMainWindow()
 {
     StartupObserver observer;
     qApp->installEventFilter(&observer);
-    DefaultButtonCaption.clear();
     testing::RecordingPlatform platform;
     QElapsedTimer clock;
     clock.start();
@@ -66,14 +64,12 @@ void StartupTest::splashThenMainWindow()
     QVERIFY((splash->geometry().center() - ScreenCentre(splash)).manhattanLength() <= 2);
     QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(225, 45));
 
-    DefaultButtonCaption = "Cancel"; // a second Form_Load would put "OK" back
     QTRY_VERIFY(main->isVisible());
     QVERIFY(clock.elapsed() >= 200);
     QVERIFY(main->isEnabled());
     QTRY_VERIFY(splash.isNull());
     QTest::qWait(500);
     QCOMPARE(observer.mainShows, 1);
-    QCOMPARE(DefaultButtonCaption, std::string("Cancel"));
     QVERIFY((main->frameGeometry().center() - ScreenCentre(main)).manhattanLength() <= 2);
     QCOMPARE(platform.calls.size(), 1u);
 
