@@ -8,6 +8,7 @@
 #include "OptionGroup.h"
 #include "Pictures.h"
 #include "TabControl.h"
+#include "ui/Keyboard.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,9 +24,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-#include <algorithm>
 #include <limits>
-#include <map>
 
 namespace vellumet {
 
@@ -108,26 +107,53 @@ void LabelFields(const QtMainWindow& window)
 
 } // namespace
 
-QtMainWindow::QtMainWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+QtMainWindow::QtMainWindow(Platform& platform)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , form(platform, *this)
 {
-    for (const ControlLayout& row : MainWindowLayout) {
-        widgets[static_cast<std::size_t>(row.Id)] = Build(row);
-        Connect(row);
-    }
-    SetTabOrder();
-    LabelFields(*this);
-    // Esc presses Reset; Enter is left to the fields, so that it breaks lines in the body.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated,
-            static_cast<QPushButton*>(Widget(Control::cmdReset)), &QPushButton::click);
-    // Ctrl+Shift+V reads a MsgBox call from the clipboard, wherever the focus is.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this), &QShortcut::activated, this,
-            [this] { form.CallPasted(); });
+    BuildWindow(LayoutOf(Control::frmMain));
+    BuildControls();
+}
+
+void QtMainWindow::BuildWindow(const ControlLayout& row)
+{
+    widgets[static_cast<std::size_t>(row.Id)] = this;
+    setObjectName(QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
+    setWindowTitle(QtText(form.State(row.Id).Text));
+    setWindowIcon(pictures::ApplicationIcon());
+    setFont(DialogFont());
+    setFixedSize(PixelsOf(row.Width), PixelsOf(row.Height));
+    accessibility::Describe(this, row.Id, form.State(row.Id).Text);
+    Connect(row);
+    BindWindowKeys();
     // Text dropped anywhere but on a text field, which takes it itself, is read as a call.
     setAcceptDrops(true);
+}
+
+void QtMainWindow::BuildControls()
+{
+    for (const ControlLayout& row : MainWindowLayout)
+        if (row.Kind != ControlKind::Window) {
+            widgets[static_cast<std::size_t>(row.Id)] = Build(row);
+            Connect(row);
+        }
+    SetTabOrder();
+    LabelFields(*this);
     tabs->setFocus();
+}
+
+// The window's own keys act wherever the focus is. The command buttons' Alt
+// letters come with their captions, and Enter with each button (EnterPresses).
+void QtMainWindow::BindWindowKeys()
+{
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            [this] { static_cast<QAbstractButton*>(Widget(EscapePresses))->click(); });
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::ControlModifier, (ReadCallKey.Modifiers & ControlHeld) != 0);
+    modifiers.setFlag(Qt::ShiftModifier, (ReadCallKey.Modifiers & ShiftHeld) != 0);
+    connect(new QShortcut(QKeyCombination(modifiers, Qt::Key(ReadCallKey.Key)), this), &QShortcut::activated, this,
+            [this] { form.CallPasted(); });
 }
 
 QWidget* QtMainWindow::ParentOf(const ControlLayout& row) const
@@ -139,17 +165,10 @@ QWidget* QtMainWindow::Build(const ControlLayout& row)
 {
     const ControlState& state = form.State(row.Id);
     const QString caption = QtText(state.Text);
-    QWidget* parent = row.Kind == ControlKind::Window ? nullptr : ParentOf(row);
+    QWidget* parent = ParentOf(row);
     QWidget* widget = nullptr;
     switch (row.Kind) {
-    case ControlKind::Window:
-        setObjectName(QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
-        setWindowTitle(caption);
-        setWindowIcon(pictures::ApplicationIcon());
-        setFont(DialogFont());
-        setFixedSize(PixelsOf(row.Width), PixelsOf(row.Height));
-        accessibility::Describe(this, row.Id, state.Text);
-        return this;
+    case ControlKind::Window: return this; // made by BuildWindow
     case ControlKind::TabControl:
         tabs = new TabControl(parent);
         for (std::string_view tab : TabCaptions)
@@ -194,8 +213,7 @@ QWidget* QtMainWindow::Build(const ControlLayout& row)
     }
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(caption, parent);
-        // Enter presses a focused command button below the tabs, as Space does.
-        button->setAutoDefault(row.Container == Control::frmMain);
+        button->setAutoDefault(EnterPresses(row.Id));
         widget = button;
         break;
     }
@@ -255,28 +273,24 @@ void QtMainWindow::Connect(const ControlLayout& row)
     }
 }
 
-// The focus goes round in the order of the tab indexes; the options of each
-// container form one group and take one tab stop, at the selected option.
+// Tab walks the controls that take the focus in the keyboard's order, and
+// each option group acts as one control.
 void QtMainWindow::SetTabOrder()
 {
-    std::vector<const ControlLayout*> stops;
-    for (const ControlLayout& row : MainWindowLayout)
-        if (TakesFocus(row.Kind))
-            stops.push_back(&row);
-    std::ranges::sort(stops, {}, &ControlLayout::TabIndex);
-
-    const auto focusWidget = [this](const ControlLayout* row) {
-        return row->Kind == ControlKind::TabControl ? tabs->strip() : Widget(row->Id);
-    };
-    std::map<Control, QList<QAbstractButton*>> groups;
-    for (std::size_t i = 0; i < stops.size(); ++i) {
-        if (i > 0)
-            setTabOrder(focusWidget(stops[i - 1]), focusWidget(stops[i]));
-        if (stops[i]->Kind == ControlKind::OptionButton || stops[i]->Kind == ControlKind::PushOption)
-            groups[stops[i]->Container] << static_cast<QAbstractButton*>(Widget(stops[i]->Id));
-    }
-    for (const auto& [container, members] : groups)
+    QWidget* previous = nullptr;
+    for (Control control : KeyboardOrder())
+        if (TakesFocus(LayoutOf(control).Kind)) {
+            QWidget* next = control == Control::SSTab1 ? tabs->strip() : Widget(control);
+            if (previous)
+                setTabOrder(previous, next);
+            previous = next;
+        }
+    for (Control group : OptionGroups()) {
+        QList<QAbstractButton*> members;
+        for (Control option : OptionsOf(group))
+            members << static_cast<QAbstractButton*>(Widget(option));
         new OptionGroup(members);
+    }
 }
 
 void QtMainWindow::Show(Control control, Property property)

@@ -19,7 +19,7 @@ class QtMainWindow : public QWidget, public MainWindowFrontEnd {
 
 public:
     // Loads the window hidden, in its start state; frmMain's Form_Load runs now.
-    explicit QtMainWindow(Platform& platform, QWidget* parent = nullptr);
+    explicit QtMainWindow(Platform& platform);
 
     frmMain& Form() { return form; }
     QWidget* Widget(Control control) const { return widgets[static_cast<std::size_t>(control)]; }
@@ -37,10 +37,13 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void BuildWindow(const ControlLayout& row);
+    void BuildControls();
     QWidget* Build(const ControlLayout& row);
     QWidget* ParentOf(const ControlLayout& row) const;
     void Connect(const ControlLayout& row);
     void SetTabOrder();
+    void BindWindowKeys();
 
     frmMain form;
     std::array<QWidget*, ControlCount> widgets{};
