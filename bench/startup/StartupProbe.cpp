@@ -1,5 +1,5 @@
 // Linked into a program to time its start-up from the inside, without a hook
-// in the program's own source. It notes when the main window has been built
+// in the program's own source. It notes when the main window has been loaded
 // and when the first window is on screen, writes those moments to standard
 // output and ends the process there, so that every program measured stops at
 // the same point: its first window painted.
@@ -40,7 +40,8 @@ public:
     {
         switch (event->type()) {
         case QEvent::EnabledChange:
-            // The splash disables the main window right after building it.
+            // The splash disables the main window right after loading it,
+            // before its controls are made.
             if (mainWindowAt == 0 && watched->isWidgetType() && watched->objectName() == QLatin1String("frmMain"))
                 mainWindowAt = MonotonicNanoseconds();
             return false;

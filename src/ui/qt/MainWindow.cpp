@@ -107,13 +107,14 @@ void LabelFields(const QtMainWindow& window)
 
 } // namespace
 
-QtMainWindow::QtMainWindow(Platform& platform)
+QtMainWindow::QtMainWindow(Platform& platform, ControlsBuilt controls)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , form(platform, *this)
 {
     BuildWindow(LayoutOf(Control::frmMain));
-    BuildControls();
+    if (controls == ControlsBuilt::Now)
+        BuildControls();
 }
 
 void QtMainWindow::BuildWindow(const ControlLayout& row)
@@ -133,6 +134,8 @@ void QtMainWindow::BuildWindow(const ControlLayout& row)
 
 void QtMainWindow::BuildControls()
 {
+    if (tabs)
+        return;
     for (const ControlLayout& row : MainWindowLayout)
         if (row.Kind != ControlKind::Window) {
             widgets[static_cast<std::size_t>(row.Id)] = Build(row);

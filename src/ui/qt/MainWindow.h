@@ -18,8 +18,15 @@ class QtMainWindow : public QWidget, public MainWindowFrontEnd {
     Q_OBJECT
 
 public:
+    // When the widgets of the controls are made: at once, or on BuildControls,
+    // so that the splash window can show first.
+    enum class ControlsBuilt { Now, Later };
+
     // Loads the window hidden, in its start state; frmMain's Form_Load runs now.
-    explicit QtMainWindow(Platform& platform);
+    explicit QtMainWindow(Platform& platform, ControlsBuilt controls = ControlsBuilt::Now);
+
+    // Makes the widgets of the controls, if they are not there yet; the window shows nothing before.
+    void BuildControls();
 
     frmMain& Form() { return form; }
     QWidget* Widget(Control control) const { return widgets[static_cast<std::size_t>(control)]; }
@@ -38,7 +45,6 @@ protected:
 
 private:
     void BuildWindow(const ControlLayout& row);
-    void BuildControls();
     QWidget* Build(const ControlLayout& row);
     QWidget* ParentOf(const ControlLayout& row) const;
     void Connect(const ControlLayout& row);

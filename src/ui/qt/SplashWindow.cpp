@@ -32,19 +32,33 @@ QtSplashWindow::QtSplashWindow(Platform& platform, std::chrono::milliseconds sho
     form.emplace(platform, *this, showTime);
 }
 
+// The main window is loaded at once, its Form_Load run; its many controls are
+// made once the splash window is on the screen, well before the main window shows.
 void QtSplashWindow::LoadMainWindow()
 {
-    mainWindow = new QtMainWindow(platform);
+    mainWindow = new QtMainWindow(platform, QtMainWindow::ControlsBuilt::Later);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
 }
 
 void QtSplashWindow::EnableMainWindow(bool enabled) { mainWindow->setEnabled(enabled); }
 
-void QtSplashWindow::ShowMainWindow() { mainWindow->show(); }
+void QtSplashWindow::ShowMainWindow()
+{
+    mainWindow->BuildControls();
+    mainWindow->show();
+}
 
 void QtSplashWindow::ShowSplash() { show(); }
 
 void QtSplashWindow::StartTimer(std::chrono::milliseconds interval) { Timer1->start(interval); }
+
+void QtSplashWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!painted && mainWindow)
+        QTimer::singleShot(0, mainWindow, &QtMainWindow::BuildControls);
+    painted = true;
+}
 
 WindowHandle QtSplashWindow::SplashHandle() { return static_cast<WindowHandle>(winId()); }
 

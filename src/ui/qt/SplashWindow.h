@@ -35,12 +35,16 @@ public:
     WindowHandle SplashHandle() override;
     void UnloadSplash() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     Platform& platform;
     QLabel* Image1;
     QTimer* Timer1;
     QPointer<QtMainWindow> mainWindow;
     std::optional<frmSplash> form;
+    bool painted = false;
 };
 
 } // namespace vellumet

@@ -4,14 +4,17 @@
 #include "ui/qt/SplashWindow.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace vellumet;
 using namespace std::chrono_literals;
 
-// Notes what the main window looks like at the moment the splash window shows,
-// and counts how often the main window shows.
+// Notes what the main window looks like at the moment the splash window shows
+// and at the moment it shows itself, and counts how often it shows.
 class StartupObserver : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -19,17 +22,25 @@ public:
         if (event->type() != QEvent::Show)
             return false;
         if (auto* splash = qobject_cast<QtSplashWindow*>(watched); splash && splash->MainWindow()) {
-            mainLoadedHiddenDisabled = !splash->MainWindow()->isVisible() && !splash->MainWindow()->isEnabled();
+            const QtMainWindow* main = splash->MainWindow();
+            mainLoadedHiddenDisabled = !main->isVisible() && !main->isEnabled();
+            // Making the controls' widgets would only hold up the splash window.
+            controlsMadeBeforeSplash = main->Widget(Control::SSTab1) != nullptr;
             captionWhenSplashShowed = splash->MainWindow()->Form().DefaultButtonCaption();
         }
-        if (qobject_cast<QtMainWindow*>(watched))
+        if (auto* main = qobject_cast<QtMainWindow*>(watched)) {
             ++mainShows;
+            mainShownWhole = std::ranges::all_of(
+                MainWindowLayout, [main](const ControlLayout& row) { return main->Widget(row.Id) != nullptr; });
+        }
         return false;
     }
 
     bool mainLoadedHiddenDisabled = false;
+    bool controlsMadeBeforeSplash = true;
     std::string captionWhenSplashShowed;
     int mainShows = 0;
+    bool mainShownWhole = false;
 };
 
 class StartupTest : public QObject {
@@ -54,6 +65,7 @@ void StartupTest::splashThenMainWindow()
     const QPointer<QtMainWindow> main = splash->MainWindow();
     QVERIFY(main);
     QVERIFY(observer.mainLoadedHiddenDisabled);
+    QVERIFY(!observer.controlsMadeBeforeSplash);
     QCOMPARE(observer.captionWhenSplashShowed, std::string("OK"));
     QVERIFY(splash->isVisible());
     QCOMPARE(platform.calls, std::vector<std::string>{"MakeTopmost"});
@@ -67,6 +79,7 @@ void StartupTest::splashThenMainWindow()
     QTRY_VERIFY(main->isVisible());
     QVERIFY(clock.elapsed() >= 200);
     QVERIFY(main->isEnabled());
+    QVERIFY(observer.mainShownWhole);
     QTRY_VERIFY(splash.isNull());
     QTest::qWait(500);
     QCOMPARE(observer.mainShows, 1);
