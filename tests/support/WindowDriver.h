@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/RecordingPlatform.h"
+#include "ui/Keyboard.h"
 #include "ui/frmMain.h"
 
 #include <memory>
@@ -71,7 +72,7 @@ public:
     }
 
     // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS",
-    // "paste:NAME:TEXT" or "key:Escape", which presses Reset.
+    // "paste:NAME:TEXT" or "key:Escape", which presses its button.
     void Perform(const std::string& step)
     {
         const std::size_t nameStart = step.find(':') + 1;
@@ -83,7 +84,7 @@ public:
         else if (verb == "type" || verb == "paste")
             Type(ControlNamed(name), step.substr(nameEnd + 1));
         else if (step == "key:Escape")
-            Click(Control::cmdReset);
+            Click(EscapePresses);
         else
             throw std::invalid_argument("unknown step " + step);
     }

@@ -1,19 +1,21 @@
 #include "support/CaseTable.h"
+#include "support/FrontEndBehaviour.h"
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
 
-#include <QAccessible>
+#include <QPushButton>
 #include <QTabBar>
 #include <QtTest>
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
 using namespace vellumet;
+using testing::ControlNames;
 
 // The window driven by keys alone, as by someone who uses no pointer: the keys
-// go where the focus is, and all the test knows is what has the focus.
+// go where the focus is, and all the test knows is what has the focus. The
+// walks and keys of the front-end behaviour tables, then the worked examples.
 class KeyboardTest : public MainWindowFixture {
     Q_OBJECT
 
@@ -21,16 +23,35 @@ private slots:
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }
 
-    void everyControlIsReached();
+    void tabWalks_data();
+    void tabWalks();
+    void arrowKeysSelectWithinGroup_data();
+    void arrowKeysSelectWithinGroup();
+    void commandKeys_data();
+    void commandKeys();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void workedExamples_data();
     void workedExamples();
 
 private:
     QWidget* Focus() const { return QApplication::focusWidget(); }
     bool OnTabStrip() const { return Focus() == tabs()->strip(); }
+    // The focus by the name of its control; the tab strip is the tab control's.
+    std::string FocusName() const { return OnTabStrip() ? "SSTab1" : Focus()->objectName().toStdString(); }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
         QTest::keyClick(Focus(), key, modifiers);
+    }
+    void Press(const std::string& keys) const
+    {
+        const QKeyCombination pressed = QKeySequence(QString::fromStdString(keys))[0];
+        Press(pressed.key(), pressed.keyboardModifiers());
+    }
+    void FocusOn(int tab, const std::string& name) const
+    {
+        tabs()->setCurrentIndex(tab);
+        (name == "SSTab1" ? tabs()->strip() : control(QString::fromStdString(name)))->setFocus();
     }
 
     void BackToTabStrip() const;
@@ -134,51 +155,108 @@ void KeyboardTest::PerformByKeys(const std::string& step) const
     }
 }
 
-// Tab, Shift+Tab and the arrow keys reach every control that takes the focus,
-// each on its own tab where the user sees it, each with a name to speak. The
-// settings out of reach at start are brought within reach first, by keys.
-void KeyboardTest::everyControlIsReached()
+void KeyboardTest::tabWalks_data()
 {
-    Choose(Control::optOKCancel1);
-    TabTo(Control::chkMsgBoxHelpButton);
-    Press(Qt::Key_Space);
+    QTest::addColumn<testing::TabWalk>("walk");
+    for (const testing::TabWalk& walk : testing::TabWalks())
+        QTest::newRow(walk.Name.c_str()) << walk;
+}
 
-    QStringList reached;
-    const auto note = [this, &reached] {
-        QVERIFY2(Focus()->isVisible(), qPrintable(Focus()->objectName()));
-        QVERIFY2(!QAccessible::queryAccessibleInterface(Focus())->text(QAccessible::Name).isEmpty(),
-                 qPrintable(Focus()->objectName()));
-        reached << (OnTabStrip() ? NameOf(Control::SSTab1) : Focus()->objectName());
-    };
-    for (int tab = AboutTab; tab <= HelpButtonTab; ++tab) {
-        BackToTabStrip();
-        ShowTab(tab);
-        note();
-        for (int presses = 0; presses < MostPresses; ++presses) {
-            Press(Qt::Key_Tab);
-            if (OnTabStrip())
-                break;
-            note();
-            if (const std::optional<Control> at = ControlOf(Focus()); at && IsOption(*at)) {
-                for (std::size_t member = 1; member < OptionsOf(GroupOf(*at)).size(); ++member) {
-                    Press(Qt::Key_Down);
-                    note();
-                }
-                Press(Qt::Key_Down);
-                QVERIFY(ControlOf(Focus()) == at);
-            }
-        }
-        QVERIFY2(OnTabStrip(), qPrintable(QStringLiteral("Tab never comes back round on tab %1").arg(tab)));
+// The walk goes backwards first, so that it also enters each option group
+// from behind before any of its options has had the focus.
+void KeyboardTest::tabWalks()
+{
+    QFETCH(testing::TabWalk, walk);
+    performAll(walk.Steps);
+    FocusOn(walk.Tab, "SSTab1");
+    QStringList stops;
+    for (const std::string& stop : walk.Stops)
+        stops << QString::fromStdString(stop);
+    QStringList backwards;
+    for (qsizetype step = 0; step <= stops.size(); ++step) {
+        Press(Qt::Key_Backtab);
+        backwards.prepend(QString::fromStdString(FocusName()));
     }
+    QCOMPARE(backwards, QStringList{"SSTab1"} + stops);
+    QStringList visited;
+    for (qsizetype step = 0; step <= stops.size(); ++step) {
+        Press(Qt::Key_Tab);
+        visited << QString::fromStdString(FocusName());
+    }
+    QCOMPARE(visited, stops + QStringList{"SSTab1"});
+}
 
-    QStringList takingFocus;
-    for (const ControlLayout& row : MainWindowLayout)
-        if (TakesFocus(row.Kind))
-            takingFocus << NameOf(row.Id);
-    reached.sort();
-    reached.removeDuplicates();
-    takingFocus.sort();
-    QCOMPARE(reached, takingFocus);
+void KeyboardTest::arrowKeysSelectWithinGroup_data()
+{
+    QTest::addColumn<ControlNames>("group");
+    for (const ControlNames& group : testing::OptionGroupMembers())
+        QTest::newRow(group.front().c_str()) << group;
+}
+
+// The arrow keys select the neighbour in the group, wrapping round, and run its
+// click handler; Space on the selected option leaves everything as it was.
+void KeyboardTest::arrowKeysSelectWithinGroup()
+{
+    QFETCH(ControlNames, group);
+    const auto expectSelected = [&](const std::string& chosen) {
+        QCOMPARE(FocusName(), chosen);
+        for (const std::string& member : group)
+            QVERIFY2(checked(QString::fromStdString(member)) == (member == chosen), member.c_str());
+        if (GroupOf(testing::ControlNamed(chosen)) == GroupOf(Control::optOKOnly))
+            QCOMPARE(window->Widget(Control::lblDefault)->property("text"),
+                     control(QString::fromStdString(chosen))->property("text"));
+    };
+    click(QString::fromStdString(group.front()));
+    std::size_t at = 0;
+    for (const auto& [key, step] : testing::ArrowMoves()) {
+        Press(key);
+        at = static_cast<std::size_t>(static_cast<int>(at + group.size()) + step) % group.size();
+        expectSelected(group[at]);
+    }
+    for (std::size_t step = 1; step <= group.size(); ++step)
+        Press(Qt::Key_Down);
+    expectSelected(group[at]);
+
+    Press(Qt::Key_Space);
+    expectSelected(group[at]);
+}
+
+void KeyboardTest::commandKeys_data()
+{
+    QTest::addColumn<testing::FocusPlace>("place");
+    for (const testing::FocusPlace& place : testing::KeyFocusPlaces())
+        QTest::addRow("%s on tab %d", place.Control.c_str(), place.Tab) << place;
+}
+
+// Each key presses its command button, wherever the focus rests.
+void KeyboardTest::commandKeys()
+{
+    QFETCH(testing::FocusPlace, place);
+    platform->answer = 7; // No, when Exit asks
+    for (const testing::CommandKey& key : testing::CommandKeys()) {
+        FocusOn(place.Tab, place.Control);
+        QSignalSpy pressed(control<QPushButton>(QString::fromStdString(key.Presses)), &QPushButton::clicked);
+        Press(key.Key);
+        QTRY_COMPARE(pressed.count(), 1); // a mnemonic presses its button after a moment
+    }
+}
+
+void KeyboardTest::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<testing::EnterCase>("button");
+    for (const testing::EnterCase& button : testing::EnterCases())
+        QTest::newRow(button.Button.c_str()) << button;
+}
+
+void KeyboardTest::enterPressesTheFocusedButton()
+{
+    QFETCH(testing::EnterCase, button);
+    platform->answer = 7; // No, when Exit asks
+    performAll(button.Steps);
+    FocusOn(button.Tab, button.Button);
+    QSignalSpy pressed(control<QPushButton>(QString::fromStdString(button.Button)), &QPushButton::clicked);
+    Press(Qt::Key_Return);
+    QCOMPARE(pressed.count(), 1);
 }
 
 void KeyboardTest::workedExamples_data()

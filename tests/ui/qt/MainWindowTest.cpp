@@ -1,5 +1,4 @@
 #include "platform/qt/QtPlatform.h"
-#include "support/CaseTable.h"
 #include "support/MainWindowFixture.h"
 #include "ui/qt/MultiLineTextBox.h"
 
@@ -22,21 +21,13 @@ private slots:
     void init();
     void cleanup();
 
-    void startState_data();
-    void startState();
+    void controlsFollowTheLayout_data();
+    void controlsFollowTheLayout();
     void windowFacts();
     void pictures_data();
     void pictures();
     void captionsFit();
     void oneBackgroundColour();
-    void tabOrder_data();
-    void tabOrder();
-    void optionGroupsKeepOneSelected_data();
-    void optionGroupsKeepOneSelected();
-    void arrowKeysSelectWithinGroup_data();
-    void arrowKeysSelectWithinGroup();
-    void commandKeys_data();
-    void commandKeys();
     void textLimits_data();
     void textLimits();
     void bodyReadsLineBreaksAsCrLf();
@@ -53,78 +44,59 @@ private slots:
     void resetShowsStartState();
     void copyReachesClipboard();
     void readsCallByKeyAndDrop();
-
-private:
-    static void optionGroups_data();
 };
 
 void MainWindowTest::init() { openWindow(); }
 
 void MainWindowTest::cleanup() { closeWindow(); }
 
-static QStringList Names(const std::string& spaced)
+void MainWindowTest::controlsFollowTheLayout_data()
 {
-    return QString::fromStdString(spaced).split(u' ', Qt::SkipEmptyParts);
+    QTest::addColumn<Control>("control");
+    for (const ControlLayout& row : MainWindowLayout)
+        if (row.Kind != ControlKind::Window)
+            QTest::newRow(row.Name.data()) << row.Id;
 }
 
-void MainWindowTest::startState_data()
+// Each control is a widget in its container, a control on a tab on the tab's
+// page, placed where the layout says in twips, 15 to the pixel at 96 dpi,
+// relative to the container (on a tab, to the whole tab control); a label
+// that takes the size of its caption keeps only its place. It shows what
+// frmMain holds for it: its caption or picture, and its state.
+void MainWindowTest::controlsFollowTheLayout()
 {
-    for (const char* column : {"container", "tab", "caption", "enabled", "checked", "maxLength"})
-        QTest::addColumn<QString>(column);
-    QTest::addColumn<QRect>("pixels");
-    QTest::addColumn<QString>("kind");
-    for (const auto& row : testing::ReadCaseTable("main-window-controls.tsv")) {
-        const QRect pixels(std::stoi(row[4]), std::stoi(row[5]), std::stoi(row[6]), std::stoi(row[7]));
-        QTest::newRow(row[0].c_str()) << QString::fromStdString(row[2]) << QString::fromStdString(row[3])
-                                      << QString::fromStdString(row[8]) << QString::fromStdString(row[9])
-                                      << QString::fromStdString(row[10]) << QString::fromStdString(row[11]) << pixels
-                                      << QString::fromStdString(row[1]);
-    }
-}
+    QFETCH(Control, control);
+    const ControlLayout& row = LayoutOf(control);
+    QWidget* widget = window->Widget(control);
+    QCOMPARE(widget->objectName(), QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
+    const bool onTab = row.Tab != NoTab;
+    QCOMPARE(widget->parentWidget(), onTab ? tabs()->page(row.Tab) : window->Widget(row.Container));
+    const QRect place(row.Left / 15, row.Top / 15, row.Width / 15, row.Height / 15);
+    const QRect shown(onTab ? widget->mapTo(tabs(), QPoint()) : widget->pos(), widget->size());
+    QCOMPARE(shown.topLeft(), place.topLeft());
+    if (row.Kind != ControlKind::AutoSizeLabel)
+        QCOMPARE(shown.size(), place.size());
 
-void MainWindowTest::startState()
-{
-    QFETCH(QString, container);
-    QFETCH(QString, tab);
-    QFETCH(QString, caption);
-    QFETCH(QString, enabled);
-    QFETCH(QString, checked);
-    QFETCH(QString, maxLength);
-    QFETCH(QRect, pixels);
-    QFETCH(QString, kind);
-    QWidget* widget = control(QString::fromLatin1(QTest::currentDataTag()));
-
-    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
-    if (container == u"SSTab1") {
-        QCOMPARE(widget->parentWidget(), tabs()->page(tab.toInt()));
-        QCOMPARE(QRect(widget->mapTo(tabs(), QPoint()), widget->size()), pixels);
-    } else {
-        QCOMPARE(widget->parentWidget(), container == u"frmMain" ? window.get() : control(container));
-        QCOMPARE(widget->geometry(), pixels);
-    }
-
-    const QVariant text = widget->property("text").isValid() ? widget->property("text") : widget->property("title");
-    if (caption.startsWith(u"picture:")) {
-        const QString file =
-            QStringLiteral(":/pictures/%1%2.png").arg(caption.mid(8), caption == u"picture:about" ? "" : "-32");
-        const auto* label = qobject_cast<QLabel*>(widget);
-        const QImage shown =
-            label ? label->pixmap().toImage() : qobject_cast<QAbstractButton*>(widget)->icon().pixmap(32).toImage();
-        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), QImage(file).convertToFormat(QImage::Format_ARGB32));
-    } else {
-        QCOMPARE(text.toString(), caption == u"-" ? QString() : caption);
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            QVERIFY(button->icon().isNull());
-    }
-    QCOMPARE(widget->isEnabled(), enabled == u"1");
-    if (checked != u"-") {
-        auto* option = qobject_cast<QAbstractButton*>(widget);
-        QVERIFY(option->isCheckable());
-        QCOMPARE(option->isChecked(), checked == u"1");
-    }
-    if (maxLength != u"-")
-        QCOMPARE(widget->property("maxLength").toInt(),
-                 maxLength == u"none" ? std::numeric_limits<int>::max() : maxLength.toInt());
+    const ControlState& state = window->Form().State(control);
+    QCOMPARE(widget->isEnabled(), state.Enabled);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
+        QCOMPARE(button->isChecked(), state.Value == 1);
+    if (const QVariant text = widget->property("text"); text.isValid())
+        QCOMPARE(text.toString(), QString::fromStdString(state.Text));
+    const std::map<PictureKind, const char*> files{{PictureKind::About, "about"},
+                                                   {PictureKind::Critical, "critical-32"},
+                                                   {PictureKind::Question, "question-32"},
+                                                   {PictureKind::Exclamation, "exclamation-32"},
+                                                   {PictureKind::Information, "information-32"}};
+    const auto* label = qobject_cast<QLabel*>(widget);
+    const auto* button = qobject_cast<QAbstractButton*>(widget);
+    const QImage picture = label ? label->pixmap().toImage() : button ? button->icon().pixmap(32).toImage() : QImage();
+    if (row.Picture == PictureKind::None)
+        QVERIFY(picture.isNull());
+    else
+        QCOMPARE(picture.convertToFormat(QImage::Format_ARGB32),
+                 QImage(QStringLiteral(":/pictures/%1.png").arg(files.at(row.Picture)))
+                     .convertToFormat(QImage::Format_ARGB32));
 }
 
 void MainWindowTest::windowFacts()
@@ -210,7 +182,6 @@ void MainWindowTest::captionsFit()
 void MainWindowTest::oneBackgroundColour()
 {
     const QColor windowColour = window->palette().color(QPalette::Window);
-    const QStringList frames = Names("Frame1 Frame3 fraVar fraHelp Frame2");
     for (int tab = 0; tab < tabs()->count(); ++tab) {
         tabs()->setCurrentIndex(tab);
         const QImage shown = window->grab().toImage();
@@ -219,145 +190,12 @@ void MainWindowTest::oneBackgroundColour()
             {"window", {2, window->height() - 2}},
             {"page", tabs()->mapTo(window.get(), QPoint(4, tabs()->height() - 4))},
             {"selected tab", tabs()->strip()->mapTo(window.get(), selectedTab.topLeft() + QPoint(3, 3))}};
-        for (const QString& name : frames)
-            if (QWidget* frame = control(name); frame->isVisible())
-                places.emplace_back(name, frame->mapTo(window.get(), QPoint(4, frame->height() - 4)));
+        for (const ControlLayout& row : MainWindowLayout)
+            if (QWidget* frame = window->Widget(row.Id); IsContainer(row.Id) && frame->isVisible())
+                places.emplace_back(frame->objectName(), frame->mapTo(window.get(), QPoint(4, frame->height() - 4)));
         for (const auto& [place, point] : places)
             QVERIFY2(shown.pixelColor(point) == windowColour,
                      qPrintable(QStringLiteral("tab %1, %2: %3").arg(tab).arg(place, shown.pixelColor(point).name())));
-    }
-}
-
-// clang-format off
-void MainWindowTest::tabOrder_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QStringList>("stops");
-    const QStringList commands = Names("cmdTry cmdReset cmdCopy cmdHelp cmdExit");
-    const QStringList details = Names("txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault");
-    QTest::newRow("About...") << 0 << Steps{} << commands;
-    QTest::newRow("General") << 1 << Steps{} << Names("txtTitle txtBody chkSystemModal optText") + commands;
-    QTest::newRow("General, value chosen") << 1 << Steps{"click:optValue"} << Names("txtTitle txtBody chkSystemModal optValue") + commands;
-    QTest::newRow("Style") << 2 << Steps{} << Names("optNoIcon optOKOnly") + commands;
-    QTest::newRow("Style, last options chosen") << 2 << Steps{"click:optInformation", "click:optRetryCancel2"}
-        << Names("optInformation optRetryCancel2 txtVariable") + commands;
-    // Reset selects the first options while the focus was last on others.
-    QTest::newRow("Style, after Reset") << 2 << Steps{"click:optCritical", "click:optAbortRetryIgnore3", "click:optValue", "key:Escape"}
-        << Names("optNoIcon optOKOnly") + commands;
-    QTest::newRow("General, after Reset") << 1 << Steps{"click:optValue", "key:Escape"} << Names("txtTitle txtBody chkSystemModal optText") + commands;
-    QTest::newRow("Help Button") << 3 << Steps{} << Names("chkMsgBoxHelpButton") + commands;
-    QTest::newRow("Help Button, details enabled") << 3 << Steps{"click:chkMsgBoxHelpButton"} << Names("chkMsgBoxHelpButton") + details + commands;
-}
-// clang-format on
-
-// The walk goes backwards first, so that it also enters each option group
-// from behind before any of its options has had the focus.
-void MainWindowTest::tabOrder()
-{
-    QFETCH(int, tab);
-    QFETCH(Steps, steps);
-    QFETCH(QStringList, stops);
-    performAll(steps);
-    tabs()->setCurrentIndex(tab);
-    tabs()->strip()->setFocus();
-
-    QStringList backwards;
-    for (int step = 0; step <= stops.size(); ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        backwards.prepend(QApplication::focusWidget()->objectName());
-    }
-    QCOMPARE(backwards, QStringList{"tabStrip"} + stops);
-
-    QStringList visited;
-    for (int step = 0; step <= stops.size(); ++step) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, stops + QStringList{"tabStrip"});
-}
-
-void MainWindowTest::optionGroups_data()
-{
-    QTest::addColumn<QStringList>("group");
-    QTest::newRow("copy mode") << Names("optText optValue");
-    QTest::newRow("icon") << Names("optNoIcon optCritical optQuestion optExclamation optInformation");
-    QTest::newRow("buttons") << Names("optOKOnly optOKCancel1 optOKCancel2 optAbortRetryIgnore1 optAbortRetryIgnore2 "
-                                      "optAbortRetryIgnore3 optYesNoCancel1 optYesNoCancel2 optYesNoCancel3 optYesNo1 "
-                                      "optYesNo2 optRetryCancel1 optRetryCancel2");
-}
-
-void MainWindowTest::optionGroupsKeepOneSelected_data() { optionGroups_data(); }
-
-void MainWindowTest::optionGroupsKeepOneSelected()
-{
-    QFETCH(QStringList, group);
-    // Each member is clicked twice: a second click on a selected option leaves it selected.
-    for (const QString& chosen : group + QStringList(group.crbegin(), group.crend())) {
-        for (int clicks = 0; clicks < 2; ++clicks) {
-            click(chosen);
-            for (const QString& member : group)
-                QVERIFY2(control<QAbstractButton>(member)->isChecked() == (member == chosen), qPrintable(member));
-        }
-    }
-}
-
-void MainWindowTest::arrowKeysSelectWithinGroup_data() { optionGroups_data(); }
-
-// The arrow keys select the neighbour in the group, wrapping round, and run its
-// click handler; Space on the selected option leaves everything as it was.
-void MainWindowTest::arrowKeysSelectWithinGroup()
-{
-    QFETCH(QStringList, group);
-    const auto* defaultLabel = control<QLabel>(QStringLiteral("lblDefault"));
-    const auto expectSelected = [&](const QString& chosen) {
-        QCOMPARE(QApplication::focusWidget()->objectName(), chosen);
-        for (const QString& member : group)
-            QVERIFY2(checked(member) == (member == chosen), qPrintable(member));
-        if (control(chosen)->parentWidget() == defaultLabel->parentWidget()) // the button sets
-            QCOMPARE(defaultLabel->text(), control<QAbstractButton>(chosen)->text());
-    };
-    click(group.first());
-    const std::pair<Qt::Key, qsizetype> moves[] = {{Qt::Key_Down, 1},  {Qt::Key_Right, 1}, {Qt::Key_Up, -1},
-                                                   {Qt::Key_Left, -1}, {Qt::Key_Left, -1}, {Qt::Key_Right, 1}};
-    qsizetype at = 0;
-    for (const auto& [key, step] : moves) {
-        QTest::keyClick(QApplication::focusWidget(), key);
-        at = (at + step + group.size()) % group.size();
-        expectSelected(group[at]);
-    }
-    for (qsizetype step = 1; step <= group.size(); ++step)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    expectSelected(group[at]);
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    expectSelected(group[at]);
-}
-
-void MainWindowTest::commandKeys_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("focus");
-    for (int tab = 0; tab < 4; ++tab)
-        QTest::addRow("tab %d", tab) << tab << "tabStrip";
-    QTest::newRow("in the title") << 1 << "txtTitle";
-    QTest::newRow("in the body") << 1 << "txtBody";
-}
-
-void MainWindowTest::commandKeys()
-{
-    QFETCH(int, tab);
-    QFETCH(QString, focus);
-    platform->answer = 7; // No, when Exit asks
-    const std::pair<const char*, Qt::Key> keys[] = {{"cmdTry", Qt::Key_T},  {"cmdReset", Qt::Key_R},
-                                                    {"cmdCopy", Qt::Key_C}, {"cmdHelp", Qt::Key_H},
-                                                    {"cmdExit", Qt::Key_E}, {"cmdReset", Qt::Key_Escape}};
-    for (const auto& [name, key] : keys) {
-        tabs()->setCurrentIndex(tab);
-        control(focus)->setFocus();
-        QSignalSpy pressed(control<QPushButton>(QString::fromLatin1(name)), &QPushButton::clicked);
-        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Escape ? Qt::NoModifier : Qt::AltModifier);
-        QTRY_COMPARE(pressed.count(), 1);
     }
 }
 
