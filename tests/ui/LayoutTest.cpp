@@ -1,7 +1,9 @@
 #include "ui/Layout.h"
+#include "ui/Keyboard.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <tuple>
@@ -43,6 +45,22 @@ TEST(AccessibleNames, SpokenFromCaptionOrLayout)
     };
     for (const auto& [control, caption, name] : cases)
         EXPECT_EQ(AccessibleNameOf(control, caption), name) << LayoutOf(control).Name;
+}
+
+// The keyboard goes through every control once, the tab control first, and
+// through the options of each group one after the other, with nothing between
+// them at which the arrow keys would stop.
+TEST(KeyboardOrder, TakesEachGroupWhole)
+{
+    const auto order = KeyboardOrder();
+    EXPECT_EQ(order.front(), SSTab1);
+    EXPECT_EQ(std::set(order.begin(), order.end()).size(), ControlCount - 1);
+    for (Control group : OptionGroups()) {
+        const std::vector<Control> options = OptionsOf(group);
+        const auto first = std::ranges::find(order, options.front());
+        ASSERT_LE(options.size(), static_cast<std::size_t>(order.end() - first));
+        EXPECT_TRUE(std::equal(options.begin(), options.end(), first)) << LayoutOf(group).Name;
+    }
 }
 
 } // namespace
