@@ -4,6 +4,7 @@
 #include "Resources.h"
 #include "TextDropTarget.h"
 #include "WindowSupport.h"
+#include "platform/win32/SystemFunction.h"
 #include "platform/win32/WideText.h"
 
 #include <commctrl.h>
@@ -145,18 +146,17 @@ HICON BlankIcon(int side)
 }
 
 // A function of user32 that older Windows versions lack, or null there.
-template <class Function>
-Function* User32Function(const char* name)
+template <class FunctionPointer>
+FunctionPointer User32Function(const char* name)
 {
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-    return reinterpret_cast<Function*>(reinterpret_cast<void*>(found));
+    return SystemFunction<FunctionPointer>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 // The resolution of the monitor the window is on; before Windows 10 the
 // resolution of the whole screen, which is 96 at the standard setting.
 UINT DpiOf(HWND window)
 {
-    static const auto getDpiForWindow = User32Function<decltype(GetDpiForWindow)>("GetDpiForWindow");
+    static const auto getDpiForWindow = User32Function<decltype(&GetDpiForWindow)>("GetDpiForWindow");
     if (getDpiForWindow)
         return getDpiForWindow(window);
     HDC screen = GetDC(nullptr);
@@ -167,7 +167,7 @@ UINT DpiOf(HWND window)
 
 SIZE WindowSizeFor(SIZE client, UINT dpi)
 {
-    static const auto adjustForDpi = User32Function<decltype(AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = User32Function<decltype(&AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
     RECT frame{0, 0, client.cx, client.cy};
     if (adjustForDpi)
         adjustForDpi(&frame, MainStyle, FALSE, MainExStyle, dpi);
