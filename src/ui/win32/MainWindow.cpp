@@ -194,20 +194,6 @@ std::pair<DWORD, DWORD> SelectionOf(HWND field)
     return {start, end};
 }
 
-std::wstring ClipboardText(HWND owner)
-{
-    std::wstring text;
-    if (!OpenClipboard(owner))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
-        if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
-        }
-    CloseClipboard();
-    return text;
-}
-
 // Colours of the table are 0x00BBGGRR; one with the top bit set names a system colour.
 COLORREF ColourOf(unsigned colour)
 {
@@ -225,7 +211,8 @@ void FillWithWindowColour(HWND window, HDC context)
 } // namespace
 
 Win32MainWindow::Win32MainWindow(Platform& platform, ControlsBuilt controls)
-    : form(platform, *this)
+    : platform(platform)
+    , form(platform, *this)
 {
     BuildFrame();
     if (controls == ControlsBuilt::Now)
@@ -755,12 +742,14 @@ LRESULT Win32MainWindow::OnControlMessage(Control control, HWND window, UINT mes
 }
 
 // A one-line field takes pasted line breaks as spaces, as frmMain keeps them.
+// It reads the clipboard through the platform, which waits for a clipboard
+// another program holds for a moment and reads no further than its memory.
 void Win32MainWindow::PasteOnOneLine(Control field, HWND window)
 {
-    const std::wstring pasted = ClipboardText(window);
+    const std::string pasted = platform.ClipboardText();
     if (pasted.empty())
         return;
-    const std::wstring line = Wide(frmMain::FittedText(field, Utf8(pasted)));
+    const std::wstring line = Wide(frmMain::FittedText(field, pasted));
     SendMessageW(window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
 }
 

@@ -99,6 +99,7 @@ private:
     void TakeDroppedText();
     bool TakesDropAt(POINT screenPoint) const;
 
+    Platform& platform;
     frmMain form;
     std::array<HWND, ControlCount> windows{};
     std::array<HWND, TabCaptions.size()> pages{};
