@@ -1,5 +1,9 @@
+// The answers each control of the main window gives assistive technology
+// through Active Accessibility: the system's standard object, with the name,
+// role and state the layout gives the control.
 #include "AccessibleControl.h"
 
+#include "ControlRules.h"
 #include "WindowSupport.h"
 #include "platform/win32/SystemFunction.h"
 #include "platform/win32/WideText.h"
@@ -63,16 +67,11 @@ LONG RoleConstant(AccessibleRole role)
 
 bool IsSelf(const VARIANT& child) { return V_VT(&child) == VT_I4 && V_I4(&child) == CHILDID_SELF; }
 
-bool HasCheck(ControlKind kind)
-{
-    return kind == ControlKind::CheckBox || kind == ControlKind::OptionButton || kind == ControlKind::PushOption;
-}
-
 // The caption the control shows. A text field's text is what was typed into
 // it, which is its value and never its name.
 std::string CaptionShown(HWND window, ControlKind kind)
 {
-    if (kind == ControlKind::TextBox || kind == ControlKind::MultiLineTextBox)
+    if (IsTextField(kind))
         return {};
     return Utf8(TextOf(window));
 }
