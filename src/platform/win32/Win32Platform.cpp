@@ -1,5 +1,6 @@
 #include "Win32Platform.h"
 
+#include "SystemFunction.h"
 #include "WideText.h"
 #include "platform/Notices.h"
 
@@ -31,13 +32,6 @@ constexpr std::size_t LongestPath = 32768;
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data);
 using WinHelpFunction = BOOL(WINAPI*)(HWND caller, LPCWSTR file, UINT command, ULONG_PTR data);
-
-// GetProcAddress hands every function back under one type; the caller names its real one.
-template <typename Function>
-Function SystemFunction(HMODULE module, const char* name)
-{
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name))) : nullptr;
-}
 
 // The compiled help viewer, loaded on first use and from the system's folder
 // only, so that no file beside the program or in the current folder stands in

@@ -1,6 +1,11 @@
+// The answers each control of the main window gives assistive technology
+// through Active Accessibility: the system's standard object, with the name,
+// role and state the layout gives the control.
 #include "AccessibleControl.h"
 
+#include "ControlRules.h"
 #include "WindowSupport.h"
+#include "platform/win32/SystemFunction.h"
 #include "platform/win32/WideText.h"
 
 #include <commctrl.h>
@@ -25,25 +30,17 @@ struct AccessibilityFunctions {
     decltype(&DispInvoke) InvokeThroughTypeInfo = nullptr;
 };
 
-template <class Function>
-void Find(HMODULE library, const char* name, Function*& function)
-{
-    const FARPROC found = library ? GetProcAddress(library, name) : nullptr;
-    function = reinterpret_cast<Function*>(reinterpret_cast<void*>(found));
-}
-
 // Null when the system lacks one of them; the control then keeps the system's answers.
 const AccessibilityFunctions* Functions()
 {
     static const AccessibilityFunctions functions = [] {
-        AccessibilityFunctions found;
         HMODULE oleacc = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         HMODULE oleaut32 = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        Find(oleacc, "CreateStdAccessibleObject", found.CreateStandardObject);
-        Find(oleacc, "LresultFromObject", found.ResultFromObject);
-        Find(oleaut32, "SysAllocStringLen", found.AllocateString);
-        Find(oleaut32, "DispInvoke", found.InvokeThroughTypeInfo);
-        return found;
+        return AccessibilityFunctions{
+            SystemFunction<decltype(&CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject"),
+            SystemFunction<decltype(&LresultFromObject)>(oleacc, "LresultFromObject"),
+            SystemFunction<decltype(&SysAllocStringLen)>(oleaut32, "SysAllocStringLen"),
+            SystemFunction<decltype(&DispInvoke)>(oleaut32, "DispInvoke")};
     }();
     const bool complete = functions.CreateStandardObject && functions.ResultFromObject && functions.AllocateString &&
                           functions.InvokeThroughTypeInfo;
@@ -70,16 +67,11 @@ LONG RoleConstant(AccessibleRole role)
 
 bool IsSelf(const VARIANT& child) { return V_VT(&child) == VT_I4 && V_I4(&child) == CHILDID_SELF; }
 
-bool HasCheck(ControlKind kind)
-{
-    return kind == ControlKind::CheckBox || kind == ControlKind::OptionButton || kind == ControlKind::PushOption;
-}
-
 // The caption the control shows. A text field's text is what was typed into
 // it, which is its value and never its name.
 std::string CaptionShown(HWND window, ControlKind kind)
 {
-    if (kind == ControlKind::TextBox || kind == ControlKind::MultiLineTextBox)
+    if (IsTextField(kind))
         return {};
     return Utf8(TextOf(window));
 }

@@ -1,3 +1,4 @@
+// Active Accessibility for the controls of the main window.
 #pragma once
 
 #include "ui/Layout.h"

@@ -1,3 +1,5 @@
+// The class of the Win32 main window. Its member functions are defined by
+// concern, in the files named at each group of them below.
 #pragma once
 
 #include "ui/FrontEnd.h"
@@ -64,6 +66,15 @@ public:
     WindowHandle Handle() override;
 
 private:
+    // Asks the main window to create its controls, once the splash window shows.
+    static constexpr UINT BuildControlsMessage = WM_APP + 1;
+    // Asks the main window to read the text last dropped on it, once the drag has ended.
+    static constexpr UINT CallDroppedMessage = WM_APP + 2;
+    // The window's own subclass of each control.
+    static constexpr UINT_PTR SubclassId = 1;
+    // The colour under the controls, as a system colour index.
+    static constexpr int WindowBackground = COLOR_ACTIVEBORDER;
+
     struct GdiObjectDeleter {
         void operator()(HGDIOBJ object) const { DeleteObject(object); }
     };
@@ -79,11 +90,15 @@ private:
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclass,
                                         DWORD_PTR self);
 
+    // MainWindow.cpp: the window procedures, and what frmMain sets shown.
     LRESULT OnMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlMessage(Control control, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<LRESULT> OnContainerMessage(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code, HWND control);
+    void ShowPage(int tab);
+    LRESULT Colour(UINT message, HDC context, HWND control);
 
+    // MainWindowBuild.cpp: the windows, built from the layout table and placed at a resolution.
     void BuildFrame();
     HWND Create(const ControlLayout& row);
     HWND ParentOf(const ControlLayout& row) const;
@@ -93,12 +108,23 @@ private:
     SIZE CaptionSize(Control label) const;
     void FitToCaption(Control label);
     void ClipTabControl();
-    void ShowPage(int tab);
-    LRESULT Colour(UINT message, HDC context, HWND control);
-    void PasteOnOneLine(Control field, HWND window);
-    void TakeDroppedText();
-    bool TakesDropAt(POINT screenPoint) const;
 
+    // MainWindowKeys.cpp: the dialog keys, and where the focus goes.
+    void OnDialogKey(int id);
+    std::optional<LRESULT> OnFocusMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // MainWindowFields.cpp: the edit controls against frmMain's texts.
+    void ShowFieldText(HWND field, const std::wstring& text);
+    void ShowSelection(Control field, HWND window);
+    std::optional<LRESULT> OnFieldMessage(Control field, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // MainWindowDrop.cpp: text dropped on the window, read as a call.
+    void AcceptDroppedCalls();
+    bool TakesDropAt(POINT screenPoint) const;
+    void ReadDroppedCall();
+    void StopAcceptingDrops();
+
+    Platform& platform;
     frmMain form;
     std::array<HWND, ControlCount> windows{};
     std::array<HWND, TabCaptions.size()> pages{};

@@ -1,8 +1,8 @@
-#pragma once
-
 // The ids of the resources in Vellumet.rc. A resource script reads only the
 // preprocessor, so they are macros. The program's icon has the lowest id of
 // all icons, so that Explorer shows it for the executable.
+#pragma once
+
 #define VELLUMET_ICON_PROGRAM 1
 #define VELLUMET_ICON_CRITICAL 2
 #define VELLUMET_ICON_QUESTION 3

@@ -1,3 +1,5 @@
+// The Win32 splash window: the logo in a window of its own, its timer, and
+// the main window it loads, enables and shows.
 #include "SplashWindow.h"
 
 #include "Resources.h"

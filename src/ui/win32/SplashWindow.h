@@ -1,3 +1,4 @@
+// The Win32 splash window, frmSplash's front end.
 #pragma once
 
 #include "MainWindow.h"

@@ -1,3 +1,4 @@
+// The OLE drop target of TextDropTarget.h: what it takes, and the text of a drop.
 #include "TextDropTarget.h"
 
 #include "platform/win32/WideText.h"

@@ -1,3 +1,4 @@
+// An OLE drop target that takes plain text.
 #pragma once
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The helpers of WindowSupport.h, over the system's calls.
 #include "WindowSupport.h"
 
 namespace vellumet {
@@ -36,6 +37,14 @@ std::wstring TextOf(HWND window)
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+std::pair<DWORD, DWORD> SelectionOf(HWND field)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
 }
 
 } // namespace vellumet

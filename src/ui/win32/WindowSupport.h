@@ -1,13 +1,14 @@
+// What the program's windows share: the module their resources come from,
+// the way their window classes are made, their place on the screen, and
+// reading their text.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 namespace vellumet {
-
-// What the program's windows share: the module their resources come from,
-// the way their window classes are made, and their place on the screen.
 
 HINSTANCE ProgramInstance();
 
@@ -20,5 +21,8 @@ void CentreOnScreen(HWND window);
 
 // The window's text, as the system keeps it.
 std::wstring TextOf(HWND window);
+
+// Where an edit control's selection starts and ends, in UTF-16 units.
+std::pair<DWORD, DWORD> SelectionOf(HWND field);
 
 } // namespace vellumet

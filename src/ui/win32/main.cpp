@@ -1,3 +1,5 @@
+// The Windows program: the common controls, the splash window, and the
+// message loop that gives the main window's keys the first look.
 #include "SplashWindow.h"
 #include "platform/win32/Win32Platform.h"
 

@@ -1,0 +1,57 @@
+// The main window's keyboard: the dialog keys through IsDialogMessage (Tab,
+// the arrow keys within an option group, the Alt letters of the commands),
+// Esc, Enter and Ctrl+Shift+V, and where the focus goes when the window
+// becomes active again.
+#include "MainWindow.h"
+
+#include "ControlRules.h"
+
+namespace vellumet {
+
+bool Win32MainWindow::TranslateKeys(MSG& message)
+{
+    HWND main = Window(Control::frmMain);
+    if (!main)
+        return false;
+    if (message.message == WM_KEYDOWN && message.wParam == ReadCallKey && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_SHIFT) < 0 && (message.hwnd == main || IsChild(main, message.hwnd))) {
+        form.CallPasted();
+        return true;
+    }
+    return IsDialogMessageW(main, &message);
+}
+
+// IsDialogMessage makes Esc into IDCANCEL and Enter into IDOK. Enter on a
+// command button presses it, and the edit controls keep Enter for themselves.
+void Win32MainWindow::OnDialogKey(int id)
+{
+    if (id == IDCANCEL)
+        return form.Clicked(EscapeCommand);
+    if (const auto focused = ControlOf(GetFocus()); focused && EnterPresses(LayoutOf(*focused).Kind))
+        form.Clicked(*focused);
+}
+
+std::optional<LRESULT> Win32MainWindow::OnFocusMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    // What a dialog box does: the focus goes to the next control, or to the one given.
+    case WM_NEXTDLGCTL:
+        if (HWND next = lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(window, GetFocus(), wParam != 0))
+            SetFocus(next);
+        return 0;
+    // The system gives the focus of a window that becomes active to the window
+    // itself; it goes back to the control that had it when the window was last active.
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focused = GetFocus(); focused && IsChild(window, focused))
+                lastFocus = ControlOf(focused).value_or(lastFocus);
+        } else if (!HIWORD(wParam)) {
+            SetFocus(Window(lastFocus));
+            return 0;
+        }
+        return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace vellumet
