@@ -52,11 +52,8 @@ int QtPlatform::ShowMessageBox(const MessageBoxRequest& request)
 // A Help button that cannot show its help says why, over the box it belongs to.
 void QtPlatform::ShowHelp(const HelpReference& help)
 {
-    switch (OpenHelp(help)) {
-    case OpenResult::Opened: break;
-    case OpenResult::NotFound: ShowMessageBox(MissingHelpFileNotice(help.File)); break;
-    case OpenResult::NoViewer: ShowMessageBox(NoViewerNotice(help.File)); break;
-    }
+    if (const auto notice = HelpButtonNotice(OpenHelp(help), help.File))
+        ShowMessageBox(*notice);
 }
 
 void QtPlatform::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
