@@ -1,3 +1,5 @@
+// The desktop services on Windows: the system's message box and its Help button,
+// the clipboard, the file dialog, the shell and the help viewers.
 #include "Win32Platform.h"
 
 #include "WideText.h"
