@@ -1,7 +1,9 @@
+// The program's own notices about help files that did not open, and what they are titled.
 #pragma once
 
 #include "platform/Platform.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vellumet {
@@ -11,11 +13,15 @@ inline constexpr const char* ProgramTitle = "Vellumet";
 // The published style word of an information box with one OK button.
 inline constexpr int InformationStyle = 64; // vbInformation
 
-// Says that a help file is there but nothing on this computer can show it.
-MessageBoxRequest NoViewerNotice(std::string_view helpFile);
+// What to tell the user when a help file did not open: nothing when it did,
+// the missing notice when the file is not there, and otherwise that nothing
+// on this computer can show it. The two failures get notices of their own,
+// since the one that says the file is missing would send the user looking for it.
+std::optional<MessageBoxRequest> HelpNotice(OpenResult result, std::string_view helpFile,
+                                            const MessageBoxRequest& missing);
 
-// Says that a message box's help file, as the user gave it, is not there, or
-// that none was given.
-MessageBoxRequest MissingHelpFileNotice(std::string_view helpFile);
+// The same for the Help button of a message box, whose help file the user
+// named, or left empty, on the "Help Button" tab.
+std::optional<MessageBoxRequest> HelpButtonNotice(OpenResult result, std::string_view helpFile);
 
 } // namespace vellumet

@@ -1,3 +1,4 @@
+// The Platform interface of desktop services, and the records its calls pass.
 #pragma once
 
 #include "codegen/MessageBoxRequest.h"

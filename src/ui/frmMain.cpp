@@ -457,18 +457,12 @@ void frmMain::cmdReset_Click()
     SetFocus(txtTitle);
 }
 
-// A help file that is there but that nothing can open gets a notice of its
-// own: the one that says the file is missing would send the user looking for it.
 void frmMain::cmdHelp_Click()
 {
     const std::string path = JoinPath(platform.ApplicationPath(), HelpFileName);
-    switch (platform.ShellOpen(frontEnd.Handle(), path)) {
-    case OpenResult::Opened: break;
-    case OpenResult::NotFound:
-        platform.ShowMessageBox({NoHelpFileMessage, InformationStyle, ProgramTitle, std::nullopt});
-        break;
-    case OpenResult::NoViewer: platform.ShowMessageBox(NoViewerNotice(path)); break;
-    }
+    const MessageBoxRequest missing{NoHelpFileMessage, InformationStyle, ProgramTitle, std::nullopt};
+    if (const auto notice = HelpNotice(platform.ShellOpen(frontEnd.Handle(), path), path, missing))
+        platform.ShowMessageBox(*notice);
 }
 
 void frmMain::cmdExit_Click() { frontEnd.Unload(); }

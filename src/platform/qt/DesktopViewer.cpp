@@ -1,3 +1,4 @@
+// Finds the program that opens a file by asking xdg-mime and reading desktop entries.
 #include "DesktopViewer.h"
 
 #include <QEventLoop>

@@ -1,3 +1,4 @@
+// The look-up of the program the Linux desktop opens a file with.
 #pragma once
 
 #include <QString>

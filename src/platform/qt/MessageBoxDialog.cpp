@@ -1,3 +1,4 @@
+// How the Qt message box lays out its icon, prompt and buttons, and how it answers.
 #include "MessageBoxDialog.h"
 
 #include "codegen/LineBreaks.h"

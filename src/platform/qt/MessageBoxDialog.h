@@ -1,3 +1,4 @@
+// The message box of the Linux program, drawn by Qt from the published style word.
 #pragma once
 
 #include "codegen/MessageBoxStyle.h"

@@ -1,12 +1,14 @@
+// The desktop services on Qt: the message box, the clipboard, the file dialog and
+// opening files and web pages in the programs the desktop has for them.
 #include "QtPlatform.h"
 
+#include "DesktopViewer.h"
 #include "MessageBoxDialog.h"
 #include "platform/Notices.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,8 +17,6 @@
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
-
-#include "DesktopViewer.h"
 
 namespace vellumet {
 namespace {
@@ -52,11 +52,8 @@ int QtPlatform::ShowMessageBox(const MessageBoxRequest& request)
 // A Help button that cannot show its help says why, over the box it belongs to.
 void QtPlatform::ShowHelp(const HelpReference& help)
 {
-    switch (OpenHelp(help)) {
-    case OpenResult::Opened: break;
-    case OpenResult::NotFound: ShowMessageBox(MissingHelpFileNotice(help.File)); break;
-    case OpenResult::NoViewer: ShowMessageBox(NoViewerNotice(help.File)); break;
-    }
+    if (const auto notice = HelpButtonNotice(OpenHelp(help), help.File))
+        ShowMessageBox(*notice);
 }
 
 void QtPlatform::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
@@ -73,10 +70,7 @@ bool QtPlatform::SetClipboardText(const std::string& text)
 
 std::string QtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
 
-std::string QtPlatform::ApplicationPath()
-{
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
-}
+std::string QtPlatform::ApplicationPath() { return QCoreApplication::applicationDirPath().toStdString(); }
 
 void QtPlatform::MakeTopmost(WindowHandle window)
 {
@@ -94,7 +88,7 @@ std::optional<std::string> QtPlatform::ChooseFileToOpen(WindowHandle owner, cons
                                                         filters.join(QStringLiteral(";;")));
     if (chosen.isEmpty())
         return std::nullopt;
-    return QDir::toNativeSeparators(chosen).toStdString();
+    return chosen.toStdString();
 }
 
 OpenResult QtPlatform::ShellOpen(WindowHandle owner, const std::string& target)
@@ -106,27 +100,20 @@ OpenResult QtPlatform::ShellOpen(WindowHandle owner, const std::string& target)
     return OpenInViewer(target, std::nullopt);
 }
 
-OpenResult QtPlatform::OpenHelp(const HelpReference& help)
-{
-    return OpenInViewer(help.File, help.Context);
-}
+OpenResult QtPlatform::OpenHelp(const HelpReference& help) { return OpenInViewer(help.File, help.Context); }
 
 void QtPlatform::EndProcess() { QCoreApplication::exit(0); }
 
 QString QtPlatform::LocalPath(const std::string& path)
 {
-    QString local = QString::fromUtf8(path);
-    if (QDir::separator() == QLatin1Char('/'))
-        local.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return local;
+    return QString::fromUtf8(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
 QString QtPlatform::DialogFilter(const FileFilter& filter)
 {
-    QString pattern = QString::fromUtf8(filter.Pattern);
-    if (QDir::separator() == QLatin1Char('/') && pattern == QLatin1String("*.*"))
-        pattern = QStringLiteral("*");
-    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(filter.Name), pattern);
+    const QString pattern = QString::fromUtf8(filter.Pattern);
+    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(filter.Name),
+                                         pattern == u"*.*" ? QStringLiteral("*") : pattern);
 }
 
 } // namespace vellumet

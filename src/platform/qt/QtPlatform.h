@@ -1,3 +1,4 @@
+// QtPlatform, the desktop services on Qt, with its path and file-type rules.
 #pragma once
 
 #include "platform/Platform.h"
@@ -23,12 +24,12 @@ public:
     // the desktop's viewer cannot be given the topic, the file opens at its start.
     OpenResult OpenHelp(const HelpReference& help);
 
-    // Where a path typed in the Windows manner lies on this system: on a
-    // system whose separator is "/", backslashes are read as separators.
+    // Where a path typed in the Windows manner lies here: backslashes are
+    // read as separators.
     static QString LocalPath(const std::string& path);
 
-    // The dialog's filter text of a file type. Where "*.*" would skip names
-    // without a dot, every file is matched by "*".
+    // The dialog's filter text of a file type. "*.*" becomes "*", which
+    // matches every file, names without a dot too.
     static QString DialogFilter(const FileFilter& filter);
 
 private:

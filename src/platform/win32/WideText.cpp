@@ -1,3 +1,4 @@
+// UTF-8 to UTF-16 and back through the system's converters, and text out of global memory.
 #include "WideText.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Text between the program's UTF-8 and the UTF-16 Windows takes.
 #pragma once
 
 #include <windows.h>

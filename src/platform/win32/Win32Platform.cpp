@@ -1,3 +1,5 @@
+// The desktop services on Windows: the system's message box and its Help button,
+// the clipboard, the file dialog, the shell and the help viewers.
 #include "Win32Platform.h"
 
 #include "SystemFunction.h"
@@ -187,11 +189,8 @@ int Win32Platform::ShowMessageBoxOver(const MessageBoxRequest& request, WindowHa
 // A Help button that cannot show its help says why, over the box it belongs to.
 void Win32Platform::ShowHelp(const HelpReference& help, WindowHandle owner, WindowHandle box)
 {
-    switch (helpOpener(help, owner)) {
-    case OpenResult::Opened: break;
-    case OpenResult::NotFound: ShowMessageBoxOver(MissingHelpFileNotice(help.File), box); break;
-    case OpenResult::NoViewer: ShowMessageBoxOver(NoViewerNotice(help.File), box); break;
-    }
+    if (const auto notice = HelpButtonNotice(helpOpener(help, owner), help.File))
+        ShowMessageBoxOver(*notice, box);
 }
 
 bool Win32Platform::OpenClipboardPatiently()

@@ -1,3 +1,4 @@
+// Win32Platform, the desktop services on Windows.
 #pragma once
 
 #include "platform/Platform.h"

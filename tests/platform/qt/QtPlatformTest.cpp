@@ -1,4 +1,7 @@
+// The Linux desktop services: opening files in the desktop's viewer, the Help
+// button of a tried box, the clipboard, and Windows paths typed on Linux.
 #include "platform/qt/QtPlatform.h"
+#include "platform/Notices.h"
 #include "platform/qt/MessageBoxDialog.h"
 
 #include <QClipboard>
@@ -93,7 +96,6 @@ class QtPlatformTest : public QObject {
 private slots:
     void opensInTheDesktopsViewer_data();
     void opensInTheDesktopsViewer();
-    void helpButtonSaysWhyItCannotOpen_data();
     void helpButtonSaysWhyItCannotOpen();
     void clipboard();
     void pathsAndFileTypes();
@@ -149,29 +151,12 @@ void QtPlatformTest::opensInTheDesktopsViewer()
     QCOMPARE(QString::fromLocal8Bit(opened.readAll()).split(u'\n', Qt::SkipEmptyParts), started);
 }
 
-void QtPlatformTest::helpButtonSaysWhyItCannotOpen_data()
-{
-    QTest::addColumn<std::optional<bool>>("fileThere"); // nothing where no file is named
-    QTest::addColumn<QString>("notice");
-    QTest::newRow("missing") << std::optional(false)
-                             << "There is no help file at\n\nFILE\n\n"
-                                "Please check the name and folder of the help file on the \"Help Button\" tab.";
-    QTest::newRow("nothing opens it") << std::optional(true)
-                                      << "No program on this computer can open the help file\n\nFILE\n\n"
-                                         "Please install a viewer for help files of this kind, then try again.";
-    QTest::newRow("none named") << std::optional<bool>()
-                                << "This message box has no help file.\n\n"
-                                   "Please enter the name of its help file on the \"Help Button\" tab.";
-}
-
 // The Help button of a tried box that cannot show its help says why in a box
 // of its own, and the tried box stays open.
 void QtPlatformTest::helpButtonSaysWhyItCannotOpen()
 {
-    QFETCH(std::optional<bool>, fileThere);
-    QFETCH(QString, notice);
     FakeDesktop desktop({"chm-viewer", true, false});
-    const QString file = fileThere ? desktop.helpFile(*fileThere) : QString();
+    const QString file = desktop.helpFile();
     QString told;
     QString noticeTitle;
     bool triedStillOpen = false;
@@ -197,7 +182,9 @@ void QtPlatformTest::helpButtonSaysWhyItCannotOpen()
     QCOMPARE(platform.ShowMessageBox({"Disk?", 0 + 16384, "Disk", HelpReference{file.toStdString(), 7}}), 1);
 
     // The box wraps long lines where it likes.
-    QCOMPARE(told.simplified(), notice.replace(QStringLiteral("FILE"), file).simplified());
+    const auto notice = HelpButtonNotice(OpenResult::NoViewer, file.toStdString());
+    QVERIFY(notice);
+    QCOMPARE(told.simplified(), QString::fromStdString(notice->Prompt).simplified());
     QCOMPARE(noticeTitle, QStringLiteral("Vellumet"));
     QVERIFY(triedStillOpen);
 }
@@ -215,25 +202,14 @@ void QtPlatformTest::clipboard()
     QCOMPARE(platform.ClipboardText(), "");
 }
 
-// Paths are joined by the system's rule and typed Windows paths are found here.
+// Typed Windows paths are found here, and files without a dot are offered.
 void QtPlatformTest::pathsAndFileTypes()
 {
-    const std::tuple<const char*, char, const char*> joins[] = {
-        {R"(C:\Program Files\Vellumet)", '\\', R"(C:\Program Files\Vellumet\VellHelp.chm)"},
-        {R"(C:\)", '\\', R"(C:\VellHelp.chm)"},
-        {"C:/Tools/", '\\', "C:/Tools/VellHelp.chm"},
-        {"/usr/local/bin", '/', "/usr/local/bin/VellHelp.chm"},
-        {"/", '/', "/VellHelp.chm"},
-    };
-    for (const auto& [directory, separator, joined] : joins)
-        QCOMPARE(JoinPath(directory, "VellHelp.chm", separator), std::string(joined));
-
     QCOMPARE(QtPlatform::LocalPath("/opt/vellumet\\Help Files\\a.chm"),
              QStringLiteral("/opt/vellumet/Help Files/a.chm"));
     QCOMPARE(QtPlatform::DialogFilter({"Windows Help Files", "*.hlp"}), QStringLiteral("Windows Help Files (*.hlp)"));
     QCOMPARE(QtPlatform::DialogFilter({"All Files", "*.*"}), QStringLiteral("All Files (*)"));
 }
-
 // The build puts the compiled help where Help looks for it: beside the programs.
 void QtPlatformTest::helpFileIsBuiltBesideProgram()
 {

@@ -1,3 +1,5 @@
+// The Windows desktop services under Wine: text conversion, paths, the
+// clipboard, opening files, the file dialog and the system's message box.
 #include "platform/win32/Win32Platform.h"
 #include "platform/Notices.h"
 #include "platform/win32/WideText.h"
@@ -323,30 +325,23 @@ TEST_F(SystemBoxTest, ShowsTheStyleAndReturnsTheAnswer)
 TEST_F(SystemBoxTest, HelpOpensTheBoxsFileAtItsTopicOrSaysWhyNot)
 {
     const std::string file = "C:\\Help Files\\Orders \xC3\xA9.chm";
-    struct Case {
-        OpenResult Result;
-        std::int16_t Context;
-        std::optional<std::string> Notice;
-    };
-    const std::vector<Case> cases = {
-        {OpenResult::Opened, 42, std::nullopt},
-        {OpenResult::NotFound, -1, MissingHelpFileNotice(file).Prompt},
-        {OpenResult::NoViewer, 32767, NoViewerNotice(file).Prompt},
-    };
-    for (const Case& help : cases) {
+    for (const auto& [result, context] :
+         {std::pair{OpenResult::Opened, 42}, {OpenResult::NotFound, -1}, {OpenResult::NoViewer, 32767}}) {
+        const HelpReference help{file, static_cast<std::int16_t>(context)};
+        const auto expectedNotice = HelpButtonNotice(result, file);
         std::vector<std::pair<HelpReference, WindowHandle>> opened;
-        Win32Platform platform([&](const HelpReference& reference, WindowHandle helpOwner) {
+        Win32Platform platform([&, result = result](const HelpReference& reference, WindowHandle helpOwner) {
             opened.emplace_back(reference, helpOwner);
-            return help.Result;
+            return result;
         });
-        const std::wstring title = L"Help " + std::to_wstring(help.Context);
+        const std::wstring title = L"Help " + std::to_wstring(context);
         auto answered = std::async(std::launch::async, [&] {
             HWND box = WaitForBox(title);
             HWND helpButton = GetDlgItem(box, IDHELP);
             HELPINFO request{sizeof request, HELPINFO_WINDOW, IDHELP, helpButton, 0, {}};
             SendMessageTimeoutW(helpButton, WM_HELP, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 200, nullptr);
             SeenBox notice;
-            if (help.Notice) {
+            if (expectedNotice) {
                 HWND shown = WaitForBox(Wide(ProgramTitle));
                 notice = Read(shown);
                 Press(shown, IDOK);
@@ -355,15 +350,14 @@ TEST_F(SystemBoxTest, HelpOpensTheBoxsFileAtItsTopicOrSaysWhyNot)
             Press(box, IDCANCEL);
             return std::pair(box, notice);
         });
-        EXPECT_EQ(platform.ShowMessageBox({"Body", 1 + 16384, Utf8(title), HelpReference{file, help.Context}}),
-                  IDCANCEL);
+        EXPECT_EQ(platform.ShowMessageBox({"Body", 1 + 16384, Utf8(title), help}), IDCANCEL);
         const auto [box, notice] = answered.get();
-        ASSERT_EQ(opened.size(), 1u) << help.Context;
-        EXPECT_EQ(opened.front().first, (HelpReference{file, help.Context}));
+        ASSERT_EQ(opened.size(), 1u) << context;
+        EXPECT_EQ(opened.front().first, help);
         EXPECT_EQ(opened.front().second, reinterpret_cast<WindowHandle>(owner));
-        EXPECT_EQ(notice.Found, help.Notice.has_value()) << help.Context;
-        if (help.Notice) {
-            EXPECT_EQ(notice.Prompt, Wide(*help.Notice));
+        EXPECT_EQ(notice.Found, expectedNotice.has_value()) << context;
+        if (expectedNotice) {
+            EXPECT_EQ(notice.Prompt, Wide(expectedNotice->Prompt));
             EXPECT_EQ(notice.Owner, box);
             EXPECT_EQ(notice.Buttons, std::vector<int>{IDOK});
         }
