@@ -1,32 +1,75 @@
+// Checking the choices, and building the copied code and the tried box from them.
 #include "BuildCode.h"
 
+#include "BodyExpression.h"
 #include "Functions.h"
+#include "LineBreaks.h"
 #include "MessageBoxStyle.h"
 
+#include <array>
 #include <charconv>
 
 namespace vellumet {
 namespace {
 
-constexpr std::string_view StartBanner = "'*** Start Vellumet Code ***";
+constexpr std::string_view StartLine = "'*** Start Vellumet Code ***\r\n";
+constexpr std::string_view SelectCaseEnd = "\r\n\tEnd Select\r\n'*** End Vellumet Code ***";
 
-// A string literal of the generated code cannot hold a line break; only the
-// body is written as an expression that can.
-bool HoldsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+// Appends the help file as an argument of the generated call: a string literal, after App.Path when it follows it.
+void AppendHelpFileArgument(std::string_view helpFileText, bool useAppPath, std::string& out)
+{
+    if (useAppPath)
+        out.append("App.Path & ");
+    AppendStringLiteral(TrimSpaces(helpFileText), out);
+}
+
+// The two lines of a Select Case branch for each answer, each line after a line break, indexed by the answer.
+const std::array<std::string, 8>& CaseBranches()
+{
+    static const std::array<std::string, 8> branches = [] {
+        std::array<std::string, 8> texts;
+        for (const VbConstant& answer : AnswerConstants())
+            texts.at(static_cast<std::size_t>(answer.Value))
+                .append(Crlf)
+                .append("\t\tCase ")
+                .append(std::to_string(answer.Value))
+                .append("  'User has clicked ")
+                .append(AnswerCaption(Answer(answer.Value)))
+                .append(Crlf)
+                .append("\t\t\t'*** Your Code Here ***");
+        return texts;
+    }();
+    return branches;
+}
+
+// Appends the Select Case block over the answers of the chosen set, ending with the closing banner.
+void AppendSelectCase(ButtonChoice buttonOption, std::string_view variable, std::string& code)
+{
+    code.append("\tSelect Case ").append(variable);
+    for (Answer answer : ButtonSetOf(buttonOption).Buttons)
+        code.append(CaseBranches().at(static_cast<std::size_t>(answer)));
+    code.append(SelectCaseEnd);
+}
 
 // Appends the arguments that follow the body: the style, then the title when
 // it is not blank, then the help file and topic (with an empty title place
 // when there is no title).
-void AppendCallArguments(std::string& code, const CheckedOptions& checked, std::string_view style)
+void AppendCallArguments(std::string& code, const CheckedOptions& checked)
 {
     const MessageBoxOptions& options = checked.Options;
-    code.append(", ").append(style);
+    code.append(", ");
+    if (options.CopyAsValue)
+        code.append(std::to_string(StyleOf(options)));
+    else
+        AppendExpressionOf(StyleOf(options), code);
     const bool hasTitle = !TrimSpaces(options.TitleText).empty();
-    if (hasTitle)
-        code.append(", \"").append(DoubleQuotes(options.TitleText)).append("\"");
+    if (hasTitle) {
+        code.append(", ");
+        AppendStringLiteral(options.TitleText, code);
+    }
     if (options.IncludeHelpButton) {
         code.append(hasTitle ? ", " : ", , ");
-        code.append(HelpFileArgument(options.HelpFileText, options.UseAppPath));
+        AppendHelpFileArgument(options.HelpFileText, options.UseAppPath, code);
         code.append(", ").append(std::to_string(checked.TopicID));
     }
 }
@@ -83,35 +126,12 @@ std::string CleanVariableName(std::string_view variable)
     return cleaned;
 }
 
-std::string HelpFileArgument(std::string_view helpFileText, bool useAppPath)
-{
-    std::string literal = InQuotes(DoubleQuotes(TrimSpaces(helpFileText)));
-    return useAppPath ? "App.Path & " + literal : literal;
-}
-
-std::string BuildSelectCase(ButtonChoice buttonOption, std::string_view variable)
-{
-    if (buttonOption == ButtonChoice::OKOnly)
-        return {};
-
-    std::string block = "\tSelect Case ";
-    block.append(variable);
-    for (Answer answer : ButtonSetOf(buttonOption).Buttons)
-        block.append(Crlf)
-            .append("\t\tCase ")
-            .append(std::to_string(static_cast<int>(answer)))
-            .append("  'User has clicked ")
-            .append(AnswerCaption(answer))
-            .append(Crlf)
-            .append("\t\t\t'*** Your Code Here ***");
-    return block.append(Crlf).append("\tEnd Select").append(Crlf).append(EndBanner);
-}
-
 std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options)
 {
     if (TrimSpaces(options.BodyText).empty())
         return GenerateFailure::BlankBody;
-    // Try refuses these too, so that the box it shows is always one that Copy can write.
+    // A string literal of the generated code cannot hold a line break; only the body is written as an expression
+    // that can. Try refuses these too, so that the box it shows is always one that Copy can write.
     if (HoldsLineBreak(options.TitleText))
         return GenerateFailure::LineBreakInTitle;
     std::string variable = CleanVariableName(options.VariableText);
@@ -135,41 +155,37 @@ std::string BuildCopyText(const CheckedOptions& checked)
 {
     const MessageBoxOptions& options = checked.Options;
     const std::string& variable = checked.VariableName;
-    const ResolvedStyle style = ResolveStyle(options);
-    const std::string styleText = options.CopyAsValue ? std::to_string(style.StyleValue) : style.StyleExpression;
     const bool okOnly = options.ButtonOption == ButtonChoice::OKOnly;
 
-    // The body expression is written straight into the code, reserved once: the expression is
-    // rarely longer than ten times the body, and the fixed text is a few hundred characters.
+    // The fixed text is a few hundred characters, and the body expression is written straight into the code,
+    // which grows for it only when line breaks and tabs make it longer than twice the body.
     std::string code;
-    code.reserve(512 + 10 * options.BodyText.size() + 2 * (options.TitleText.size() + options.HelpFileText.size()) +
+    code.reserve(512 + 2 * (options.BodyText.size() + options.TitleText.size() + options.HelpFileText.size()) +
                  3 * variable.size());
-    code.append(StartBanner).append(Crlf);
+    code.append(StartLine);
     if (okOnly)
         code.append("\tMsgBox ");
     else
         code.append("\tDim ")
             .append(variable)
-            .append(" As Long")
-            .append(Crlf)
-            .append("\t")
+            .append(" As Long\r\n\t")
             .append(variable)
             .append(options.CopyAsValue ? " = MsgBox (" : " = MsgBox(");
 
-    QuoteBody(DoubleQuotes(options.BodyText), code);
-    AppendCallArguments(code, checked, styleText);
+    AppendBodyExpression(options.BodyText, code);
+    AppendCallArguments(code, checked);
 
     if (okOnly)
         code.append(Crlf).append(EndBanner);
     else
-        code.append(")").append(Crlf).append(BuildSelectCase(options.ButtonOption, variable));
+        AppendSelectCase(options.ButtonOption, variable, code.append(")").append(Crlf));
     return code;
 }
 
 MessageBoxRequest BuildTryRequest(const CheckedOptions& checked, const std::function<std::string()>& applicationPath)
 {
     const MessageBoxOptions& options = checked.Options;
-    MessageBoxRequest request{options.BodyText, ResolveStyle(options).StyleValue, options.TitleText, std::nullopt};
+    MessageBoxRequest request{options.BodyText, StyleOf(options), options.TitleText, std::nullopt};
     if (options.IncludeHelpButton) {
         // The typed path follows the application path directly, as the generated App.Path & "..." does.
         std::string file = options.UseAppPath ? applicationPath() : std::string();

@@ -1,3 +1,4 @@
+// The code generator: checking the choices, the text Copy Code puts on the clipboard and the box Try It shows.
 #pragma once
 
 #include "MessageBoxOptions.h"
@@ -37,22 +38,16 @@ std::optional<std::int16_t> ConvertTopicID(std::string_view text);
 // Removes spaces, line breaks and double quotes, and writes each "&" as "and".
 std::string CleanVariableName(std::string_view variable);
 
-// The help file as an argument of the generated call, with its own quotes.
-std::string HelpFileArgument(std::string_view helpFileText, bool useAppPath);
-
-// The Select Case block over the answers of the chosen set, ending with the
-// closing banner; empty for OK only.
-std::string BuildSelectCase(ButtonChoice buttonOption, std::string_view variable);
-
-// The choices, checked once: what generation needs, parsed.
+// The choices, checked once: what generation needs, parsed. It refers to the options it was checked from.
 struct CheckedOptions {
-    MessageBoxOptions Options;
+    const MessageBoxOptions& Options;
     std::string VariableName; // cleaned; what the Dim and the Select Case name
     std::int16_t TopicID = 0; // 0 when the box has no Help button
 };
 
-// The first reason the options cannot be tried or copied, or the checked values.
+// The first reason the options cannot be tried or copied, or the checked values. The options must outlive them.
 std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options);
+std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, MessageBoxOptions&& options) = delete;
 
 // The complete source text that Copy Code puts on the clipboard.
 std::string BuildCopyText(const CheckedOptions& checked);

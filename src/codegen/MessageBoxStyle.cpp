@@ -1,3 +1,4 @@
+// The button sets, the choices of the window as style values, and the expression of a style word.
 #include "MessageBoxStyle.h"
 
 #include <array>
@@ -7,13 +8,14 @@ namespace {
 
 using enum Answer;
 
+// Indexed by the set's value.
 const std::array<ButtonSet, 6> ButtonSets = {{
-    {0, {OK}},
-    {1, {OK, Cancel}},
-    {2, {Abort, Retry, Ignore}},
-    {3, {Yes, No, Cancel}},
-    {4, {Yes, No}},
-    {5, {Retry, Cancel}},
+    {ConstantValue("vbOKOnly"), {OK}},
+    {ConstantValue("vbOKCancel"), {OK, Cancel}},
+    {ConstantValue("vbAbortRetryIgnore"), {Abort, Retry, Ignore}},
+    {ConstantValue("vbYesNoCancel"), {Yes, No, Cancel}},
+    {ConstantValue("vbYesNo"), {Yes, No}},
+    {ConstantValue("vbRetryCancel"), {Retry, Cancel}},
 }};
 
 struct ChoiceRow {
@@ -45,36 +47,13 @@ struct IconRow {
 };
 
 constexpr std::array<IconRow, 4> IconRows = {{
-    {IconChoice::Critical, 16},
-    {IconChoice::Question, 32},
-    {IconChoice::Exclamation, 48},
-    {IconChoice::Information, 64},
+    {IconChoice::Critical, ConstantValue("vbCritical")},
+    {IconChoice::Question, ConstantValue("vbQuestion")},
+    {IconChoice::Exclamation, ConstantValue("vbExclamation")},
+    {IconChoice::Information, ConstantValue("vbInformation")},
 }};
 
 using enum StyleKind;
-
-constexpr std::array<StyleConstant, 20> PublishedConstants = {{
-    {"vbOKOnly", 0, Buttons},
-    {"vbOKCancel", 1, Buttons},
-    {"vbAbortRetryIgnore", 2, Buttons},
-    {"vbYesNoCancel", 3, Buttons},
-    {"vbYesNo", 4, Buttons},
-    {"vbRetryCancel", 5, Buttons},
-    {"vbDefaultButton1", 0, DefaultButton},
-    {"vbDefaultButton2", 256, DefaultButton},
-    {"vbDefaultButton3", 512, DefaultButton},
-    {"vbDefaultButton4", 768, DefaultButton},
-    {"vbMsgBoxHelpButton", style_flag::HelpButton, HelpButton},
-    {"vbApplicationModal", 0, Modality},
-    {"vbSystemModal", style_flag::SystemModal, Modality},
-    {"vbCritical", 16, Icon},
-    {"vbQuestion", 32, Icon},
-    {"vbExclamation", 48, Icon},
-    {"vbInformation", 64, Icon},
-    {"vbMsgBoxSetForeground", 0x10000, Foreground},
-    {"vbMsgBoxRight", 0x80000, RightAligned},
-    {"vbMsgBoxRtlReading", 0x100000, RightToLeft},
-}};
 
 // Indexed by StyleKind. The modality field also holds the task-modal bit,
 // which no constant names.
@@ -88,13 +67,6 @@ const ChoiceRow& RowOf(ButtonChoice choice) { return ChoiceRows.at(static_cast<s
 
 } // namespace
 
-std::string_view AnswerCaption(Answer answer)
-{
-    static constexpr std::array<std::string_view, 8> Captions = {"",      "OK",     "Cancel", "Abort",
-                                                                 "Retry", "Ignore", "Yes",    "No"};
-    return Captions.at(static_cast<std::size_t>(answer));
-}
-
 const ButtonSet& ButtonSetOf(ButtonChoice choice) { return ButtonSets.at(RowOf(choice).SetValue); }
 
 int DefaultPositionOf(ButtonChoice choice) { return RowOf(choice).DefaultPosition; }
@@ -107,23 +79,29 @@ std::optional<ButtonChoice> ButtonChoiceFor(int setValue, int defaultPosition)
     return std::nullopt;
 }
 
-std::span<const StyleConstant> StyleConstants() { return PublishedConstants; }
-
 int StyleMask(StyleKind kind) { return KindMasks.at(static_cast<std::size_t>(kind)); }
 
 std::string ExpressionOf(int style)
 {
     std::string expression;
-    for (const StyleConstant& constant : PublishedConstants) {
-        // A zero choice goes unwritten, except that a style always names its buttons.
-        const bool written = constant.Value != 0 || constant.Kind == Buttons;
-        if (written && (style & StyleMask(constant.Kind)) == constant.Value)
-            expression += (expression.empty() ? "" : " + ") + std::string(constant.Name);
-    }
+    AppendExpressionOf(style, expression);
     return expression;
 }
 
-ResolvedStyle ResolveStyle(const MessageBoxOptions& options)
+void AppendExpressionOf(int style, std::string& out)
+{
+    const char* separator = "";
+    for (const VbConstant& constant : StyleConstants()) {
+        // A zero choice goes unwritten, except that a style always names its buttons.
+        const bool written = constant.Value != 0 || constant.Kind == Buttons;
+        if (written && (style & StyleMask(constant.Kind)) == constant.Value) {
+            out.append(separator).append(constant.Name);
+            separator = " + ";
+        }
+    }
+}
+
+std::int16_t StyleOf(const MessageBoxOptions& options)
 {
     const ButtonSet& set = ButtonSetOf(options.ButtonOption);
     // The Help button stands after the set, so "Help is default" means button n + 1.
@@ -138,7 +116,13 @@ ResolvedStyle ResolveStyle(const MessageBoxOptions& options)
     for (const IconRow& icon : IconRows)
         if (icon.Icon == options.Icon)
             value += icon.Value;
-    return {static_cast<std::int16_t>(value), ExpressionOf(value)};
+    return static_cast<std::int16_t>(value);
+}
+
+ResolvedStyle ResolveStyle(const MessageBoxOptions& options)
+{
+    const std::int16_t value = StyleOf(options);
+    return {value, ExpressionOf(value)};
 }
 
 BoxLayout LayoutOfStyle(int style)

@@ -1,26 +1,32 @@
+// The message-box style: the button sets and the choices of the window, and the style word made of them.
 #pragma once
 
 #include "MessageBoxOptions.h"
+#include "VbConstants.h"
 
 #include <cstdint>
 #include <optional>
-#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vellumet {
 
-// The answer codes a message box returns, one per kind of button.
-enum class Answer { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+// The value of the style constant with this name.
+constexpr int ConstantValue(std::string_view name)
+{
+    for (const VbConstant& constant : StyleConstants())
+        if (constant.Name == name)
+            return constant.Value;
+    throw std::invalid_argument("no such style constant");
+}
 
-std::string_view AnswerCaption(Answer answer);
-
-// Published values of the style flags that are not a button set or an icon.
+// Flags of the style word that are not a button set or an icon.
 namespace style_flag {
-inline constexpr int DefaultButtonStep = 256; // The value of vbDefaultButton2; vbDefaultButtonN is N - 1 steps.
-inline constexpr int SystemModal = 4096;      // The value of vbSystemModal.
-inline constexpr int HelpButton = 16384;      // The value of vbMsgBoxHelpButton.
+inline constexpr int DefaultButtonStep = ConstantValue("vbDefaultButton2"); // vbDefaultButtonN is N - 1 steps.
+inline constexpr int SystemModal = ConstantValue("vbSystemModal");
+inline constexpr int HelpButton = ConstantValue("vbMsgBoxHelpButton");
 } // namespace style_flag
 
 struct ButtonSet {
@@ -34,24 +40,16 @@ int DefaultPositionOf(ButtonChoice choice);
 // The choice for a set's value and a default place, if that place exists in the set.
 std::optional<ButtonChoice> ButtonChoiceFor(int setValue, int defaultPosition);
 
-// The kinds of choice a style word holds, in the order expressions name them.
-enum class StyleKind { Buttons, DefaultButton, HelpButton, Modality, Icon, Foreground, RightAligned, RightToLeft };
-
-struct StyleConstant {
-    std::string_view Name; // As published, such as "vbYesNo".
-    int Value;
-    StyleKind Kind;
-};
-
-// Every published message-box style constant, grouped by kind in expression order.
-std::span<const StyleConstant> StyleConstants();
-
 // The bits of a style word that hold a kind's choice.
 int StyleMask(StyleKind kind);
 
 // A style word as an expression of the constants: the button set always, then
 // each other kind whose choice is not zero. Bits no constant names are left out.
 std::string ExpressionOf(int style);
+void AppendExpressionOf(int style, std::string& out);
+
+// The style word the choices make.
+std::int16_t StyleOf(const MessageBoxOptions& options);
 
 struct ResolvedStyle {
     std::int16_t StyleValue;

@@ -185,20 +185,6 @@ std::string SourceOf(Tokens tokens)
     return text;
 }
 
-struct NamedText {
-    std::string_view Name;
-    std::string_view Text;
-};
-
-constexpr std::array<NamedText, 6> TextConstants = {{
-    {"vbCrLf", "\r\n"},
-    {"vbNewLine", "\r\n"},
-    {"vbCr", "\r"},
-    {"vbLf", "\n"},
-    {"vbTab", "\t"},
-    {"vbNullString", ""},
-}};
-
 // The characters Chr may name in text that is read back: the line breaks and
 // the tab the generator writes as constants, and the double quote.
 constexpr std::array<int, 4> ChrCodes = {9, 10, 13, 34};
@@ -259,9 +245,8 @@ private:
             return text;
         }
         if (token.kind == Token::Kind::Word) {
-            for (const NamedText& constant : TextConstants)
-                if (EqualIgnoringCase(token.text, constant.Name))
-                    return std::string(constant.Text);
+            if (const VbConstant* constant = FindConstant(ConstantGroup::Text, token.text))
+                return std::string(constant->Text);
             if (IsWord(token, "Chr") || IsWord(token, "Chr$"))
                 return ReadChr();
             Refuse(std::string(part) + " uses " + std::string(token.text) +
@@ -296,7 +281,7 @@ private:
 // Sets the choices a style makes, refusing what the window cannot choose.
 void ApplyStyle(int style, MessageBoxOptions& options)
 {
-    for (const StyleConstant& constant : StyleConstants()) {
+    for (const VbConstant& constant : StyleConstants()) {
         const bool windowHasNoSuchChoice = constant.Kind == StyleKind::Foreground ||
                                            constant.Kind == StyleKind::RightAligned ||
                                            constant.Kind == StyleKind::RightToLeft;

@@ -20,14 +20,6 @@ constexpr std::array<std::string_view, 8> KindWords = {
 
 std::string_view KindWord(StyleKind kind) { return KindWords.at(static_cast<std::size_t>(kind)); }
 
-const StyleConstant* FindConstant(std::string_view name)
-{
-    for (const StyleConstant& constant : StyleConstants())
-        if (EqualIgnoringCase(constant.Name, name))
-            return &constant;
-    return nullptr;
-}
-
 std::string Hex(std::int64_t value)
 {
     static constexpr std::string_view Digits = "0123456789ABCDEF";
@@ -68,7 +60,7 @@ public:
             }
             if (std::isalpha(Next()) || Next() == '_') {
                 const std::string_view word = ReadWord();
-                const StyleConstant* constant = FindConstant(word);
+                const VbConstant* constant = FindConstant(ConstantGroup::Style, word);
                 if (!constant)
                     return InQuotes(word) + " is not a message-box constant";
                 if (auto conflict = Claim(*constant))
@@ -121,7 +113,7 @@ private:
         return source.substr(start, at - start);
     }
 
-    std::optional<std::string> Claim(const StyleConstant& constant)
+    std::optional<std::string> Claim(const VbConstant& constant)
     {
         const auto [earlier, isNew] = claimed.try_emplace(constant.Kind, constant.Name);
         if (isNew)
@@ -180,14 +172,14 @@ std::string StyleFault(std::int64_t style)
     if (style < 0)
         return "a style is never negative";
     std::int64_t known = 0;
-    for (const StyleConstant& constant : StyleConstants())
+    for (const VbConstant& constant : StyleConstants())
         known |= StyleMask(constant.Kind);
     if (const std::int64_t stray = style & ~known; stray != 0)
         return "it holds " + Hex(stray) + ", which no constant names";
     // The flags are single bits, each named by its constant; these kinds have gaps.
     for (StyleKind kind : {StyleKind::Buttons, StyleKind::DefaultButton, StyleKind::Modality, StyleKind::Icon}) {
         const int part = static_cast<int>(style) & StyleMask(kind);
-        const bool named = part == 0 || std::ranges::any_of(StyleConstants(), [&](const StyleConstant& constant) {
+        const bool named = part == 0 || std::ranges::any_of(StyleConstants(), [&](const VbConstant& constant) {
                                return constant.Kind == kind && constant.Value == part;
                            });
         if (!named)

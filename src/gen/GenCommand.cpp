@@ -140,18 +140,6 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
     return options;
 }
 
-// The window's messages break their lines; on standard error they take one line.
-std::string OneLine(std::string_view message)
-{
-    std::string line;
-    for (std::size_t at = 0; at < message.size();) {
-        const std::size_t lineBreak = LineBreakAt(message, at);
-        line += lineBreak == 0 ? message[at] : ' ';
-        at += lineBreak == 0 ? 1 : lineBreak;
-    }
-    return line;
-}
-
 // --decode: a style met in old code, translated and put into words.
 int Decode(const std::string& source, std::ostream& out, std::ostream& err)
 {
@@ -192,7 +180,8 @@ int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream&
 {
     const auto checked = CheckOptions(GenerateMode::Copy, options);
     if (const auto* failure = std::get_if<GenerateFailure>(&checked)) {
-        err << "vellumet-gen: " << OneLine(FailureMessage(*failure)) << '\n';
+        // The window's messages break their lines; on standard error they take one line.
+        err << "vellumet-gen: " << ReplaceLineBreaks(std::string(FailureMessage(*failure)), ' ') << '\n';
         return ExitRefused;
     }
     if (!(out << BuildCopyText(std::get<CheckedOptions>(checked)) << std::flush)) {

@@ -63,16 +63,7 @@ std::size_t CharacterCount(const std::string& text)
 }
 
 // A one-line field takes a pasted line break as a space.
-std::string OnOneLine(const std::string& text)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t lineBreak = LineBreakAt(text, i);
-        joined += lineBreak ? ' ' : text[i];
-        i += lineBreak ? lineBreak : 1;
-    }
-    return joined;
-}
+std::string OnOneLine(const std::string& text) { return ReplaceLineBreaks(text, ' '); }
 
 // As many whole characters as the limit allows; a CR LF is kept whole or not at all.
 std::string WithinLimit(std::string text, std::size_t limit)

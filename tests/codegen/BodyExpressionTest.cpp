@@ -1,4 +1,4 @@
-#include "codegen/Functions.h"
+#include "codegen/BodyExpression.h"
 #include "support/CaseTable.h"
 #include "support/VbStringEvaluator.h"
 
@@ -11,14 +11,12 @@ namespace {
 
 using testing::EvaluateVbString;
 
-std::string Expression(const std::string& body) { return QuoteBody(DoubleQuotes(body)); }
-
 TEST(BodyExpression, EveryCaseOfTheTable)
 {
     const auto cases = testing::ReadCaseTable("body-expressions.tsv");
     ASSERT_GT(cases.size(), 20u);
     for (const auto& c : cases)
-        EXPECT_EQ(Expression(c.at(1)), c.at(2)) << c.at(0);
+        EXPECT_EQ(BodyExpression(c.at(1)), c.at(2)) << c.at(0);
 }
 
 // The round trip below trusts the evaluator to refuse what Visual Basic would refuse.
@@ -43,7 +41,7 @@ TEST(BodyExpression, RoundTripOfRandomBodies)
         std::string body;
         for (int i = length(random); i > 0; --i)
             body += alphabet[pick(random)];
-        EXPECT_EQ(EvaluateVbString(Expression(body)), body) << "expression " << Expression(body);
+        EXPECT_EQ(EvaluateVbString(BodyExpression(body)), body) << "expression " << BodyExpression(body);
     }
 }
 

@@ -110,15 +110,17 @@ TEST(GenerateCode, RefusesBeforeAnyOutput)
 // The topic and the variable name are read once, by the check, and handed on as values.
 TEST(GenerateCode, CheckHandsOnTheParsedValues)
 {
-    const auto question = CheckOptions(GenerateMode::Copy, With(SaveQuestion, [](auto& o) {
-                                           o.VariableText = R"( "Q&A" )";
-                                           o.TopicIDText = "7";
-                                       }));
+    const MessageBoxOptions questionOptions = With(SaveQuestion, [](auto& o) {
+        o.VariableText = R"( "Q&A" )";
+        o.TopicIDText = "7";
+    });
+    const auto question = CheckOptions(GenerateMode::Copy, questionOptions);
     ASSERT_TRUE(std::holds_alternative<CheckedOptions>(question));
     EXPECT_EQ(std::get<CheckedOptions>(question).VariableName, "QandA");
     EXPECT_EQ(std::get<CheckedOptions>(question).TopicID, 0) << "a topic without the Help button is not read";
 
-    const auto help = CheckOptions(GenerateMode::Try, With(ExportFinished, [](auto& o) { o.TopicIDText = " -007 "; }));
+    const MessageBoxOptions helpOptions = With(ExportFinished, [](auto& o) { o.TopicIDText = " -007 "; });
+    const auto help = CheckOptions(GenerateMode::Try, helpOptions);
     ASSERT_TRUE(std::holds_alternative<CheckedOptions>(help));
     EXPECT_EQ(std::get<CheckedOptions>(help).TopicID, -7);
 }

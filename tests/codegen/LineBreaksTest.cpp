@@ -1,46 +1,61 @@
+// The line-break scanner: what counts as one break, on bytes and on UTF-16, a word at a time and one at a time.
 #include "codegen/LineBreaks.h"
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
+#include <random>
 #include <string>
-#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vellumet {
 namespace {
 
-static_assert(LineBreakAt(std::string_view("\r\n"), std::size_t{0}) == 2);
+// Qt counts with a signed index.
+static_assert(LineBreakAt(std::u16string_view(u"a\r\n"), std::ptrdiff_t{1}) == 2);
 
-// Each case is checked on bytes with an unsigned index, and on UTF-16 with a signed index as Qt counts.
-TEST(LineBreakAt, MeasuresEveryKindOfBreak)
+// Each case: the text, and the text with each line break made one '|'.
+TEST(LineBreaks, EachBreakIsReplacedOnce)
 {
-    struct Case {
-        std::string_view text;
-        std::size_t index;
-        std::size_t length;
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\r\nb", "a|b"}, {"a\rb", "a|b"},    {"a\nb", "a|b"},  {"\n\r", "||"}, {"\r\r\n", "||"},
+        {"a\r", "a|"},     {"\r\n\r\n", "||"}, {"a\tb", "a\tb"}, {"", ""},
     };
-    // clang-format off
-    const Case cases[] = {
-        {"a\r\nb", 1, 2},
-        {"a\r\nb", 2, 1}, // the LF of a CR LF, met on its own
-        {"a\rb", 1, 1},
-        {"a\nb", 1, 1},
-        {"\n\r", 0, 1},
-        {"\n\r", 1, 1},
-        {"a\r", 1, 1},   // a CR that ends the text
-        {"ab", 0, 0},
-        {"\t", 0, 0},
-        {"a", 1, 0},     // the end of the text
-        {"", 0, 0},
-        {std::string_view("ab\r\n", 2), 2, 0}, // a break that lies past the end of the view
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(std::string(c.text)) + " at " + std::to_string(c.index));
-        EXPECT_EQ(LineBreakAt(c.text, c.index), c.length);
-        const std::u16string wide(c.text.begin(), c.text.end());
-        EXPECT_EQ(LineBreakAt(std::u16string_view(wide), static_cast<std::ptrdiff_t>(c.index)),
-                  static_cast<std::ptrdiff_t>(c.length));
+    for (const auto& [text, replaced] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        EXPECT_EQ(ReplaceLineBreaks(text, '|'), replaced);
+        EXPECT_EQ(ReplaceLineBreaks(std::u16string(text.begin(), text.end()), u'|'),
+                  std::u16string(replaced.begin(), replaced.end()));
+    }
+}
+
+// The stops of a text, as (index, length) pairs.
+template <class Text>
+std::vector<std::pair<std::size_t, std::size_t>> StopsOf(const Text& text)
+{
+    std::vector<std::pair<std::size_t, std::size_t>> stops;
+    ForEachStop<'\t', '"'>(text, [&](auto at, auto length) { stops.emplace_back(at, length); });
+    return stops;
+}
+
+// Bytes are scanned eight at a time; UTF-16 one character at a time. Both find the same stops in random texts of
+// stops and letters, whose breaks fall on every place of a word, CR LF across two words included, and in views that
+// end inside a CR LF.
+TEST(LineBreaks, WordAtATimeFindsWhatOneAtATimeFinds)
+{
+    const std::string alphabet = "\r\n\t\"ab";
+    std::mt19937 random(20260211);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<std::size_t> length(0, 40);
+    for (int n = 0; n < 3000 && !HasFailure(); ++n) {
+        std::string text;
+        for (std::size_t i = length(random); i > 0; --i)
+            text += alphabet[pick(random)];
+        const std::string_view view(text.data(), text.size() / 2 * 2);
+        for (const std::string_view part : {std::string_view(text), view}) {
+            const std::u16string wide(part.begin(), part.end());
+            EXPECT_EQ(StopsOf(part), StopsOf(wide)) << ::testing::PrintToString(std::string(part));
+        }
     }
 }
 

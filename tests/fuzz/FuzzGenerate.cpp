@@ -2,8 +2,8 @@
 // fail on them, the body expression must evaluate back to the body byte for
 // byte, Try and Copy must hand over exactly what was built, and the code must
 // break its lines only between statements.
+#include "codegen/BodyExpression.h"
 #include "codegen/BuildCode.h"
-#include "codegen/Functions.h"
 #include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
 #include "support/VbStringEvaluator.h"
@@ -54,13 +54,9 @@ MessageBoxOptions OptionsFrom(std::string_view input)
 // Every line break of the code is a CR LF that ends a line; any other would break a string literal.
 bool BreaksOnlyBetweenLines(std::string_view code)
 {
-    for (std::size_t at = 0; at < code.size();) {
-        const std::size_t lineBreak = LineBreakAt(code, at);
-        if (lineBreak == 1)
-            return false;
-        at += lineBreak == 0 ? 1 : lineBreak;
-    }
-    return true;
+    bool onlyCrLf = true;
+    ForEachLineBreak(code, [&](std::size_t /*at*/, std::size_t length) { onlyCrLf = onlyCrLf && length == 2; });
+    return onlyCrLf;
 }
 
 } // namespace
@@ -69,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const MessageBoxOptions options = OptionsFrom({reinterpret_cast<const char*>(data), size});
 
-    const std::string expression = QuoteBody(DoubleQuotes(options.BodyText));
+    const std::string expression = BodyExpression(options.BodyText);
     if (testing::EvaluateVbString(expression) != options.BodyText)
         Fail("the body expression does not evaluate to the body:", expression);
 

@@ -40,18 +40,7 @@ QStyle::StandardPixmap StandardPixmapOf(IconChoice icon)
 }
 
 // The box shows line breaks of every kind as breaks, as the system's box does.
-QString DisplayText(const std::string& text)
-{
-    const QString typed = QString::fromUtf8(text);
-    QString display;
-    display.reserve(typed.size());
-    for (qsizetype at = 0; at < typed.size();) {
-        const qsizetype lineBreak = LineBreakAt(typed, at);
-        display += lineBreak == 0 ? typed[at] : QChar(u'\n');
-        at += lineBreak == 0 ? 1 : lineBreak;
-    }
-    return display;
-}
+QString DisplayText(const std::string& text) { return ReplaceLineBreaks(QString::fromUtf8(text), u'\n'); }
 
 // Like the system's box, the box grows no wider than five eighths of the
 // screen's available width; its text grows no taller than two thirds of the

@@ -6,21 +6,11 @@ namespace vellumet {
 
 QValidator::State OneLineValidator::validate(QString& input, int& position) const
 {
-    QString joined;
-    joined.reserve(input.size());
     int newPosition = position;
-    for (qsizetype i = 0; i < input.size();) {
-        const qsizetype lineBreak = LineBreakAt(input, i);
-        if (lineBreak == 0) {
-            joined += input[i++];
-            continue;
-        }
-        joined += u' ';
-        if (i < position)
-            newPosition -= int(lineBreak) - 1;
-        i += lineBreak;
-    }
-    input = joined;
+    input = ReplaceLineBreaks(input, u' ', [&](qsizetype at, qsizetype length) {
+        if (at < position)
+            newPosition -= int(length) - 1;
+    });
     position = newPosition;
     return Acceptable;
 }
