@@ -65,20 +65,34 @@ std::size_t CharacterCount(const std::string& text)
 // A one-line field takes a pasted line break as a space.
 std::string OnOneLine(const std::string& text) { return ReplaceLineBreaks(text, ' '); }
 
+// What a character starting at the byte counts toward a field's limit. The
+// desktops' text fields count UTF-16 units, as Visual Basic does, so a
+// character beyond 16 bits, four bytes in UTF-8, counts two.
+std::size_t LimitWidth(char lead) { return static_cast<unsigned char>(lead) >= 0xF0 ? 2 : 1; }
+
+std::size_t LimitLength(const std::string& text)
+{
+    std::size_t length = 0;
+    for (char c : text)
+        length += IsContinuationByte(c) ? 0 : LimitWidth(c);
+    return length;
+}
+
 // As many whole characters as the limit allows; a CR LF is kept whole or not at all.
 std::string WithinLimit(std::string text, std::size_t limit)
 {
-    std::size_t characters = 0;
+    std::size_t length = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (IsContinuationByte(text[i]))
             continue;
-        const std::size_t width = LineBreakAt(text, i) == 2 ? 2 : 1;
-        if (characters + width > limit) {
+        const bool crLf = LineBreakAt(text, i) == 2;
+        const std::size_t width = crLf ? 2 : LimitWidth(text[i]);
+        if (length + width > limit) {
             text.resize(i);
             break;
         }
-        characters += width;
-        i += width - 1;
+        length += width;
+        i += crLf ? 1 : 0;
     }
     return text;
 }
@@ -91,7 +105,7 @@ std::string WhatFieldsCannotHold(const MessageBoxOptions& options)
     const std::pair<Control, const std::string&> texts[] = {
         {txtTitle, options.TitleText}, {txtBody, options.BodyText}, {txtVariable, options.VariableText}};
     for (const auto& [field, text] : texts)
-        if (const std::size_t limit = LayoutOf(field).MaxLength; CharacterCount(text) > limit)
+        if (const std::size_t limit = LayoutOf(field).MaxLength; LimitLength(text) > limit)
             return "the " + AccessibleNameOf(field, "") + " is longer than the " + std::to_string(limit) +
                    " characters its field holds";
     return {};

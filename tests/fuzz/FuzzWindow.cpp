@@ -24,11 +24,14 @@ void Require(bool holds, const char* what)
     }
 }
 
-std::size_t Characters(const std::string& text)
+// The length the text fields count: UTF-16 units.
+std::size_t Utf16Length(const std::string& text)
 {
     std::size_t count = 0;
-    for (char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        count += (byte & 0xC0) == 0x80 ? 0 : byte >= 0xF0 ? 2 : 1;
+    }
     return count;
 }
 
@@ -45,7 +48,7 @@ void CheckInvariants(const WindowDriver& window, const std::optional<std::string
                 selectedButtons = row.Id;
         }
         if (row.MaxLength != NoLimit)
-            Require(Characters(state.Text) <= row.MaxLength, "a field holds more than its limit");
+            Require(Utf16Length(state.Text) <= row.MaxLength, "a field holds more than its limit");
         // The file dialog's path goes in unchanged, and a Linux file name may hold a
         // line break; Try and Copy refuse such a help file with a warning.
         const bool pathAsChosen = row.Id == txtHelpFile && state.Text == browsedPath;

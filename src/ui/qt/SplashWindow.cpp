@@ -52,6 +52,8 @@ void QtSplashWindow::ShowSplash() { show(); }
 
 void QtSplashWindow::StartTimer(std::chrono::milliseconds interval) { Timer1->start(interval); }
 
+// The first painting puts the logo on the screen; the main window's controls
+// are made on the event loop's next turn, after the window is flushed.
 void QtSplashWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);

@@ -1,9 +1,8 @@
-#include "platform/qt/QtPlatform.h"
 #include "support/MainWindowFixture.h"
+#include "support/WindowDriver.h"
 #include "ui/qt/MultiLineTextBox.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -32,7 +31,6 @@ private slots:
     void textLimits();
     void bodyReadsLineBreaksAsCrLf();
     void pasteInsideOneLineField();
-    void snapshotReflectsControls();
     void focusSelectsWholeText_data();
     void focusSelectsWholeText();
     void linkFollowsPointer();
@@ -40,9 +38,7 @@ private slots:
     void closingAsksFirst_data();
     void closingAsksFirst();
     void commandsNameTheWindow();
-    void refusalShowsTheField();
     void resetShowsStartState();
-    void copyReachesClipboard();
     void readsCallByKeyAndDrop();
 };
 
@@ -277,18 +273,6 @@ void MainWindowTest::pasteInsideOneLineField()
     QCOMPARE(title->cursorPosition(), 8);
 }
 
-// The snapshot starts at the generator's defaults and reads typed text as UTF-8;
-// the worked examples check every other choice through the generated code.
-void MainWindowTest::snapshotReflectsControls()
-{
-    QVERIFY(window->Form().Snapshot() == MessageBoxOptions());
-    showTabOf(control(QStringLiteral("txtTitle")));
-    QTest::keyClicks(control(QStringLiteral("txtTitle")), "Sav");
-    QTest::sendKeyEvent(QTest::Click, control(QStringLiteral("txtTitle")), Qt::Key_unknown,
-                        QString::fromUtf8("\xc3\xa9"), {});
-    QCOMPARE(window->Form().Snapshot().TitleText, std::string("Sav\xc3\xa9"));
-}
-
 // clang-format off
 void MainWindowTest::focusSelectsWholeText_data()
 {
@@ -322,6 +306,7 @@ void MainWindowTest::focusSelectsWholeText()
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     Paste(box, text);
     QCOMPARE(box->property("text").toString(), text);
+    QCOMPARE(window->Form().State(testing::ControlNamed(field.toStdString())).Text, text.toStdString());
     control(QStringLiteral("cmdTry"))->setFocus();
 
     if (arrival == u"Tab") {
@@ -422,20 +407,6 @@ void MainWindowTest::commandsNameTheWindow()
     QCOMPARE(platform->opened.back(), std::string("https://www.tarnwick.example/"));
 }
 
-// A refusal shows the tab and focuses the field that mends it, with its text selected.
-void MainWindowTest::refusalShowsTheField()
-{
-    click(QStringLiteral("chkMsgBoxHelpButton"));
-    typeInto(QStringLiteral("txtTopicID"), QStringLiteral("12.5"));
-    typeInto(QStringLiteral("txtBody"), QStringLiteral("Hi"));
-    tabs()->setCurrentIndex(0);
-    click(QStringLiteral("cmdTry"));
-    QCOMPARE(tabs()->currentIndex(), 3);
-    auto* topic = control<QLineEdit>(QStringLiteral("txtTopicID"));
-    QCOMPARE(QApplication::focusWidget(), topic);
-    QCOMPARE(topic->selectedText(), QStringLiteral("12.5"));
-}
-
 // Every change Reset makes, its nested handlers' included, reaches the widgets.
 void MainWindowTest::resetShowsStartState()
 {
@@ -459,22 +430,6 @@ void MainWindowTest::resetShowsStartState()
     QCOMPARE(widgetStates(), start);
     QCOMPARE(tabs()->currentIndex(), 0);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
-}
-
-// Copy Code puts the code on the desktop's own clipboard.
-void MainWindowTest::copyReachesClipboard()
-{
-    QtPlatform desktop;
-    QtMainWindow realWindow(desktop);
-    realWindow.show();
-    QVERIFY(QTest::qWaitForWindowActive(&realWindow));
-    const auto find = [&realWindow](const char* name) { return realWindow.findChild<QWidget*>(QLatin1String(name)); };
-    static_cast<TabControl*>(find("SSTab1"))->setCurrentIndex(1);
-    QTest::keyClicks(find("txtBody"), "Hello");
-    QTest::mouseClick(find("cmdCopy"), Qt::LeftButton);
-    QCOMPARE(
-        QGuiApplication::clipboard()->text(),
-        QStringLiteral("'*** Start Vellumet Code ***\r\n\tMsgBox \"Hello\", vbOKOnly\r\n'*** End Vellumet Code ***"));
 }
 
 // Ctrl+Shift+V reads the call on the clipboard even from inside a text field.
