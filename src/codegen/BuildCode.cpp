@@ -8,6 +8,7 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
 
 namespace vellumet {
 namespace {
@@ -76,21 +77,30 @@ void AppendCallArguments(std::string& code, const CheckedOptions& checked)
 
 } // namespace
 
-std::string_view FailureMessage(GenerateFailure failure)
+std::string FailureMessage(GenerateFailure failure)
 {
+    const auto pleaseEnter = [](std::string_view field, std::string_view commands) {
+        return "Please enter a " + std::string(field) + " before\r\nattempting to " + std::string(commands) +
+               " Vellumet code.";
+    };
+    const auto onOneLine = [](std::string_view field) {
+        return "The " + std::string(field) + " must be on one line;\r\nonly the Body Message may hold line breaks.";
+    };
     switch (failure) {
-    case GenerateFailure::BlankBody:
-        return "Please enter a Body Message before\r\nattempting to try or copy Vellumet code.";
-    case GenerateFailure::LineBreakInTitle:
-        return "The Title must be on one line;\r\nonly the Body Message may hold line breaks.";
-    case GenerateFailure::MissingVariableName:
-        return "Please enter a Variable Name before\r\nattempting to copy Vellumet code.";
-    case GenerateFailure::LineBreakInHelpFile:
-        return "The Help File must be on one line;\r\nonly the Body Message may hold line breaks.";
-    case GenerateFailure::TopicNotConvertible: return "The Topic ID must be a whole number from -32768 to 32767.";
+    case GenerateFailure::BlankBody: return pleaseEnter("Body Message", "try or copy");
+    case GenerateFailure::LineBreakInTitle: return onOneLine("Title");
+    case GenerateFailure::MissingVariableName: return pleaseEnter("Variable Name", "copy");
+    case GenerateFailure::LineBreakInHelpFile: return onOneLine("Help File");
+    case GenerateFailure::TopicNotConvertible: return "The Topic ID must be " + TopicIDRange() + ".";
     case GenerateFailure::ClipboardRefused: return "The code could not be copied to the clipboard.";
     }
     return {};
+}
+
+std::string TopicIDRange()
+{
+    using Limits = std::numeric_limits<std::int16_t>;
+    return "a whole number from " + std::to_string(Limits::min()) + " to " + std::to_string(Limits::max());
 }
 
 std::optional<std::int16_t> ConvertTopicID(std::string_view text)

@@ -30,10 +30,12 @@ enum class GenerateFailure {
 };
 
 // What to tell the user; the lines of a message are joined by CR LF.
-std::string_view FailureMessage(GenerateFailure failure);
+std::string FailureMessage(GenerateFailure failure);
 
 // An optionally signed decimal integer with spaces around it, -32768 to 32767.
 std::optional<std::int16_t> ConvertTopicID(std::string_view text);
+// What ConvertTopicID takes, in words: "a whole number from -32768 to 32767".
+std::string TopicIDRange();
 
 // Removes spaces, line breaks and double quotes, and writes each "&" as "and".
 std::string CleanVariableName(std::string_view variable);

@@ -27,6 +27,16 @@ std::string InQuotes(std::string_view text)
     return quoted.append(1, '"').append(text).append(1, '"');
 }
 
+std::string Counted(std::size_t count, std::string_view thing)
+{
+    return std::to_string(count) + " " + std::string(thing) + (count == 1 ? "" : "s");
+}
+
+std::string ExpectedAt(std::string_view what, std::string_view text)
+{
+    return "expected " + std::string(what) + " at " + InQuotes(text);
+}
+
 void AppendStringLiteral(std::string_view text, std::string& out)
 {
     out += '"';

@@ -1,6 +1,7 @@
 // Small text routines of the code generator and its readers.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,12 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 // The text between two double quotes, as it is; nothing inside is doubled. For quoting in messages.
 std::string InQuotes(std::string_view text);
+
+// "1 button", "2 buttons": a count of a thing whose plural adds an s.
+std::string Counted(std::size_t count, std::string_view thing);
+
+// "expected WHAT at "TEXT"", for a reader's refusal.
+std::string ExpectedAt(std::string_view what, std::string_view text);
 
 // Appends the text as a Visual Basic string literal: in double quotes, each double quote inside doubled.
 void AppendStringLiteral(std::string_view text, std::string& out);

@@ -1,6 +1,10 @@
+// The choices of the main window, as the code generator reads them.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <string>
+#include <type_traits>
 
 namespace vellumet {
 
@@ -42,5 +46,28 @@ struct MessageBoxOptions {
 
     bool operator==(const MessageBoxOptions&) const = default;
 };
+
+// The help file, whether App.Path leads it, the topic and whether Help is the default button are the Help button's
+// details: only a box with a Help button uses them, and without one the window holds each at its default. So a
+// detail given without the Help button is refused, and dropped where choices are compared.
+inline constexpr std::array<bool MessageBoxOptions::*, 2> HelpDetailFlags = {&MessageBoxOptions::HelpButtonIsDefault,
+                                                                             &MessageBoxOptions::UseAppPath};
+inline constexpr std::array<std::string MessageBoxOptions::*, 2> HelpDetailTexts = {&MessageBoxOptions::HelpFileText,
+                                                                                    &MessageBoxOptions::TopicIDText};
+
+template <class Member>
+constexpr bool IsHelpDetail(Member MessageBoxOptions::*member)
+{
+    if constexpr (std::is_same_v<Member, bool>)
+        return std::ranges::find(HelpDetailFlags, member) != HelpDetailFlags.end();
+    else
+        return std::ranges::find(HelpDetailTexts, member) != HelpDetailTexts.end();
+}
+
+// Whether a detail of the Help button is set while the box has none to use it.
+bool HelpDetailsLackHelpButton(const MessageBoxOptions& options);
+
+// The options with each detail of an absent Help button back at its default, as the window holds them.
+MessageBoxOptions WithoutUnusedHelpDetails(MessageBoxOptions options);
 
 } // namespace vellumet

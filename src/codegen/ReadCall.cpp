@@ -1,3 +1,4 @@
+// Reading a MsgBox call in Visual Basic source back into the window's choices.
 #include "ReadCall.h"
 
 #include "BuildCode.h"
@@ -7,9 +8,7 @@
 #include "StyleDecode.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
-#include <span>
+#include <optional>
 #include <vector>
 
 namespace vellumet {
@@ -23,171 +22,26 @@ struct Refusal {
 
 [[noreturn]] void Refuse(std::string reason) { throw Refusal{std::move(reason)}; }
 
-struct Token {
-    enum class Kind { Word, Number, String, Symbol };
-    Kind kind;
-    std::string_view text; // As written in the source.
-    std::string value;     // A string's text, with each doubled quote made single.
-    int line;
-};
-
-using Tokens = std::span<const Token>;
-
-bool IsWord(const Token& token, std::string_view word)
-{
-    return token.kind == Token::Kind::Word && EqualIgnoringCase(token.text, word);
-}
-
-bool IsSymbol(const Token& token, std::string_view symbol)
-{
-    return token.kind == Token::Kind::Symbol && token.text == symbol;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
-// Splits source into statements of tokens. Comments ("'" and Rem) and line
-// continuations (" _" at a line's end) go; line breaks and ":" end statements.
-class Lexer {
-public:
-    explicit Lexer(std::string_view source)
-        : source(source)
-    {}
-
-    std::vector<std::vector<Token>> Statements()
-    {
-        statements.emplace_back();
-        while (at < source.size()) {
-            const char c = source[at];
-            if (IsBlank(c))
-                ++at;
-            else if (c == '\'')
-                SkipToLineEnd();
-            else if (c == '\r' || c == '\n')
-                EndLine();
-            else if (c == ':' && !source.substr(at).starts_with(":="))
-                EndStatement(1);
-            else if (c == '_' && AtContinuation())
-                EndLine();
-            else if (c == '"')
-                ReadString();
-            else if (std::isalpha(static_cast<unsigned char>(c)))
-                ReadWord();
-            else if (std::isdigit(static_cast<unsigned char>(c)) || AtRadixPrefix())
-                ReadNumber();
-            else
-                Push(Token::Kind::Symbol, source.substr(at).starts_with(":=") ? 2 : 1);
-        }
-        return std::move(statements);
-    }
-
-private:
-    std::string_view source;
-    std::size_t at = 0;
-    int line = 1;
-    std::vector<std::vector<Token>> statements;
-
-    void Push(Token::Kind kind, std::size_t length, std::string value = {})
-    {
-        statements.back().push_back({kind, source.substr(at, length), std::move(value), line});
-        at += length;
-    }
-
-    void EndStatement(std::size_t length)
-    {
-        at += length;
-        if (!statements.back().empty())
-            statements.emplace_back();
-    }
-
-    // A line ends with CR LF, LF or CR. After a continuation it only counts.
-    void EndLine()
-    {
-        const bool continued = source[at] == '_';
-        if (continued)
-            at = std::min(source.find_first_not_of(" \t", at + 1), source.size());
-        const std::size_t length = LineBreakAt(source, at);
-        ++line;
-        if (continued)
-            at += length;
-        else
-            EndStatement(length);
-    }
-
-    void SkipToLineEnd() { at = std::min(source.find_first_of("\r\n", at), source.size()); }
-
-    // "_" after a blank and before the line's end joins the next line to this one.
-    bool AtContinuation() const
-    {
-        if (at > 0 && !IsBlank(source[at - 1]))
-            return false;
-        const std::size_t next = source.find_first_not_of(" \t", at + 1);
-        return next == std::string_view::npos || source[next] == '\r' || source[next] == '\n';
-    }
-
-    bool AtRadixPrefix() const
-    {
-        if (source[at] != '&' || at + 2 >= source.size())
-            return false;
-        const int radix = std::toupper(static_cast<unsigned char>(source[at + 1]));
-        return (radix == 'H' || radix == 'O') && std::isxdigit(static_cast<unsigned char>(source[at + 2]));
-    }
-
-    void ReadString()
-    {
-        std::string value;
-        std::size_t end = at + 1;
-        for (;; ++end) {
-            if (end == source.size() || source[end] == '\r' || source[end] == '\n')
-                Refuse("line " + std::to_string(line) + ": a string is not closed");
-            if (source[end] != '"')
-                value += source[end];
-            else if (end + 1 < source.size() && source[end + 1] == '"')
-                value += source[++end];
-            else
-                break;
-        }
-        Push(Token::Kind::String, end + 1 - at, std::move(value));
-    }
-
-    void ReadWord()
-    {
-        std::size_t end = at;
-        while (end < source.size() && IsWordCharacter(source[end]))
-            ++end;
-        if (end < source.size() && source[end] == '$')
-            ++end;
-        if (statements.back().empty() && EqualIgnoringCase(source.substr(at, end - at), "Rem"))
-            SkipToLineEnd();
-        else
-            Push(Token::Kind::Word, end - at);
-    }
-
-    // Digits and letters run together, with a type suffix; StyleDecode and
-    // the topic say whether they make a number.
-    void ReadNumber()
-    {
-        std::size_t end = at + (source[at] == '&' ? 2 : 0);
-        while (end < source.size() && (IsWordCharacter(source[end]) || source[end] == '.'))
-            ++end;
-        if (end < source.size() && (source[end] == '&' || source[end] == '%'))
-            ++end;
-        Push(Token::Kind::Number, end - at);
-    }
-};
-
 // The text of tokens as written, one space between each two.
 std::string SourceOf(Tokens tokens)
 {
     std::string text;
     for (const Token& token : tokens)
-        text.append(text.empty() ? "" : " ").append(token.text);
+        text.append(text.empty() ? "" : " ").append(token.Text);
     return text;
 }
 
-// The characters Chr may name in text that is read back: the line breaks and
-// the tab the generator writes as constants, and the double quote.
-constexpr std::array<int, 4> ChrCodes = {9, 10, 13, 34};
+// The character Chr(code) names in text that is read back, where the code is written as a decimal number: one the
+// generator writes as a text constant (a line break or the tab), or the double quote.
+std::optional<char> ChrCharacter(std::string_view code)
+{
+    for (const VbConstant& constant : TextConstants())
+        if (constant.Text.size() == 1 && code == std::to_string(static_cast<int>(constant.Text[0])))
+            return constant.Text[0];
+    if (code == std::to_string(static_cast<int>('"')))
+        return '"';
+    return std::nullopt;
+}
 
 // Reads a string expression written out in the code: literals, constants,
 // Chr(n) and parentheses, joined by "&" or "+".
@@ -202,7 +56,7 @@ public:
     {
         std::string text = ReadExpression();
         if (at < tokens.size())
-            Refuse(std::string(part) + ": expected \"&\" before " + InQuotes(tokens[at].text));
+            RefusePart(": expected \"&\" before " + InQuotes(tokens[at].Text));
         return text;
     }
 
@@ -213,6 +67,8 @@ private:
     std::string_view part;
     std::size_t at = 0;
     int depth = 0;
+
+    [[noreturn]] void RefusePart(const std::string& why) const { Refuse(std::string(part) + why); }
 
     bool AtSymbol(std::string_view symbol) const { return at < tokens.size() && IsSymbol(tokens[at], symbol); }
 
@@ -229,30 +85,28 @@ private:
     std::string ReadTerm()
     {
         if (at == tokens.size())
-            Refuse(std::string(part) +
-                   (at == 0 ? " is empty" : " ends with " + InQuotes(tokens[at - 1].text) + " and nothing after it"));
+            RefusePart(at == 0 ? " is empty" : " ends with " + InQuotes(tokens[at - 1].Text) + " and nothing after it");
         const Token& token = tokens[at++];
-        if (token.kind == Token::Kind::String)
-            return token.value;
+        if (token.Kind == TokenKind::String)
+            return token.Value;
         if (IsSymbol(token, "(")) {
             // Each parenthesis is a level of recursion; a deep pile of them must not run off the stack.
             if (++depth > MaximumDepth)
-                Refuse(std::string(part) + ": its parentheses nest more than " + std::to_string(MaximumDepth) +
-                       " deep");
+                RefusePart(": its parentheses nest more than " + std::to_string(MaximumDepth) + " deep");
             std::string text = ReadExpression();
             Expect(")");
             --depth;
             return text;
         }
-        if (token.kind == Token::Kind::Word) {
-            if (const VbConstant* constant = FindConstant(ConstantGroup::Text, token.text))
+        if (token.Kind == TokenKind::Word) {
+            if (const VbConstant* constant = FindConstant(ConstantGroup::Text, token.Text))
                 return std::string(constant->Text);
             if (IsWord(token, "Chr") || IsWord(token, "Chr$"))
                 return ReadChr();
-            Refuse(std::string(part) + " uses " + std::string(token.text) +
-                   ", a variable or function whose value is known only when the program runs");
+            RefusePart(" uses " + std::string(token.Text) +
+                       ", a variable or function whose value is known only when the program runs");
         }
-        Refuse(std::string(part) + ": expected a string, a line-break constant or Chr at " + InQuotes(token.text));
+        RefusePart(": " + ExpectedAt("a string, a line-break constant or Chr", token.Text));
     }
 
     std::string ReadChr()
@@ -263,17 +117,16 @@ private:
             ++at;
         const std::string code = SourceOf(tokens.subspan(start, at - start));
         Expect(")");
-        for (int known : ChrCodes)
-            if (code == std::to_string(known))
-                return std::string(1, static_cast<char>(known));
-        Refuse(std::string(part) + ": Chr(" + code + ") is not a line break, a tab or a quote");
+        if (const auto character = ChrCharacter(code))
+            return std::string(1, *character);
+        RefusePart(": Chr(" + code + ") is not a line break, a tab or a quote");
     }
 
     void Expect(std::string_view symbol)
     {
         if (!AtSymbol(symbol))
-            Refuse(std::string(part) + ": expected " + InQuotes(symbol) +
-                   (at < tokens.size() ? " at " + InQuotes(tokens[at].text) : " at its end"));
+            RefusePart(": " + (at < tokens.size() ? ExpectedAt(InQuotes(symbol), tokens[at].Text)
+                                                  : "expected " + InQuotes(symbol) + " at its end"));
         ++at;
     }
 };
@@ -292,17 +145,16 @@ void ApplyStyle(int style, MessageBoxOptions& options)
     const int position = (style & StyleMask(StyleKind::DefaultButton)) / style_flag::DefaultButtonStep + 1;
     const bool help = (style & style_flag::HelpButton) != 0;
     const ButtonChoice first = *ButtonChoiceFor(setValue, 1);
-    const auto setSize = static_cast<int>(ButtonSetOf(first).Buttons.size());
+    const std::size_t setSize = ButtonSetOf(first).Buttons.size();
 
     if (const auto choice = ButtonChoiceFor(setValue, position)) {
         options.ButtonOption = *choice;
-    } else if (help && position == setSize + 1) {
+    } else if (help && position == static_cast<int>(setSize) + 1) {
         options.ButtonOption = first;
         options.HelpButtonIsDefault = true;
     } else {
         Refuse("the style makes button " + std::to_string(position) + " the default, but " + ExpressionOf(setValue) +
-               " has " + std::to_string(setSize) + (setSize == 1 ? " button" : " buttons") +
-               (help ? " and Help" : " and no Help button"));
+               " has " + Counted(setSize, "button") + (help ? " and Help" : " and no Help button"));
     }
     options.IncludeHelpButton = help;
     options.SystemModal = (style & style_flag::SystemModal) != 0;
@@ -350,7 +202,7 @@ std::vector<Tokens> SplitArguments(Tokens tokens)
 
 void RefuseLineBreak(std::string_view text, std::string_view part)
 {
-    if (text.find_first_of("\r\n") != std::string_view::npos)
+    if (HoldsLineBreak(text))
         Refuse(std::string(part) + " holds a line break, which the window keeps to the body");
 }
 
@@ -371,8 +223,8 @@ MessageBoxOptions ReadStatement(Tokens statement)
     bool assigned = false;
     if (IsWord(statement[0], "Call")) {
         at = 1;
-    } else if (statement.size() > 2 && statement[0].kind == Token::Kind::Word && IsSymbol(statement[1], "=")) {
-        options.VariableText = statement[0].text;
+    } else if (statement.size() > 2 && statement[0].Kind == TokenKind::Word && IsSymbol(statement[1], "=")) {
+        options.VariableText = statement[0].Text;
         at = 2;
         assigned = true;
     }
@@ -397,7 +249,7 @@ MessageBoxOptions ReadStatement(Tokens statement)
         Refuse("the body is blank, and the window writes no call without one");
 
     if (!argument(1).empty()) {
-        const auto style = EvaluateStyleSource(SourceOf(argument(1)));
+        const auto style = EvaluateStyleTokens(argument(1), SourceSpan(argument(1)));
         if (const auto* fault = std::get_if<std::string>(&style))
             Refuse("the style: " + *fault);
         ApplyStyle(std::get<EvaluatedStyle>(style).Value, options);
@@ -414,15 +266,19 @@ MessageBoxOptions ReadStatement(Tokens statement)
         Refuse(hasFile ? "the call has a help file but no help context"
                        : "the call has a help context but no help file");
     if (hasFile) {
-        if (!options.IncludeHelpButton)
+        // The help file and the context as written are details of the Help button, which need one.
+        MessageBoxOptions written = options;
+        written.HelpFileText = SourceSpan(argument(3));
+        written.TopicIDText = SourceSpan(argument(4));
+        if (HelpDetailsLackHelpButton(written))
             Refuse("the call has a help file, but its style has no Help button, and the window writes the help "
                    "file only with one");
         options.HelpFileText = ReadHelpFile(argument(3), options);
         std::string context;
         for (const Token& token : argument(4))
-            context += token.text;
+            context += token.Text;
         if (!ConvertTopicID(context))
-            Refuse("the help context, " + context + ", is not a whole number from -32768 to 32767");
+            Refuse("the help context, " + context + ", is not " + TopicIDRange());
         options.TopicIDText = context;
     }
     return options;
@@ -433,14 +289,18 @@ MessageBoxOptions ReadStatement(Tokens statement)
 std::variant<MessageBoxOptions, std::string> ReadCall(std::string_view source)
 {
     try {
-        const std::vector<std::vector<Token>> statements = Lexer(source).Statements();
-        const std::vector<Token>* call = nullptr;
+        const std::vector<Statement> statements = Lex(source);
+        const Statement* call = nullptr;
         std::vector<int> callLines;
-        for (const std::vector<Token>& statement : statements)
+        for (const Statement& statement : statements)
+            for (const Token& token : statement)
+                if (token.Kind == TokenKind::UnclosedString)
+                    Refuse("line " + std::to_string(token.Line) + ": a string is not closed");
+        for (const Statement& statement : statements)
             for (const Token& token : statement)
                 if (IsWord(token, "MsgBox")) {
                     call = &statement;
-                    callLines.push_back(token.line);
+                    callLines.push_back(token.Line);
                 }
         if (callLines.empty())
             Refuse("there is no MsgBox call");
@@ -456,13 +316,8 @@ std::variant<MessageBoxOptions, std::string> ReadCall(std::string_view source)
 MessageBoxOptions CanonicalChoices(const MessageBoxOptions& options)
 {
     const MessageBoxOptions defaults;
-    MessageBoxOptions choices = options;
-    if (!choices.IncludeHelpButton) {
-        choices.HelpButtonIsDefault = false;
-        choices.HelpFileText = defaults.HelpFileText;
-        choices.UseAppPath = false;
-        choices.TopicIDText = defaults.TopicIDText;
-    } else {
+    MessageBoxOptions choices = WithoutUnusedHelpDetails(options);
+    if (choices.IncludeHelpButton) {
         choices.HelpFileText = TrimSpaces(choices.HelpFileText);
         if (const auto topic = ConvertTopicID(choices.TopicIDText))
             choices.TopicIDText = std::to_string(*topic);

@@ -1,3 +1,4 @@
+// Reading a style written in Visual Basic, and saying what a style asks of a box.
 #include "StyleDecode.h"
 
 #include "Functions.h"
@@ -5,9 +6,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
-#include <limits>
+#include <iterator>
 #include <map>
 #include <optional>
 
@@ -34,12 +33,13 @@ struct Evaluated {
     bool PlainNumber = false; // The source was one number and nothing else.
 };
 
-// Reads a style's source left to right. "+" binds tighter than "Or", as in
+// Reads a style's tokens left to right. "+" binds tighter than "Or", as in
 // Visual Basic, so "a + b Or c" is (a + b) Or c.
 class StyleReader {
 public:
-    explicit StyleReader(std::string_view source)
-        : source(source)
+    StyleReader(Tokens tokens, std::string_view written)
+        : tokens(tokens)
+        , written(written)
     {}
 
     std::variant<Evaluated, std::string> Evaluate()
@@ -48,69 +48,66 @@ public:
         int terms = 0;
         bool named = false;
         for (;;) {
-            SkipSpaces();
             if (AtEnd())
                 return terms == 0 ? "there is nothing to decode" : "the expression ends without its last term";
-            const std::int64_t sign = Next() == '-' ? -1 : 1;
-            if (sign < 0) {
-                ++at;
-                SkipSpaces();
-                if (AtEnd())
-                    return "the expression ends without its last term";
-            }
-            if (std::isalpha(Next()) || Next() == '_') {
-                const std::string_view word = ReadWord();
-                const VbConstant* constant = FindConstant(ConstantGroup::Style, word);
+            const std::int64_t sign = IsSymbol(tokens[at], "-") ? -1 : 1;
+            if (sign < 0 && (++at, AtEnd()))
+                return "the expression ends without its last term";
+            const Token& term = tokens[at];
+            if (term.Kind == TokenKind::Word) {
+                const VbConstant* constant = FindConstant(ConstantGroup::Style, term.Text);
                 if (!constant)
-                    return InQuotes(word) + " is not a message-box constant";
+                    return InQuotes(term.Text) + " is not a message-box constant";
                 if (auto conflict = Claim(*constant))
                     return *conflict;
                 sum += sign * constant->Value;
                 named = true;
+            } else if (term.Kind == TokenKind::Number) {
+                const NumberValue number = ValueOfNumber(term.Text);
+                if (number.Fault == NumberFault::NotANumber)
+                    return InQuotes(term.Text) + " is neither a number nor a constant";
+                if (number.Fault == NumberFault::TooLarge)
+                    return InQuotes(term.Text) + " is too large for a Long";
+                sum += sign * number.Value;
             } else {
-                auto number = ReadNumber();
-                if (auto* fault = std::get_if<std::string>(&number))
-                    return *fault;
-                sum += sign * std::get<std::int64_t>(number);
+                return ExpectedAt("a number or a constant", Rest());
             }
+            ++at;
             ++terms;
 
-            SkipSpaces();
             if (AtEnd())
                 break;
-            const std::size_t operatorAt = at;
-            if (Next() == '+') {
-                ++at;
-            } else if (std::isalpha(Next()) && EqualIgnoringCase(ReadWord(), "Or")) {
+            if (IsWord(tokens[at], "Or")) {
                 result |= sum;
                 sum = 0;
-            } else {
-                return "expected \"+\" or \"Or\" at \"" + std::string(source.substr(operatorAt)) + "\"";
+            } else if (!IsSymbol(tokens[at], "+")) {
+                return ExpectedAt("\"+\" or \"Or\"", Rest());
             }
+            ++at;
         }
         return Evaluated{result | sum, terms == 1 && !named};
     }
 
 private:
-    std::string_view source;
+    Tokens tokens;
+    std::string_view written;
     std::size_t at = 0;
     std::map<StyleKind, std::string_view> claimed; // The constant that chose each kind, to name in a conflict.
 
-    bool AtEnd() const { return at == source.size(); }
-    unsigned char Next() const { return static_cast<unsigned char>(source[at]); }
-
-    void SkipSpaces()
+    // Whether the style has ended, passing over the form feeds and vertical tabs that a style copied from
+    // elsewhere may hold: they separate its terms as spaces do.
+    bool AtEnd()
     {
-        while (!AtEnd() && std::isspace(Next()))
+        while (at < tokens.size() && tokens[at].Kind == TokenKind::Symbol &&
+               (tokens[at].Text == "\f" || tokens[at].Text == "\v"))
             ++at;
+        return at == tokens.size();
     }
 
-    std::string_view ReadWord()
+    // What is written from the current token on.
+    std::string_view Rest() const
     {
-        const std::size_t start = at;
-        while (!AtEnd() && (std::isalnum(Next()) || Next() == '_'))
-            ++at;
-        return source.substr(start, at - start);
+        return written.substr(static_cast<std::size_t>(tokens[at].Text.data() - written.data()));
     }
 
     std::optional<std::string> Claim(const VbConstant& constant)
@@ -122,46 +119,6 @@ private:
             return std::string(constant.Name) + " is named twice";
         return std::string(earlier->second) + " and " + std::string(constant.Name) + " both choose the " +
                std::string(KindWord(constant.Kind));
-    }
-
-    // Decimal, &H hexadecimal or &O octal, with an optional Long suffix "&".
-    // Like Visual Basic, a hexadecimal or octal number without the suffix that
-    // fits in 16 bits is an Integer, so &HFFFF is -1.
-    std::variant<std::int64_t, std::string> ReadNumber()
-    {
-        const std::size_t start = at;
-        int base = 10;
-        if (Next() == '&' && at + 1 < source.size()) {
-            const int prefix = std::toupper(static_cast<unsigned char>(source[at + 1]));
-            if (prefix == 'H' || prefix == 'O') {
-                base = prefix == 'H' ? 16 : 8;
-                at += 2;
-            }
-        }
-        // An "&" that starts no radix prefix is no digit either, so it reads as no number.
-        std::uint64_t value = 0;
-        const char* const digits = source.data() + at;
-        const auto [stop, error] = std::from_chars(digits, source.data() + source.size(), value, base);
-        at += static_cast<std::size_t>(stop - digits);
-        const bool longSuffix = !AtEnd() && Next() == '&';
-        if (longSuffix)
-            ++at;
-        if (error == std::errc::invalid_argument ||
-            (!AtEnd() && (std::isalnum(Next()) || Next() == '_' || Next() == '&'))) {
-            ReadWord();
-            if (at == start)
-                return "expected a number or a constant at \"" + std::string(source.substr(start)) + "\"";
-            return InQuotes(source.substr(start, at - start)) + " is neither a number nor a constant";
-        }
-        const std::uint64_t limit =
-            base == 10 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::uint32_t>::max();
-        if (error == std::errc::result_out_of_range || value > limit)
-            return InQuotes(source.substr(start, at - start)) + " is too large for a Long";
-        if (base == 10)
-            return static_cast<std::int64_t>(value);
-        if (!longSuffix && value <= 0xFFFF)
-            return static_cast<std::int64_t>(static_cast<std::int16_t>(value));
-        return static_cast<std::int64_t>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
     }
 };
 
@@ -226,17 +183,9 @@ std::string DescribeStyle(int style)
     return words + also;
 }
 
-std::variant<int, std::string> EvaluateStyle(std::string_view source)
+std::variant<EvaluatedStyle, std::string> EvaluateStyleTokens(Tokens tokens, std::string_view written)
 {
-    auto evaluated = EvaluateStyleSource(source);
-    if (auto* fault = std::get_if<std::string>(&evaluated))
-        return *fault;
-    return std::get<EvaluatedStyle>(evaluated).Value;
-}
-
-std::variant<EvaluatedStyle, std::string> EvaluateStyleSource(std::string_view source)
-{
-    auto evaluated = StyleReader(source).Evaluate();
+    auto evaluated = StyleReader(tokens, written).Evaluate();
     if (auto* fault = std::get_if<std::string>(&evaluated))
         return *fault;
     const auto [value, plainNumber] = std::get<Evaluated>(evaluated);
@@ -246,9 +195,26 @@ std::variant<EvaluatedStyle, std::string> EvaluateStyleSource(std::string_view s
     return EvaluatedStyle{static_cast<int>(value), plainNumber};
 }
 
+std::variant<EvaluatedStyle, std::string> EvaluateStyleText(std::string_view source)
+{
+    // A style stands on its own here, so what ends a statement in a program only separates its tokens.
+    std::vector<Token> tokens;
+    for (Statement& statement : Lex(source))
+        std::ranges::move(statement, std::back_inserter(tokens));
+    return EvaluateStyleTokens(tokens, source);
+}
+
+std::variant<int, std::string> EvaluateStyle(std::string_view source)
+{
+    auto evaluated = EvaluateStyleText(source);
+    if (auto* fault = std::get_if<std::string>(&evaluated))
+        return *fault;
+    return std::get<EvaluatedStyle>(evaluated).Value;
+}
+
 std::variant<DecodedStyle, std::string> DecodeStyle(std::string_view source)
 {
-    auto evaluated = EvaluateStyleSource(source);
+    auto evaluated = EvaluateStyleText(source);
     if (auto* fault = std::get_if<std::string>(&evaluated))
         return *fault;
     const auto [style, plainNumber] = std::get<EvaluatedStyle>(evaluated);

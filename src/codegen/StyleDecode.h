@@ -1,4 +1,7 @@
+// Reading a style met in Visual Basic code, and putting a style into words.
 #pragma once
+
+#include "VbLexer.h"
 
 #include <cstdint>
 #include <string>
@@ -14,20 +17,20 @@ std::string StyleFault(std::int64_t style);
 // What a valid style asks of the box, in words, on one line.
 std::string DescribeStyle(int style);
 
-// The value of a style written as in Visual Basic source: decimal or &H
-// numbers and the published constants (in any letter case), joined by "+" and
-// "Or". Naming two constants of one kind is refused, as is a value that is no
-// style. Holds the value, or the reason it was refused.
-std::variant<int, std::string> EvaluateStyle(std::string_view source);
-
 struct EvaluatedStyle {
     int Value = 0;
     bool PlainNumber = false; // The style was written as one number and nothing else.
 };
 
-// EvaluateStyle, also telling whether the style was written as a number or
-// with constants.
-std::variant<EvaluatedStyle, std::string> EvaluateStyleSource(std::string_view source);
+// The value of a style written in Visual Basic: numbers as ValueOfNumber reads them and the published constants (in
+// any letter case), joined by "+" and "Or", each term with an optional minus sign. Naming two constants of one kind
+// is refused, as is a value that is no style. Holds the value, and whether it was written as one number, or the
+// reason it was refused, quoting from `written`, the source the tokens view.
+std::variant<EvaluatedStyle, std::string> EvaluateStyleTokens(Tokens tokens, std::string_view written);
+
+// The same for a style on its own: its text is read into tokens first.
+std::variant<EvaluatedStyle, std::string> EvaluateStyleText(std::string_view source);
+std::variant<int, std::string> EvaluateStyle(std::string_view source);
 
 struct DecodedStyle {
     std::string Translation; // The expression of a plain number, or the value of anything else.

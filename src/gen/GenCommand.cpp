@@ -1,3 +1,4 @@
+// vellumet-gen: the command line, the JSON choices of --read and --options, and what each run writes.
 #include "GenCommand.h"
 
 #include "codegen/BuildCode.h"
@@ -16,14 +17,36 @@
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <ranges>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace vellumet {
 namespace {
 
 constexpr int ExitRefused = 1;
 constexpr int ExitUsage = 2;
+
+// Every message on standard error begins so.
+constexpr std::string_view MessageStart = "vellumet-gen: ";
+
+int Refused(std::ostream& err, std::string_view message)
+{
+    err << MessageStart << message << '\n';
+    return ExitRefused;
+}
+
+// A refusal of what one option was given: "--read: there is no MsgBox call."
+std::string About(std::string_view what, std::string_view fault)
+{
+    return std::string(what) + ": " + std::string(fault) + ".";
+}
+
+std::string NotWritten(std::string_view what)
+{
+    return std::string(what) + " could not be written to standard output.";
+}
 
 const std::map<std::string, int> ButtonSetNames = {
     {"ok", 0}, {"ok-cancel", 1}, {"abort-retry-ignore", 2}, {"yes-no-cancel", 3}, {"yes-no", 4}, {"retry-cancel", 5},
@@ -64,13 +87,46 @@ std::string NameOf(const std::map<std::string, Value>& names, Value value)
     return named->first;
 }
 
+// The words joined by ", ", and by `last` before the last.
+template <class Words>
+std::string ListOf(const Words& words, std::string_view last = ", ")
+{
+    std::string list;
+    for (auto word = std::ranges::begin(words); word != std::ranges::end(words); ++word)
+        list.append(word == std::ranges::begin(words)            ? ""
+                    : std::next(word) == std::ranges::end(words) ? last
+                                                                 : ", ")
+            .append(*word);
+    return list;
+}
+
 template <typename Value>
 std::string NamesOf(const std::map<std::string, Value>& names)
 {
-    std::string list;
-    for (const auto& entry : names)
-        list += (list.empty() ? "" : ", ") + entry.first;
-    return list;
+    return ListOf(std::views::keys(names));
+}
+
+// "must be ..." of a key of the JSON choices.
+std::string KeyMustBe(std::string_view key, std::string_view what)
+{
+    return InQuotes(key).append(" must be ").append(what);
+}
+
+// The beginning of a sentence on a button set, by its name on the command line.
+std::string TheSetHas(int buttonSet) { return "the " + NameOf(ButtonSetNames, buttonSet) + " set has "; }
+
+// The JSON keys of the Help button's details, in the order --read writes them, which need the Help button's own.
+std::string HelpDetailKeysNeedHelpButton()
+{
+    std::vector<std::string> keys;
+    for (const auto& [key, member] : FlagKeys)
+        if (IsHelpDetail(member))
+            keys.push_back(InQuotes(key));
+    for (const auto& [key, member] : TextKeys)
+        if (IsHelpDetail(member))
+            keys.push_back(InQuotes(key));
+    const auto helpButton = std::ranges::find(FlagKeys, &MessageBoxOptions::IncludeHelpButton, &FlagKey::second);
+    return ListOf(keys, " and ") + " need " + InQuotes(helpButton->first);
 }
 
 nlohmann::ordered_json ChoicesToJson(const MessageBoxOptions& options)
@@ -101,23 +157,23 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
         const auto text = std::ranges::find(TextKeys, key, &TextKey::first);
         if (flag != FlagKeys.end()) {
             if (!value.is_boolean())
-                return InQuotes(key) + " must be true or false";
+                return KeyMustBe(key, "true or false");
             options.*(flag->second) = value.get<bool>();
         } else if (text != TextKeys.end()) {
             if (!value.is_string())
-                return InQuotes(key) + " must be a string";
+                return KeyMustBe(key, "a string");
             options.*(text->second) = value.get<std::string>();
         } else if (key == "buttons") {
             if (!value.is_string() || !ButtonSetNames.contains(value.get<std::string>()))
-                return "\"buttons\" must be one of " + NamesOf(ButtonSetNames);
+                return KeyMustBe(key, "one of " + NamesOf(ButtonSetNames));
             buttonSet = ButtonSetNames.at(value.get<std::string>());
         } else if (key == "default") {
             if (!value.is_number_integer())
-                return "\"default\" must be a whole number";
+                return KeyMustBe(key, "a whole number");
             defaultPosition = value;
         } else if (key == "icon") {
             if (!value.is_string() || !IconNames.contains(value.get<std::string>()))
-                return "\"icon\" must be one of " + NamesOf(IconNames);
+                return KeyMustBe(key, "one of " + NamesOf(IconNames));
             options.Icon = IconNames.at(value.get<std::string>());
         } else {
             return InQuotes(key) + " is not one of the choices";
@@ -128,15 +184,11 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
                             ? ButtonChoiceFor(buttonSet, defaultPosition.get<int>())
                             : std::nullopt;
     if (!choice)
-        return "\"default\": the " + NameOf(ButtonSetNames, buttonSet) + " set has no button " + defaultPosition.dump();
+        return "\"default\": " + TheSetHas(buttonSet) + "no button " + defaultPosition.dump();
     options.ButtonOption = *choice;
 
-    // As on the command line, the Help button's details need the Help button.
-    const MessageBoxOptions defaults;
-    if (!options.IncludeHelpButton &&
-        (options.HelpButtonIsDefault || options.UseAppPath || options.HelpFileText != defaults.HelpFileText ||
-         options.TopicIDText != defaults.TopicIDText))
-        return "\"helpDefault\", \"appPath\", \"helpFile\" and \"topic\" need \"helpButton\"";
+    if (HelpDetailsLackHelpButton(options))
+        return HelpDetailKeysNeedHelpButton();
     return options;
 }
 
@@ -144,10 +196,8 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
 int Decode(const std::string& source, std::ostream& out, std::ostream& err)
 {
     const auto decoded = DecodeStyle(source);
-    if (const auto* fault = std::get_if<std::string>(&decoded)) {
-        err << "vellumet-gen: --decode \"" << source << "\": " << *fault << ".\n";
-        return ExitRefused;
-    }
+    if (const auto* fault = std::get_if<std::string>(&decoded))
+        return Refused(err, About("--decode " + InQuotes(source), *fault));
     const auto& [translation, meaning] = std::get<DecodedStyle>(decoded);
     out << translation << '\n' << meaning << '\n';
     return 0;
@@ -158,36 +208,27 @@ int ReadChoices(std::istream& in, std::ostream& out, std::ostream& err)
 {
     const std::string source(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
     const auto read = ReadCall(source);
-    if (const auto* fault = std::get_if<std::string>(&read)) {
-        err << "vellumet-gen: --read: " << *fault << ".\n";
-        return ExitRefused;
-    }
+    if (const auto* fault = std::get_if<std::string>(&read))
+        return Refused(err, About("--read", *fault));
     std::string json;
     try {
         json = ChoicesToJson(CanonicalChoices(std::get<MessageBoxOptions>(read))).dump(2);
     } catch (const nlohmann::json::type_error&) {
-        err << "vellumet-gen: --read: the texts of the call are not UTF-8, which JSON needs.\n";
-        return ExitRefused;
+        return Refused(err, About("--read", "the texts of the call are not UTF-8, which JSON needs"));
     }
-    if (!(out << json << '\n' << std::flush)) {
-        err << "vellumet-gen: the choices could not be written to standard output.\n";
-        return ExitRefused;
-    }
+    if (!(out << json << '\n' << std::flush))
+        return Refused(err, NotWritten("the choices"));
     return 0;
 }
 
 int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream& err)
 {
     const auto checked = CheckOptions(GenerateMode::Copy, options);
-    if (const auto* failure = std::get_if<GenerateFailure>(&checked)) {
-        // The window's messages break their lines; on standard error they take one line.
-        err << "vellumet-gen: " << ReplaceLineBreaks(std::string(FailureMessage(*failure)), ' ') << '\n';
-        return ExitRefused;
-    }
-    if (!(out << BuildCopyText(std::get<CheckedOptions>(checked)) << std::flush)) {
-        err << "vellumet-gen: the code could not be written to standard output.\n";
-        return ExitRefused;
-    }
+    // The window's messages break their lines; on standard error they take one line.
+    if (const auto* failure = std::get_if<GenerateFailure>(&checked))
+        return Refused(err, ReplaceLineBreaks(FailureMessage(*failure), ' '));
+    if (!(out << BuildCopyText(std::get<CheckedOptions>(checked)) << std::flush))
+        return Refused(err, NotWritten("the code"));
     return 0;
 }
 
@@ -206,20 +247,16 @@ int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& 
         // A folder opens as a file on Linux and fails only when it is read.
         readable = false;
     }
-    if (!readable) {
-        err << "vellumet-gen: --options " << path << ": the file cannot be read.\n";
-        return ExitRefused;
-    }
+    if (!readable)
+        return Refused(err, About("--options " + path, "the file cannot be read"));
     auto choices = std::variant<MessageBoxOptions, std::string>(std::string());
     try {
         choices = ChoicesFromJson(nlohmann::json::parse(text));
     } catch (const nlohmann::json::parse_error& error) {
         choices = "it is not JSON (the fault is at byte " + std::to_string(error.byte) + ")";
     }
-    if (const auto* fault = std::get_if<std::string>(&choices)) {
-        err << "vellumet-gen: --options " << path << ": " << *fault << ".\n";
-        return ExitRefused;
-    }
+    if (const auto* fault = std::get_if<std::string>(&choices))
+        return Refused(err, About("--options " + path, *fault));
     return WriteCode(std::get<MessageBoxOptions>(choices), out, err);
 }
 
@@ -260,18 +297,29 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     app.add_option("--default", defaultPosition, "The default button's place in the set, from 1")
         ->capture_default_str();
     app.add_option("--icon", icon, "The icon")->check(CLI::IsMember(IconNames))->capture_default_str();
-    app.add_flag("--system-modal", options.SystemModal, "The box is system-modal");
-    app.add_flag("--as-value", options.CopyAsValue, "Write the style as a number, not as named constants");
-    app.add_option("--title", options.TitleText, "The title of the box");
-    app.add_option("--variable", options.VariableText, "The variable that receives the answer")->capture_default_str();
-    CLI::Option* helpButton = app.add_flag("--help-button", options.IncludeHelpButton, "The box has a Help button");
-    app.add_option("--help-file", options.HelpFileText, "The help file's name or path")->needs(helpButton);
-    app.add_flag("--app-path", options.UseAppPath, "The help file lies in the application's folder")->needs(helpButton);
-    app.add_option("--topic", options.TopicIDText, "The help topic (context) number, -32768 to 32767")
-        ->capture_default_str()
-        ->needs(helpButton);
-    app.add_flag("--help-default", options.HelpButtonIsDefault, "The Help button is the default button")
-        ->needs(helpButton);
+    // Each of these options sets its choice; the Help button's details need --help-button.
+    CLI::Option* helpButton = nullptr;
+    const auto choice = [&](CLI::Option* option, auto member) {
+        return IsHelpDetail(member) ? option->needs(helpButton) : option;
+    };
+    const auto flag = [&](const std::string& name, bool MessageBoxOptions::*member, const std::string& description) {
+        return choice(app.add_flag(name, options.*member, description), member);
+    };
+    const auto text = [&](const std::string& name, std::string MessageBoxOptions::*member,
+                          const std::string& description) {
+        return choice(app.add_option(name, options.*member, description), member);
+    };
+    flag("--system-modal", &MessageBoxOptions::SystemModal, "The box is system-modal");
+    flag("--as-value", &MessageBoxOptions::CopyAsValue, "Write the style as a number, not as named constants");
+    text("--title", &MessageBoxOptions::TitleText, "The title of the box");
+    text("--variable", &MessageBoxOptions::VariableText, "The variable that receives the answer")
+        ->capture_default_str();
+    helpButton = flag("--help-button", &MessageBoxOptions::IncludeHelpButton, "The box has a Help button");
+    text("--help-file", &MessageBoxOptions::HelpFileText, "The help file's name or path");
+    flag("--app-path", &MessageBoxOptions::UseAppPath, "The help file lies in the application's folder");
+    text("--topic", &MessageBoxOptions::TopicIDText, "The help topic (context) number, -32768 to 32767")
+        ->capture_default_str();
+    flag("--help-default", &MessageBoxOptions::HelpButtonIsDefault, "The Help button is the default button");
 
     std::string decode;
     CLI::Option* decodeOption =
@@ -307,14 +355,14 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
         return GenTask{GenTask::Action::WriteCodeOfChoices, {}, choicesPath};
 
     const int buttonSet = ButtonSetNames.at(buttons);
-    const auto choice = ButtonChoiceFor(buttonSet, defaultPosition);
-    if (!choice) {
-        const auto setSize = ButtonSetOf(*ButtonChoiceFor(buttonSet, 1)).Buttons.size();
-        return UsageFault{"--default " + std::to_string(defaultPosition) + ": the " + buttons + " set has " +
-                              std::to_string(setSize) + (setSize == 1 ? " button" : " buttons") + ".",
-                          app.help()};
+    const auto buttonChoice = ButtonChoiceFor(buttonSet, defaultPosition);
+    if (!buttonChoice) {
+        const std::size_t setSize = ButtonSetOf(*ButtonChoiceFor(buttonSet, 1)).Buttons.size();
+        return UsageFault{
+            About("--default " + std::to_string(defaultPosition), TheSetHas(buttonSet) + Counted(setSize, "button")),
+            app.help()};
     }
-    options.ButtonOption = *choice;
+    options.ButtonOption = *buttonChoice;
     options.Icon = IconNames.at(icon);
     return task;
 }
@@ -338,7 +386,7 @@ int RunGenCommand(int argc, const char* const argv[], std::istream& in, std::ost
 {
     auto read = ReadCommandLine(argc, argv);
     if (const auto* fault = std::get_if<UsageFault>(&read)) {
-        err << "vellumet-gen: " << fault->Reason << "\n\n" << fault->Usage;
+        err << MessageStart << fault->Reason << "\n\n" << fault->Usage;
         return ExitUsage;
     }
     return RunTask(std::move(std::get<GenTask>(read)), in, out, err);
