@@ -1,5 +1,5 @@
 // The Windows desktop services under Wine: text conversion, paths, the
-// clipboard, opening files, the file dialog and the system's message box.
+// clipboard, COM, opening files, the file dialog and the system's message box.
 #include "platform/win32/Win32Platform.h"
 #include "platform/Notices.h"
 #include "platform/win32/WideText.h"
@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <dlgs.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include <future>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace vellumet;
@@ -236,6 +238,30 @@ TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
         EXPECT_EQ(platform.OpenHelp({file, 42}), result) << file;
     }
     EXPECT_EQ(platform.OpenHelp({folderNamedLikeHelp, 42}), OpenResult::NotFound);
+}
+
+// COM comes with the first call that may need it, and goes with the platform:
+// it is the thread's, which the platform is not the only user of.
+TEST(Win32Platform, StartsComOnFirstUseAndEndsItWhenGone)
+{
+    const auto comStarted = [] {
+        APTTYPE type;
+        APTTYPEQUALIFIER qualifier;
+        return SUCCEEDED(CoGetApartmentType(&type, &qualifier));
+    };
+    const TemporaryFolder folder;
+    const std::string unopenable = folder.File(L"Orders.vellumet-test");
+    // A thread of the test's own, where nothing else has started COM.
+    std::thread([&] {
+        {
+            Win32Platform platform;
+            platform.ClearClipboard();
+            EXPECT_FALSE(comStarted());
+            EXPECT_EQ(platform.ShellOpen(0, unopenable), OpenResult::NoViewer);
+            EXPECT_TRUE(comStarted());
+        }
+        EXPECT_FALSE(comStarted());
+    }).join();
 }
 
 TEST(Win32Platform, ChooseFileToOpenOffersTheTypesAndGivesTheChosenPath)
