@@ -25,7 +25,7 @@ if(TARGET vellumet)
         install(FILES ${launcher} DESTINATION ${CMAKE_INSTALL_BINDIR})
 
         install(FILES assets/vellumet.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-        install(FILES assets/example.tarnwick.vellumet.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        install(FILES ${VELLUMET_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
         foreach(size 16 32 48 64 128 256)
             install(FILES assets/information-${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -75,13 +75,10 @@ endif()
 # Values reach CPack as written, quotes in the description included.
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME vellumet)
-set(CPACK_PACKAGE_VENDOR "Tarnwick Solutions")
-set(CPACK_PACKAGE_CONTACT "Tarnwick Solutions <vellumet@tarnwick.example>")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://www.tarnwick.example/)
-# The project's version has two parts; Debian's file name carries three.
-if(PROJECT_VERSION_PATCH STREQUAL "")
-    set(CPACK_PACKAGE_VERSION_PATCH 0)
-endif()
+set(CPACK_PACKAGE_VENDOR ${VELLUMET_MAKER})
+set(CPACK_PACKAGE_CONTACT "${VELLUMET_MAKER} <vellumet@tarnwick.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
+set(CPACK_PACKAGE_VERSION ${VELLUMET_PACKAGE_VERSION})
 # Debian's synopsis is a short phrase, not a sentence.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Visual Basic MsgBox code generator")
 # One line each, as short as a Debian description wants them.

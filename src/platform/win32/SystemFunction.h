@@ -1,26 +1,22 @@
+// Functions of Windows' own libraries, loaded at run time when first needed.
 #pragma once
-
-// A function of a system library looked up by name while the program runs:
-// for functions that older Windows versions lack, and for libraries the
-// program loads only when it first needs them.
 
 #include <windows.h>
 
-#include <type_traits>
-
 namespace vellumet {
 
-// The function called `name` in the module, as the pointer type the caller
-// gives (such as decltype(&GetDpiForWindow)); null when the module is null or
-// has no such function.
-template <class FunctionPointer>
-FunctionPointer SystemFunction(HMODULE module, const char* name)
+// A function of a library in the system's folder, or null where the library
+// or the function is missing, as on an older Windows version. The library is
+// loaded from the system's folder only, so that no file beside the program or
+// in the current folder stands in for it, and it stays loaded, since callers
+// keep the address. Libraries the program needs only now and then are loaded
+// this way rather than at start, which they would slow down.
+template <typename Function>
+Function* SystemFunction(const wchar_t* library, const char* name)
 {
-    static_assert(std::is_function_v<std::remove_pointer_t<FunctionPointer>>, "a pointer to a function");
-    if (!module)
-        return nullptr;
+    HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     // GetProcAddress hands every function back under one type; the caller names its real one.
-    return reinterpret_cast<FunctionPointer>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(GetProcAddress(module, name))) : nullptr;
 }
 
 } // namespace vellumet

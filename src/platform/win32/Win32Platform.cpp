@@ -32,19 +32,14 @@ constexpr DWORD ClipboardRetryMilliseconds = 25;
 // The longest path the system has, so that a chosen file always fits.
 constexpr std::size_t LongestPath = 32768;
 
-using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data);
-using WinHelpFunction = BOOL(WINAPI*)(HWND caller, LPCWSTR file, UINT command, ULONG_PTR data);
+// The compiled help viewer, loaded on first use. It stays loaded, since its
+// windows outlive the call that opens them.
+decltype(HtmlHelpW)* loadedHtmlHelp = nullptr;
 
-// The compiled help viewer, loaded on first use and from the system's folder
-// only, so that no file beside the program or in the current folder stands in
-// for it. It stays loaded, since its windows outlive the call that opens them.
-HtmlHelpFunction loadedHtmlHelp = nullptr;
-
-HtmlHelpFunction HtmlHelpViewer()
+decltype(HtmlHelpW)* HtmlHelpViewer()
 {
     if (!loadedHtmlHelp)
-        loadedHtmlHelp = SystemFunction<HtmlHelpFunction>(
-            LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "HtmlHelpW");
+        loadedHtmlHelp = SystemFunction<decltype(HtmlHelpW)>(L"hhctrl.ocx", "HtmlHelpW");
     return loadedHtmlHelp;
 }
 
@@ -132,15 +127,11 @@ void CALLBACK HelpRequested(HELPINFO* info)
 
 } // namespace
 
+// The clipboard's window and COM are made when first needed, so that the
+// program's first window is not kept waiting for them.
 Win32Platform::Win32Platform(HelpOpener opener)
     : helpOpener(opener ? std::move(opener)
                         : [this](const HelpReference& help, WindowHandle owner) { return OpenHelp(help, owner); })
-    // The clipboard takes data only from a window that owns it; a window that
-    // only receives messages does, without ever showing.
-    , clipboardOwner(
-          HandleOf(CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)))
-    // The shell and the help viewer may run parts of themselves as COM objects.
-    , comInitialized(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
 {}
 
 // Help windows still open when the program ends are closed first, as the
@@ -151,8 +142,21 @@ Win32Platform::~Win32Platform()
         loadedHtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
     if (clipboardOwner)
         DestroyWindow(HwndOf(clipboardOwner));
-    if (comInitialized)
-        CoUninitialize();
+    if (comStarted)
+        SystemFunction<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize")();
+}
+
+// The shell, the file dialog and the help viewer may run parts of themselves
+// as COM objects, which need COM started on the thread that calls them. A
+// start that succeeds, also one over a start made elsewhere in the program,
+// is undone when the platform goes.
+void Win32Platform::StartCom()
+{
+    if (comStarted)
+        return;
+    static const auto coInitializeEx = SystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    comStarted =
+        coInitializeEx && SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 }
 
 int Win32Platform::ShowMessageBox(const MessageBoxRequest& request)
@@ -195,6 +199,11 @@ void Win32Platform::ShowHelp(const HelpReference& help, WindowHandle owner, Wind
 
 bool Win32Platform::OpenClipboardPatiently()
 {
+    // The clipboard takes data only from a window that owns it; a window that
+    // only receives messages does, without ever showing.
+    if (!clipboardOwner)
+        clipboardOwner =
+            HandleOf(CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
     for (int attempt = 1;; ++attempt) {
         if (OpenClipboard(HwndOf(clipboardOwner)))
             return true;
@@ -298,7 +307,9 @@ std::optional<std::string> Win32Platform::ChooseFileToOpen(WindowHandle owner, c
     // The current folder stays where it was, so that a relative help file
     // name means the same file before and after browsing.
     dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog))
+    StartCom();
+    static const auto getOpenFileName = SystemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (!getOpenFileName || !getOpenFileName(&dialog))
         return std::nullopt;
     file.resize(file.find(L'\0'));
     return Utf8(file);
@@ -322,8 +333,12 @@ OpenResult Win32Platform::ShellOpen(WindowHandle owner, const std::string& targe
     const bool address = IsWebAddress(target) && target.find('\0') == std::string::npos;
     if (!address && !AttributesOf(target))
         return OpenResult::NotFound;
+    StartCom();
+    static const auto shellExecute = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute)
+        return OpenResult::NoViewer;
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(HwndOf(owner), nullptr, Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        shellExecute(HwndOf(owner), nullptr, Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result > 32)
         return OpenResult::Opened;
     if (address || result == SE_ERR_NOASSOC || result == SE_ERR_ASSOCINCOMPLETE)
@@ -339,13 +354,14 @@ OpenResult Win32Platform::OpenHelp(const HelpReference& help, WindowHandle owner
     const std::wstring file = Wide(help.File);
     const auto topic = static_cast<DWORD>(help.Context);
     if (HasExtension(file, L".chm")) {
-        const HtmlHelpFunction viewer = HtmlHelpViewer();
+        StartCom();
+        const auto viewer = HtmlHelpViewer();
         const bool opened = viewer && (viewer(HwndOf(owner), file.c_str(), HH_HELP_CONTEXT, topic) ||
                                        viewer(HwndOf(owner), file.c_str(), HH_DISPLAY_TOPIC, 0));
         return opened ? OpenResult::Opened : OpenResult::NoViewer;
     }
     if (HasExtension(file, L".hlp")) {
-        const auto winHelp = SystemFunction<WinHelpFunction>(GetModuleHandleW(L"user32.dll"), "WinHelpW");
+        static const auto winHelp = SystemFunction<decltype(WinHelpW)>(L"user32.dll", "WinHelpW");
         return winHelp && winHelp(HwndOf(owner), file.c_str(), HELP_CONTEXT, topic) ? OpenResult::Opened
                                                                                     : OpenResult::NoViewer;
     }

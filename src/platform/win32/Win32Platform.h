@@ -54,10 +54,11 @@ private:
     int ShowMessageBoxOver(const MessageBoxRequest& request, WindowHandle owner);
     void ShowHelp(const HelpReference& help, WindowHandle owner, WindowHandle box);
     bool OpenClipboardPatiently();
+    void StartCom();
 
     HelpOpener helpOpener;
-    WindowHandle clipboardOwner;
-    bool comInitialized;
+    WindowHandle clipboardOwner = 0;
+    bool comStarted = false;
 };
 
 } // namespace vellumet

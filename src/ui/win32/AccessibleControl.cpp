@@ -34,13 +34,11 @@ struct AccessibilityFunctions {
 const AccessibilityFunctions* Functions()
 {
     static const AccessibilityFunctions functions = [] {
-        HMODULE oleacc = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        HMODULE oleaut32 = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         return AccessibilityFunctions{
-            SystemFunction<decltype(&CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject"),
-            SystemFunction<decltype(&LresultFromObject)>(oleacc, "LresultFromObject"),
-            SystemFunction<decltype(&SysAllocStringLen)>(oleaut32, "SysAllocStringLen"),
-            SystemFunction<decltype(&DispInvoke)>(oleaut32, "DispInvoke")};
+            SystemFunction<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject"),
+            SystemFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
+            SystemFunction<decltype(SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen"),
+            SystemFunction<decltype(DispInvoke)>(L"oleaut32.dll", "DispInvoke")};
     }();
     const bool complete = functions.CreateStandardObject && functions.ResultFromObject && functions.AllocateString &&
                           functions.InvokeThroughTypeInfo;

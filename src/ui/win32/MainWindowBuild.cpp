@@ -101,18 +101,11 @@ HICON BlankIcon(int side)
     return CreateIcon(ProgramInstance(), side, side, 1, 1, seeThrough.data(), noColour.data());
 }
 
-// A function of user32 that older Windows versions lack, or null there.
-template <class FunctionPointer>
-FunctionPointer User32Function(const char* name)
-{
-    return SystemFunction<FunctionPointer>(GetModuleHandleW(L"user32.dll"), name);
-}
-
 // The resolution of the monitor the window is on; before Windows 10 the
 // resolution of the whole screen, which is 96 at the standard setting.
 UINT DpiOf(HWND window)
 {
-    static const auto getDpiForWindow = User32Function<decltype(&GetDpiForWindow)>("GetDpiForWindow");
+    static const auto getDpiForWindow = SystemFunction<decltype(GetDpiForWindow)>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow)
         return getDpiForWindow(window);
     HDC screen = GetDC(nullptr);
@@ -123,7 +116,8 @@ UINT DpiOf(HWND window)
 
 SIZE WindowSizeFor(SIZE client, UINT dpi)
 {
-    static const auto adjustForDpi = User32Function<decltype(&AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi =
+        SystemFunction<decltype(AdjustWindowRectExForDpi)>(L"user32.dll", "AdjustWindowRectExForDpi");
     RECT frame{0, 0, client.cx, client.cy};
     if (adjustForDpi)
         adjustForDpi(&frame, MainStyle, FALSE, MainExStyle, dpi);

@@ -9,11 +9,12 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&controls);
-
     vellumet::Win32Platform platform;
     vellumet::Win32SplashWindow splash(platform);
+    // The common controls are needed first by the main window's controls,
+    // which are built from the message loop, once the splash window shows.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
     // The main window ends the loop when it closes.
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
