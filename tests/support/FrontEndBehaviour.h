@@ -90,7 +90,8 @@ struct CommandKey {
 
 inline std::vector<FocusPlace> KeyFocusPlaces()
 {
-    return {{0, "SSTab1"}, {1, "SSTab1"}, {2, "SSTab1"}, {3, "SSTab1"}, {1, "txtTitle"}, {1, "txtBody"}};
+    return {{0, "SSTab1"},   {1, "SSTab1"},  {2, "SSTab1"},   {3, "SSTab1"},
+            {1, "txtTitle"}, {1, "txtBody"}, {2, "optNoIcon"}};
 }
 
 inline std::vector<CommandKey> CommandKeys()

@@ -67,9 +67,9 @@ bool IsSelf(const VARIANT& child) { return V_VT(&child) == VT_I4 && V_I4(&child)
 
 // The caption the control shows. A text field's text is what was typed into
 // it, which is its value and never its name.
-std::string CaptionShown(HWND window, ControlKind kind)
+std::string CaptionShown(HWND window, Control control)
 {
-    if (IsTextField(kind))
+    if (IsTextField(control))
         return {};
     return Utf8(TextOf(window));
 }
@@ -157,7 +157,7 @@ public:
         if (!IsSelf(child))
             return standard->get_accName(child, name);
         try {
-            const std::wstring spoken = Wide(AccessibleNameOf(control, CaptionShown(window, LayoutOf(control).Kind)));
+            const std::wstring spoken = Wide(AccessibleNameOf(control, CaptionShown(window, control)));
             // Without a name of its own a field is named by the label before it, as the system names it.
             if (spoken.empty())
                 return standard->get_accName(child, name);
@@ -187,14 +187,13 @@ public:
         const HRESULT outcome = standard->get_accState(child, state);
         if (!IsSelf(child) || FAILED(outcome) || V_VT(state) != VT_I4)
             return outcome;
-        const ControlKind kind = LayoutOf(control).Kind;
         LONG bits = V_I4(state) & ~(STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_CHECKED |
                                     STATE_SYSTEM_INVISIBLE);
         if (!IsWindowEnabled(window))
             bits |= STATE_SYSTEM_UNAVAILABLE;
-        else if (TakesFocus(kind))
+        else if (TakesFocus(LayoutOf(control).Kind))
             bits |= STATE_SYSTEM_FOCUSABLE;
-        if (HasCheck(kind) && SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        if (HasCheck(control) && SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED)
             bits |= STATE_SYSTEM_CHECKED;
         if (!IsWindowVisible(window))
             bits |= STATE_SYSTEM_INVISIBLE;

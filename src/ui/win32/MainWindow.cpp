@@ -2,7 +2,6 @@
 // as its event, and what frmMain sets is shown on the control.
 #include "MainWindow.h"
 
-#include "ControlRules.h"
 #include "WindowSupport.h"
 #include "platform/win32/WideText.h"
 
@@ -50,18 +49,17 @@ std::optional<Control> Win32MainWindow::ControlOfId(int id)
 void Win32MainWindow::Show(Control control, Property property)
 {
     const ControlState& state = form.State(control);
-    const ControlKind kind = LayoutOf(control).Kind;
     HWND window = Window(control);
     switch (property) {
     case Property::Text: {
         const std::wstring text = Wide(state.Text);
         if (text == TextOf(window))
             break;
-        if (IsTextField(kind))
+        if (IsTextField(control))
             ShowFieldText(window, text);
         else
             SetWindowTextW(window, text.c_str());
-        if (kind == ControlKind::AutoSizeLabel)
+        if (LayoutOf(control).Kind == ControlKind::AutoSizeLabel)
             FitToCaption(control);
         break;
     }
@@ -180,7 +178,7 @@ void Win32MainWindow::OnCommand(int id, int code, HWND control)
     if (code == EN_CHANGE && !showingText)
         form.Edited(*source, Utf8(TextOf(control)));
     // A label's STN_CLICKED has the same code as a button's BN_CLICKED.
-    else if (code == BN_CLICKED && !IsTextField(LayoutOf(*source).Kind))
+    else if (code == BN_CLICKED && !IsTextField(*source))
         form.Clicked(*source);
 }
 
@@ -188,7 +186,7 @@ LRESULT Win32MainWindow::Colour(UINT message, HDC context, HWND control)
 {
     const auto source = ControlOf(control);
     // A disabled text field keeps the system's look.
-    if (!source || IsTextField(LayoutOf(*source).Kind))
+    if (!source || IsTextField(*source))
         return DefWindowProcW(Window(Control::frmMain), message, reinterpret_cast<WPARAM>(context),
                               reinterpret_cast<LPARAM>(control));
     if (const unsigned colour = form.State(*source).ForeColor; colour != SystemTextColour && IsWindowEnabled(control))
@@ -243,10 +241,10 @@ LRESULT Win32MainWindow::OnControlMessage(Control control, HWND window, UINT mes
         break;
     default: break;
     }
-    if (IsTextField(row.Kind))
+    if (IsTextField(control))
         if (const auto handled = OnFieldMessage(control, window, message, wParam, lParam))
             return *handled;
-    if (IsContainer(row.Kind))
+    if (IsContainer(control))
         if (const auto handled = OnContainerMessage(window, message, wParam, lParam))
             return *handled;
     return DefSubclassProc(window, message, wParam, lParam);

@@ -9,10 +9,10 @@
 #include "WindowSupport.h"
 #include "platform/win32/SystemFunction.h"
 #include "platform/win32/WideText.h"
+#include "ui/Keyboard.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <climits>
 #include <string>
 #include <utility>
@@ -33,10 +33,6 @@ constexpr int NoticePoints = 12;
 constexpr int IconSide = 32;
 // A text field without a limit takes as much as the edit control can hold.
 constexpr LPARAM LargestEditLimit = 0x7FFFFFFE;
-
-// An option drawn as a picture alone. Its window text is its spoken name,
-// never drawn, as the button shows its icon in place of its text.
-bool ShowsPictureOnly(const ControlLayout& row) { return row.Kind == ControlKind::PushOption && row.Caption.empty(); }
 
 struct WindowKind {
     const wchar_t* Class;
@@ -63,7 +59,7 @@ WindowKind KindOf(const ControlLayout& row)
     case ControlKind::CheckBox: return {WC_BUTTONW, BS_AUTOCHECKBOX, 0};
     case ControlKind::OptionButton: return {WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
     case ControlKind::PushOption:
-        return {WC_BUTTONW, BS_AUTORADIOBUTTON | BS_PUSHLIKE | (ShowsPictureOnly(row) ? BS_ICON : 0u), 0};
+        return {WC_BUTTONW, BS_AUTORADIOBUTTON | BS_PUSHLIKE | (ShowsPictureOnly(row.Id) ? BS_ICON : 0u), 0};
     case ControlKind::CommandButton: return {WC_BUTTONW, BS_PUSHBUTTON, 0};
     // A frame has no caption, so its outline is an etched frame at its very
     // edge: a group box would leave room for a caption above it.
@@ -160,13 +156,9 @@ void Win32MainWindow::BuildControls()
     HWND main = Window(Control::frmMain);
     aboutPicture.reset(static_cast<HBITMAP>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(VELLUMET_BITMAP_ABOUT),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    std::vector<const ControlLayout*> rows;
-    for (const ControlLayout& row : MainWindowLayout)
-        if (row.Kind != ControlKind::Window)
-            rows.push_back(&row);
-    std::ranges::stable_sort(rows, {}, [](const ControlLayout* row) { return TabOrderKey(*row); });
-    for (const ControlLayout* row : rows)
-        windows[static_cast<std::size_t>(row->Id)] = Create(*row);
+    // Siblings stand in the order they are made, which is the order Tab walks.
+    for (Control control : KeyboardOrder())
+        windows[static_cast<std::size_t>(control)] = Create(LayoutOf(control));
     Place(DpiOf(main));
     AcceptDroppedCalls();
 }
@@ -180,9 +172,9 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
 {
     const ControlState& state = form.State(row.Id);
     const WindowKind kind = KindOf(row);
-    const DWORD style = kind.Style | WS_CHILD | WS_VISIBLE | (OpensGroup(row) ? WS_GROUP : 0u) |
-                        (IsTabStop(row) ? WS_TABSTOP : 0u) | (state.Enabled ? 0u : WS_DISABLED);
-    const std::string text = ShowsPictureOnly(row) ? AccessibleNameOf(row.Id, state.Text) : state.Text;
+    const DWORD style =
+        kind.Style | WS_CHILD | WS_VISIBLE | DialogKeyStyle(row.Id) | (state.Enabled ? 0u : WS_DISABLED);
+    const std::string text = ShowsPictureOnly(row.Id) ? AccessibleNameOf(row.Id, state.Text) : state.Text;
     HWND control =
         CreateWindowExW(kind.ExStyle, kind.Class, Wide(text).c_str(), style, 0, 0, 0, 0, ParentOf(row),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(row.Id))), ProgramInstance(), nullptr);
@@ -208,12 +200,12 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
         ShowPage(row.Value);
     } else if (row.Kind == ControlKind::Picture) {
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(aboutPicture.get()));
-    } else if (IsTextField(row.Kind)) {
+    } else if (IsTextField(row.Id)) {
         SendMessageW(control, EM_SETLIMITTEXT, row.MaxLength == NoLimit ? LargestEditLimit : row.MaxLength, 0);
-    } else if (HasCheck(row.Kind)) {
+    } else if (HasCheck(row.Id)) {
         // A selected option takes the tab stop of its group with its check.
         SendMessageW(control, BM_SETCHECK, state.Value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-        if (ShowsPictureOnly(row)) {
+        if (ShowsPictureOnly(row.Id)) {
             const int resource = IconResourceOf(row.Picture);
             optionIcons.emplace_back(resource ? LoadIconPicture(resource, IconSide) : BlankIcon(IconSide));
             SendMessageW(control, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(optionIcons.back().get()));

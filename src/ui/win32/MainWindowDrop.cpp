@@ -2,7 +2,6 @@
 // call; the fields take no dropped text.
 #include "MainWindow.h"
 
-#include "ControlRules.h"
 #include "TextDropTarget.h"
 
 #include <utility>
@@ -32,7 +31,7 @@ bool Win32MainWindow::TakesDropAt(POINT screenPoint) const
     if (!main || !IsWindowEnabled(main) || (under != main && !IsChild(main, under)))
         return false;
     const auto control = ControlOf(under);
-    return !control || !IsTextField(LayoutOf(*control).Kind);
+    return !control || !IsTextField(*control);
 }
 
 void Win32MainWindow::ReadDroppedCall() { form.CallDropped(std::exchange(droppedText, {})); }

@@ -4,17 +4,29 @@
 // becomes active again.
 #include "MainWindow.h"
 
-#include "ControlRules.h"
+#include "ui/Keyboard.h"
 
 namespace vellumet {
+
+namespace {
+
+// Whether the message presses the chord: its key, with just its modifiers held of Ctrl and Shift.
+bool IsChord(const MSG& message, KeyChord chord)
+{
+    const auto held = [](int key) { return GetKeyState(key) < 0; };
+    return message.message == WM_KEYDOWN && message.wParam == static_cast<WPARAM>(chord.Key) &&
+           held(VK_CONTROL) == ((chord.Modifiers & ControlHeld) != 0) &&
+           held(VK_SHIFT) == ((chord.Modifiers & ShiftHeld) != 0);
+}
+
+} // namespace
 
 bool Win32MainWindow::TranslateKeys(MSG& message)
 {
     HWND main = Window(Control::frmMain);
     if (!main)
         return false;
-    if (message.message == WM_KEYDOWN && message.wParam == ReadCallKey && GetKeyState(VK_CONTROL) < 0 &&
-        GetKeyState(VK_SHIFT) < 0 && (message.hwnd == main || IsChild(main, message.hwnd))) {
+    if (IsChord(message, ReadCallKey) && (message.hwnd == main || IsChild(main, message.hwnd))) {
         form.CallPasted();
         return true;
     }
@@ -26,8 +38,8 @@ bool Win32MainWindow::TranslateKeys(MSG& message)
 void Win32MainWindow::OnDialogKey(int id)
 {
     if (id == IDCANCEL)
-        return form.Clicked(EscapeCommand);
-    if (const auto focused = ControlOf(GetFocus()); focused && EnterPresses(LayoutOf(*focused).Kind))
+        return form.Clicked(EscapePresses);
+    if (const auto focused = ControlOf(GetFocus()); focused && EnterPresses(*focused))
         form.Clicked(*focused);
 }
 
