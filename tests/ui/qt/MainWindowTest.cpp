@@ -231,6 +231,8 @@ private slots:
         QTest::keyClick(body, Qt::Key_Enter, Qt::ShiftModifier);
         Paste(body, QStringLiteral("a\rb\nc\r\nd\te\u00a0f"));
         QCOMPARE(body->text(), QStringLiteral("one\r\ntwo\r\na\r\nb\r\nc\r\nd\te\u00a0f"));
+        // The limit counts each line break the field holds as two characters.
+        QCOMPARE(body->length(), 3 + 2 + 3 + 2 + 1 + 2 + 1 + 2 + 1 + 2 + 5);
         QCOMPARE(body->lineWrapMode(), QPlainTextEdit::NoWrap);
     }
 
