@@ -64,20 +64,19 @@ protected:
 
     bool checked(const QString& name) const { return control<QAbstractButton>(name)->isChecked(); }
 
-    // Clicks into a field on its own tab and types the keys there; CR LF is the Enter key.
-    void typeInto(const QString& name, const QString& keys) const
+    // Types the keys into a field; CR LF is the Enter key.
+    static void TypeKeys(QWidget* field, const QString& keys)
     {
-        click(name);
         const QStringList lines = keys.split(QStringLiteral("\r\n"));
         for (qsizetype line = 0; line < lines.size(); ++line) {
             if (line > 0)
-                QTest::keyClick(control(name), Qt::Key_Return);
-            QTest::keyClicks(control(name), lines[line]);
+                QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClicks(field, lines[line]);
         }
     }
 
-    // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS",
-    // "paste:NAME:TEXT" or "key:KEY", a key pressed where the focus is.
+    // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS"
+    // (clicking into the field first) or "key:KEY", a key pressed where the focus is.
     void perform(const std::string& step) const
     {
         const QString text = QString::fromStdString(step);
@@ -85,10 +84,8 @@ protected:
         if (text.startsWith(u"click:")) {
             click(name);
         } else if (text.startsWith(u"type:")) {
-            typeInto(name, text.section(u':', 2));
-        } else if (text.startsWith(u"paste:")) {
             click(name);
-            Paste(control(name), text.section(u':', 2));
+            TypeKeys(control(name), text.section(u':', 2));
         } else if (text.startsWith(u"key:")) {
             QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
         } else {

