@@ -105,15 +105,12 @@ TEST(ReadCall, RefusesWhatTheWindowCannotWrite)
     }
 }
 
-// What the code carries of the variable: the cleaned name for a set with answers, nothing for OK only.
+// The window keeps an assigned variable, though OK only writes none.
 TEST(ReadCall, KeepsTheAssignedVariable)
 {
     const auto okOnly = ReadCall("Result = MsgBox(\"Done\")");
     ASSERT_TRUE(std::holds_alternative<MessageBoxOptions>(okOnly));
     EXPECT_EQ(std::get<MessageBoxOptions>(okOnly).VariableText, "Result");
-    EXPECT_EQ(CanonicalChoices(std::get<MessageBoxOptions>(okOnly)).VariableText, MessageBoxOptions{}.VariableText);
-    EXPECT_EQ(CanonicalChoices({.ButtonOption = ButtonChoice::YesNo1, .VariableText = " \"Q&A\" "}).VariableText,
-              "QandA");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "support/CaseTable.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -78,29 +77,15 @@ TEST(VellumetGen, DecodesStyles)
     }
 }
 
-// --read writes one object with exactly the keys of the choices, each of its type; --options
-// writes the code of such an object, and --read gives the same object back.
+// --options writes the code of the object --read writes, and --read gives the same object back.
 TEST(VellumetGen, ReadAndOptionsAreInverse)
 {
-    using Type = nlohmann::json::value_t;
-    const std::map<std::string, Type> keys = {
-        {"buttons", Type::string},      {"default", Type::number_integer}, {"icon", Type::string},
-        {"systemModal", Type::boolean}, {"asValue", Type::boolean},        {"helpButton", Type::boolean},
-        {"helpDefault", Type::boolean}, {"appPath", Type::boolean},        {"title", Type::string},
-        {"variable", Type::string},     {"helpFile", Type::string},        {"topic", Type::string},
-        {"body", Type::string}};
     for (const char* golden : {"save-question.vb", "disk-error.vb", "export-finished.vb", "ok-cancel.vb",
                                "abort-retry-ignore.vb", "yes-no.vb"}) {
         SCOPED_TRACE(golden);
         const std::string code = testing::ReadDataFile(std::string("golden/") + golden);
         const GenRun read = Gen({"--read"}, code);
         ASSERT_EQ(read.exitCode, 0) << read.err;
-        const auto choices = nlohmann::json::parse(read.out);
-        std::map<std::string, Type> found;
-        for (const auto& [key, value] : choices.items())
-            found[key] = value.type() == Type::number_unsigned ? Type::number_integer : value.type();
-        EXPECT_EQ(found, keys);
-
         const GenRun written = Gen({"--options", "-"}, read.out);
         EXPECT_EQ(written.exitCode, 0) << written.err;
         EXPECT_EQ(written.out, code);

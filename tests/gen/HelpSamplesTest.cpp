@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -14,9 +15,6 @@
 
 namespace vellumet {
 namespace {
-
-const std::array<std::string, 7> Pages = {"body.html",    "code.html",  "commands.html", "gen.html",
-                                          "helpbtn.html", "intro.html", "window.html"};
 
 std::string ReadPage(const std::string& page)
 {
@@ -104,10 +102,10 @@ TEST(HelpSamples, AreWhatVellumetGenWrites)
         }
     EXPECT_EQ(commands, 4);
 
-    for (const std::string& page : Pages)
-        for (const std::string& block : PreformattedBlocks(ReadPage(page)))
+    for (const auto& file : std::filesystem::directory_iterator(VELLUMET_HELP_PAGES))
+        for (const std::string& block : PreformattedBlocks(ReadPage(file.path().filename().string())))
             if (block.starts_with("'*** Start Vellumet Code ***")) {
-                EXPECT_TRUE(written.contains(block)) << page << " has a sample no row writes:\n" << block;
+                EXPECT_TRUE(written.contains(block)) << file.path() << " has a sample no row writes:\n" << block;
             }
 }
 
