@@ -62,14 +62,6 @@ HWND ControlWindow(HWND main, Control control)
     return search.found;
 }
 
-// A left click in the middle of a rectangle of the window, by its messages.
-void ClickAt(HWND window, POINT at)
-{
-    const LPARAM position = MAKELPARAM(at.x, at.y);
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, position);
-    SendMessageW(window, WM_LBUTTONUP, 0, position);
-}
-
 class Program : public ::testing::Test {
 protected:
     void SetUp() override
@@ -120,7 +112,9 @@ protected:
         HWND window = ControlWindow(main, field);
         RECT client{};
         GetClientRect(window, &client);
-        ClickAt(window, {client.right / 2, client.bottom / 2});
+        const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+        SendMessageW(window, WM_LBUTTONUP, 0, middle);
         const std::wstring wide = Wide(keys);
         for (std::size_t i = 0; i < wide.size(); ++i) {
             const wchar_t key = wide[i];
