@@ -8,7 +8,6 @@
 #include "support/FrontEndBehaviour.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowDriver.h"
-#include "ui/DefaultButton.h"
 #include "ui/win32/ControlRules.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/SplashWindow.h"
@@ -104,7 +103,6 @@ class Win32Window : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        DefaultButtonCaption.clear();
         window = std::make_unique<Win32MainWindow>(platform);
         ShowWindow(Main(), SW_SHOW);
         SetForegroundWindow(Main());

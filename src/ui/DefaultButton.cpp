@@ -1,7 +1,0 @@
-#include "DefaultButton.h"
-
-namespace vellumet {
-
-std::string DefaultButtonCaption;
-
-} // namespace vellumet
