@@ -106,32 +106,23 @@ TEST_F(MainWindow, HelpSettingsOnOffOn)
     EXPECT_EQ(Text(lblDefault), "No");
     Click(chkHelpButtonDefault);
 
-    Click(chkMsgBoxHelpButton);
-    EXPECT_EQ(helpState(), "|0|-|-|No|0");
-    Click(chkMsgBoxHelpButton);
-    EXPECT_EQ(helpState(), "|0|-|-|No|7");
-}
-
-// Clearing the Help button clears Help as default first, and the label follows
-// inside that step: the click handlers run nested, in order.
-TEST_F(MainWindow, ProgramSetValuesRunClickHandlersNested)
-{
-    Click(optYesNoCancel3);
-    Click(chkMsgBoxHelpButton);
-    Click(chkHelpButtonDefault);
+    // Clearing the Help button clears Help as default first, and the label
+    // follows inside that step: the click handlers run nested, in order.
     frontEnd.shown.clear();
     Click(chkMsgBoxHelpButton);
-
+    EXPECT_EQ(helpState(), "|0|-|-|No|0");
     constexpr Property Value = Property::Value, Shown = Property::Text, Enabled = Property::Enabled;
     const std::vector<std::pair<Control, Property>> expected{
-        {chkMsgBoxHelpButton, Value}, {chkHelpButtonDefault, Value},
-        {lblDefault, Shown},          {chkHelpButtonDefault, Enabled},
-        {lblHelpFile, Enabled},       {txtHelpFile, Shown},
-        {txtHelpFile, Enabled},       {chkAppPathHelpFile, Enabled},
-        {lblTopicID, Enabled},        {txtTopicID, Shown},
-        {txtTopicID, Enabled},        {cmdBrowse, Enabled}};
+        {chkMsgBoxHelpButton, Value},  {chkHelpButtonDefault, Value},
+        {lblDefault, Shown},           {chkHelpButtonDefault, Enabled},
+        {lblHelpFile, Enabled},        {txtHelpFile, Shown},
+        {txtHelpFile, Enabled},        {chkAppPathHelpFile, Value},
+        {chkAppPathHelpFile, Enabled}, {lblTopicID, Enabled},
+        {txtTopicID, Shown},           {txtTopicID, Enabled},
+        {cmdBrowse, Enabled}};
     EXPECT_EQ(frontEnd.shown, expected);
-    EXPECT_EQ(Text(lblDefault), "Cancel");
+    Click(chkMsgBoxHelpButton);
+    EXPECT_EQ(helpState(), "|0|-|-|No|7");
 }
 
 struct BrowseCase {
