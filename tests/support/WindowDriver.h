@@ -72,7 +72,8 @@ public:
     }
 
     // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS",
-    // "paste:NAME:TEXT" or "key:Escape", which presses its button.
+    // "paste:NAME:TEXT", "choose:PATH", which picks the file with the Browse
+    // button, or "key:Escape", which presses its button.
     void Perform(const std::string& step)
     {
         const std::size_t nameStart = step.find(':') + 1;
@@ -83,7 +84,10 @@ public:
             Click(ControlNamed(name));
         else if (verb == "type" || verb == "paste")
             Type(ControlNamed(name), step.substr(nameEnd + 1));
-        else if (step == "key:Escape")
+        else if (verb == "choose") {
+            platform.chosenFile = step.substr(nameStart);
+            Click(Control::cmdBrowse);
+        } else if (step == "key:Escape")
             Click(EscapePresses);
         else
             throw std::invalid_argument("unknown step " + step);

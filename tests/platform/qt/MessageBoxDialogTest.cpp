@@ -13,7 +13,6 @@ class MessageBoxDialogTest : public QObject {
 private slots:
     void showsWhatTheStyleAsks_data();
     void showsWhatTheStyleAsks();
-    void clickEnterAndHelp();
     void promptIsPlainText();
     void fitsTheScreen_data();
     void fitsTheScreen();
@@ -28,22 +27,30 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks_data()
     QTest::addColumn<QString>("focused");
     QTest::addColumn<int>("icon");   // a QStyle::StandardPixmap, or -1 for none
     QTest::addColumn<int>("escape"); // the answer of Esc and the close box, or 0 where they do nothing
+    QTest::addColumn<int>("enter");  // the answer of Enter, or 0 where it opens the help and the box stays
 
     // clang-format off
-    QTest::newRow("OK") << 0 << QStringList{"OK"} << "OK" << -1 << 1;
-    QTest::newRow("OK Cancel, Cancel default, critical") << 1 + 256 + 16 << QStringList{"OK", "Cancel"} << "Cancel" << int(QStyle::SP_MessageBoxCritical) << 2;
-    QTest::newRow("Yes No Cancel, No default, question") << 3 + 256 + 32 << QStringList{"Yes", "No", "Cancel"} << "No" << int(QStyle::SP_MessageBoxQuestion) << 2;
-    QTest::newRow("Abort Retry Ignore Help, Help default") << 2 + 768 + 16384 + 48 << QStringList{"Abort", "Retry", "Ignore", "Help"} << "Help" << int(QStyle::SP_MessageBoxWarning) << 0;
-    QTest::newRow("Yes No, default past the set") << 4 + 512 + 64 << QStringList{"Yes", "No"} << "Yes" << int(QStyle::SP_MessageBoxInformation) << 0;
-    QTest::newRow("Retry Cancel Help, system-modal") << 5 + 16384 + 4096 << QStringList{"Retry", "Cancel", "Help"} << "Retry" << -1 << 2;
+    QTest::newRow("OK") << 0 << QStringList{"OK"} << "OK" << -1 << 1 << 1;
+    QTest::newRow("OK Cancel, Cancel default, critical") << 1 + 256 + 16 << QStringList{"OK", "Cancel"} << "Cancel" << int(QStyle::SP_MessageBoxCritical) << 2 << 2;
+    QTest::newRow("Yes No Cancel, No default, question") << 3 + 256 + 32 << QStringList{"Yes", "No", "Cancel"} << "No" << int(QStyle::SP_MessageBoxQuestion) << 2 << 7;
+    QTest::newRow("Abort Retry Ignore Help, Help default") << 2 + 768 + 16384 + 48 << QStringList{"Abort", "Retry", "Ignore", "Help"} << "Help" << int(QStyle::SP_MessageBoxWarning) << 0 << 0;
+    QTest::newRow("Yes No, default past the set") << 4 + 512 + 64 << QStringList{"Yes", "No"} << "Yes" << int(QStyle::SP_MessageBoxInformation) << 0 << 6;
+    QTest::newRow("Retry Cancel Help, system-modal") << 5 + 16384 + 4096 << QStringList{"Retry", "Cancel", "Help"} << "Retry" << -1 << 2 << 4;
     // clang-format on
 }
 
+// The style sets the buttons, left to right, the focused default, the icon and
+// staying on top; Esc, the close box and Enter then answer as the style says.
 void MessageBoxDialogTest::showsWhatTheStyleAsks()
 {
     QFETCH(int, style);
-    for (bool byCloseBox : {false, true}) {
-        MessageBoxDialog box(Request(style), {});
+    QFETCH(int, icon);
+    QFETCH(int, escape);
+    QFETCH(int, enter);
+    enum class Answered { ByEscape, ByCloseBox, ByEnter };
+    for (const Answered way : {Answered::ByEscape, Answered::ByCloseBox, Answered::ByEnter}) {
+        std::vector<HelpReference> opened;
+        MessageBoxDialog box(Request(style), [&](const HelpReference& help) { opened.push_back(help); });
         box.show();
         QVERIFY(QTest::qWaitForWindowActive(&box));
 
@@ -58,7 +65,6 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks()
         QTEST(focused->text(), "focused");
         QCOMPARE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint), (style & 4096) != 0);
 
-        QFETCH(int, icon);
         auto* iconLabel = box.findChild<QLabel*>(QStringLiteral("iconLabel"));
         QCOMPARE(iconLabel != nullptr, icon >= 0);
         if (iconLabel) {
@@ -66,37 +72,20 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks()
             QCOMPARE(shown, box.style()->standardIcon(QStyle::StandardPixmap(icon)).pixmap(shown.size()).toImage());
         }
 
-        QFETCH(int, escape);
-        if (byCloseBox)
+        if (way == Answered::ByCloseBox)
             box.close();
         else
-            QTest::keyClick(focused, Qt::Key_Escape);
-        QCOMPARE(box.isVisible(), escape == 0);
-        if (escape)
-            QCOMPARE(box.result(), escape);
+            QTest::keyClick(focused, way == Answered::ByEnter ? Qt::Key_Return : Qt::Key_Escape);
+        const int answer = way == Answered::ByEnter ? enter : escape;
+        QCOMPARE(box.isVisible(), answer == 0);
+        if (answer)
+            QCOMPARE(box.result(), answer);
+        // Only Enter on the Help button asks for help, with the box's own file and topic.
+        std::vector<HelpReference> helpAsked;
+        if (way == Answered::ByEnter && answer == 0)
+            helpAsked.push_back({"C:\\Help\\a.chm", 7});
+        QCOMPARE(opened, helpAsked);
     }
-}
-
-void MessageBoxDialogTest::clickEnterAndHelp()
-{
-    MessageBoxDialog clicked(Request(3 + 256), {});
-    clicked.show();
-    QTest::mouseClick(clicked.buttons().at(0), Qt::LeftButton);
-    QCOMPARE(clicked.result(), 6);
-    QVERIFY(!clicked.isVisible());
-
-    MessageBoxDialog entered(Request(2 + 512), {});
-    entered.show();
-    QVERIFY(QTest::qWaitForWindowActive(&entered));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(entered.result(), 5);
-
-    std::vector<HelpReference> opened;
-    MessageBoxDialog helped(Request(1 + 16384), [&](const HelpReference& help) { opened.push_back(help); });
-    helped.show();
-    QTest::mouseClick(helped.buttons().back(), Qt::LeftButton);
-    QVERIFY(helped.isVisible());
-    QCOMPARE(opened, (std::vector<HelpReference>{{"C:\\Help\\a.chm", 7}}));
 }
 
 // The prompt is plain text with every kind of line break.
