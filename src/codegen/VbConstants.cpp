@@ -7,7 +7,7 @@ namespace vellumet {
 
 const VbConstant* FindConstant(ConstantGroup group, std::string_view name)
 {
-    for (const VbConstant& constant : vb_constant_rows::GroupOf(group))
+    for (const VbConstant& constant : ConstantsOf(group))
         if (EqualIgnoringCase(constant.Name, name))
             return &constant;
     return nullptr;

@@ -84,11 +84,19 @@ constexpr std::span<const VbConstant> GroupOf(ConstantGroup group)
     return {first, end};
 }
 
+// Found once, when compiling.
+inline constexpr std::array<std::span<const VbConstant>, 3> Groups = {
+    GroupOf(ConstantGroup::Text), GroupOf(ConstantGroup::Style), GroupOf(ConstantGroup::Answer)};
+
 } // namespace vb_constant_rows
 
-constexpr std::span<const VbConstant> TextConstants() { return vb_constant_rows::GroupOf(ConstantGroup::Text); }
-constexpr std::span<const VbConstant> StyleConstants() { return vb_constant_rows::GroupOf(ConstantGroup::Style); }
-constexpr std::span<const VbConstant> AnswerConstants() { return vb_constant_rows::GroupOf(ConstantGroup::Answer); }
+constexpr std::span<const VbConstant> ConstantsOf(ConstantGroup group)
+{
+    return vb_constant_rows::Groups.at(static_cast<std::size_t>(group));
+}
+constexpr std::span<const VbConstant> TextConstants() { return ConstantsOf(ConstantGroup::Text); }
+constexpr std::span<const VbConstant> StyleConstants() { return ConstantsOf(ConstantGroup::Style); }
+constexpr std::span<const VbConstant> AnswerConstants() { return ConstantsOf(ConstantGroup::Answer); }
 
 // The name generated code writes for these characters, or an empty view when no constant holds them.
 constexpr std::string_view TextConstantName(std::string_view text)
