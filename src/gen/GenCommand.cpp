@@ -103,7 +103,11 @@ std::string ListOf(const Words& words, std::string_view last = ", ")
 template <typename Value>
 std::string NamesOf(const std::map<std::string, Value>& names)
 {
-    return ListOf(std::views::keys(names));
+    // A plain loop: clang's views cannot yet take the standard library's map.
+    std::vector<std::string_view> keys;
+    for (const auto& name : names)
+        keys.push_back(name.first);
+    return ListOf(keys);
 }
 
 // "must be ..." of a key of the JSON choices.
