@@ -1,3 +1,4 @@
+// The time Copy Code takes to build its text, and the body expression alone, by the size of the body.
 #include "codegen/BodyExpression.h"
 #include "codegen/BuildCode.h"
 

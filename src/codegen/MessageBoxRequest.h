@@ -1,3 +1,4 @@
+// The message box that Try It asks the platform to show.
 #pragma once
 
 #include <cstdint>

@@ -211,8 +211,9 @@ std::string ReadHelpFile(Tokens tokens, MessageBoxOptions& options)
     const bool appPath = tokens.size() > 4 && IsWord(tokens[0], "App") && IsSymbol(tokens[1], ".") &&
                          IsWord(tokens[2], "Path") && IsSymbol(tokens[3], "&");
     options.UseAppPath = appPath;
-    std::string file = TextReader(tokens.subspan(appPath ? 4 : 0), "the help file").Read();
-    RefuseLineBreak(file, "the help file");
+    constexpr std::string_view Part = "the help file";
+    std::string file = TextReader(tokens.subspan(appPath ? 4 : 0), Part).Read();
+    RefuseLineBreak(file, Part);
     return file;
 }
 

@@ -1,3 +1,4 @@
+// Reading a MsgBox call in Visual Basic source back into the window's choices.
 #pragma once
 
 #include "MessageBoxOptions.h"

@@ -48,11 +48,13 @@ public:
         int terms = 0;
         bool named = false;
         for (;;) {
+            const bool negative = !AtEnd() && IsSymbol(tokens[at], "-");
+            if (negative)
+                ++at;
             if (AtEnd())
-                return terms == 0 ? "there is nothing to decode" : "the expression ends without its last term";
-            const std::int64_t sign = IsSymbol(tokens[at], "-") ? -1 : 1;
-            if (sign < 0 && (++at, AtEnd()))
-                return "the expression ends without its last term";
+                return terms == 0 && !negative ? "there is nothing to decode"
+                                               : "the expression ends without its last term";
+            const std::int64_t sign = negative ? -1 : 1;
             const Token& term = tokens[at];
             if (term.Kind == TokenKind::Word) {
                 const VbConstant* constant = FindConstant(ConstantGroup::Style, term.Text);

@@ -17,7 +17,6 @@
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <ranges>
 #include <string>
 #include <variant>
 #include <vector>
@@ -88,25 +87,20 @@ std::string NameOf(const std::map<std::string, Value>& names, Value value)
 }
 
 // The words joined by ", ", and by `last` before the last.
-template <class Words>
-std::string ListOf(const Words& words, std::string_view last = ", ")
+std::string ListOf(const std::vector<std::string>& words, std::string_view last = ", ")
 {
     std::string list;
-    for (auto word = std::ranges::begin(words); word != std::ranges::end(words); ++word)
-        list.append(word == std::ranges::begin(words)            ? ""
-                    : std::next(word) == std::ranges::end(words) ? last
-                                                                 : ", ")
-            .append(*word);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        list.append(i == 0 ? "" : i + 1 == words.size() ? last : ", ").append(words[i]);
     return list;
 }
 
 template <typename Value>
 std::string NamesOf(const std::map<std::string, Value>& names)
 {
-    // A plain loop: clang's views cannot yet take the standard library's map.
-    std::vector<std::string_view> keys;
-    for (const auto& name : names)
-        keys.push_back(name.first);
+    std::vector<std::string> keys;
+    for (const auto& entry : names)
+        keys.push_back(entry.first);
     return ListOf(keys);
 }
 

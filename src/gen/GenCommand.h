@@ -1,3 +1,4 @@
+// vellumet-gen as a function of its arguments and streams.
 #pragma once
 
 #include <iosfwd>

@@ -1,3 +1,4 @@
+// vellumet-gen's entry point: the standard streams, as bytes.
 #include "GenCommand.h"
 
 #include <iostream>

@@ -1,3 +1,4 @@
+// The body as a Visual Basic string expression: the worked cases, and random bodies that evaluate back to themselves.
 #include "codegen/BodyExpression.h"
 #include "support/CaseTable.h"
 #include "support/VbStringEvaluator.h"

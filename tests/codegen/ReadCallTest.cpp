@@ -1,3 +1,4 @@
+// Reading a call back: every choice round trips through the generated code, and the hand-written forms and refusals.
 #include "codegen/ReadCall.h"
 #include "codegen/BuildCode.h"
 #include "support/CaseTable.h"

@@ -1,3 +1,4 @@
+// vellumet-gen end to end: the code it writes, its refusals, --decode, --read and --options, and the executable itself.
 #include "gen/GenCommand.h"
 #include "support/CaseTable.h"
 
