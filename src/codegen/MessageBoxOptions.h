@@ -1,6 +1,8 @@
 // The choices of the main window, as the code generator reads them.
 #pragma once
 
+#include "Languages.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -43,6 +45,8 @@ struct MessageBoxOptions {
     std::string HelpFileText{};
     bool UseAppPath = false;
     std::string TopicIDText = "0";
+    // The language the code is written for. It describes the user's project rather than the box.
+    Language CodeLanguage = Language::VB6;
 
     bool operator==(const MessageBoxOptions&) const = default;
 };
