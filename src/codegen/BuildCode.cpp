@@ -16,12 +16,13 @@ namespace {
 constexpr std::string_view StartLine = "'*** Start Vellumet Code ***\r\n";
 constexpr std::string_view SelectCaseEnd = "\r\n\tEnd Select\r\n'*** End Vellumet Code ***";
 
-// Appends the help file as an argument of the generated call: a string literal, after App.Path when it follows it.
-void AppendHelpFileArgument(std::string_view helpFileText, bool useAppPath, std::string& out)
+// Appends the help file as an argument of the generated call: a string literal, after the language's expression of
+// the program's or document's folder when it follows it.
+void AppendHelpFileArgument(const MessageBoxOptions& options, std::string& out)
 {
-    if (useAppPath)
-        out.append("App.Path & ");
-    AppendStringLiteral(TrimSpaces(helpFileText), out);
+    if (options.UseAppPath)
+        out.append(RowOf(options.CodeLanguage).FolderExpression).append(" & ");
+    AppendStringLiteral(TrimSpaces(options.HelpFileText), out);
 }
 
 // The two lines of a Select Case branch for each answer, each line after a line break, indexed by the answer.
@@ -70,7 +71,7 @@ void AppendCallArguments(std::string& code, const CheckedOptions& checked)
     }
     if (options.IncludeHelpButton) {
         code.append(hasTitle ? ", " : ", , ");
-        AppendHelpFileArgument(options.HelpFileText, options.UseAppPath, code);
+        AppendHelpFileArgument(options, code);
         code.append(", ").append(std::to_string(checked.TopicID));
     }
 }
@@ -178,7 +179,7 @@ std::string BuildCopyText(const CheckedOptions& checked)
     else
         code.append("\tDim ")
             .append(variable)
-            .append(" As Long\r\n\t")
+            .append(RowOf(options.CodeLanguage).DeclaresTypes ? " As Long\r\n\t" : "\r\n\t")
             .append(variable)
             .append(options.CopyAsValue ? " = MsgBox (" : " = MsgBox(");
 

@@ -59,6 +59,14 @@ const std::map<std::string, IconChoice> IconNames = {
     {"information", IconChoice::Information},
 };
 
+// The languages by their keys, from the table of languages.
+const std::map<std::string, Language> LanguageNames = [] {
+    std::map<std::string, Language> names;
+    for (const LanguageRow& row : Languages)
+        names.emplace(row.Key, row.Id);
+    return names;
+}();
+
 // The keys of the JSON choices of --read and --options, in the order --read writes them.
 using FlagKey = std::pair<std::string_view, bool MessageBoxOptions::*>;
 using TextKey = std::pair<std::string_view, std::string MessageBoxOptions::*>;
@@ -130,6 +138,7 @@ std::string HelpDetailKeysNeedHelpButton()
 nlohmann::ordered_json ChoicesToJson(const MessageBoxOptions& options)
 {
     nlohmann::ordered_json json = {
+        {"language", RowOf(options.CodeLanguage).Key},
         {"buttons", NameOf(ButtonSetNames, ButtonSetOf(options.ButtonOption).Value)},
         {"default", DefaultPositionOf(options.ButtonOption)},
         {"icon", NameOf(IconNames, options.Icon)},
@@ -169,6 +178,10 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
             if (!value.is_number_integer())
                 return KeyMustBe(key, "a whole number");
             defaultPosition = value;
+        } else if (key == "language") {
+            if (!value.is_string() || !LanguageNames.contains(value.get<std::string>()))
+                return KeyMustBe(key, "one of " + NamesOf(LanguageNames));
+            options.CodeLanguage = LanguageNames.at(value.get<std::string>());
         } else if (key == "icon") {
             if (!value.is_string() || !IconNames.contains(value.get<std::string>()))
                 return KeyMustBe(key, "one of " + NamesOf(IconNames));
@@ -289,6 +302,10 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     std::string buttons = "ok";
     int defaultPosition = 1;
     std::string icon = "none";
+    std::string language(RowOf(Language::VB6).Key);
+    app.add_option("--language", language, "The language the code is for")
+        ->check(CLI::IsMember(LanguageNames))
+        ->capture_default_str();
     app.add_option("--buttons", buttons, "The set of buttons")
         ->check(CLI::IsMember(ButtonSetNames))
         ->capture_default_str();
@@ -362,6 +379,7 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     }
     options.ButtonOption = *buttonChoice;
     options.Icon = IconNames.at(icon);
+    options.CodeLanguage = LanguageNames.at(language);
     return task;
 }
 
