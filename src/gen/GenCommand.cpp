@@ -201,11 +201,11 @@ int Decode(const std::string& source, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-// --read: the choices of a MsgBox call met in code.
-int ReadChoices(std::istream& in, std::ostream& out, std::ostream& err)
+// --read: the choices of a MsgBox call met in code, in the language given unless the code shows another.
+int ReadChoices(Language language, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const std::string source(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
-    const auto read = ReadCall(source);
+    const auto read = ReadCall(source, language);
     if (const auto* fault = std::get_if<std::string>(&read))
         return Refused(err, About("--read", *fault));
     std::string json;
@@ -348,7 +348,7 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     if (*decodeOption)
         return GenTask{GenTask::Action::Decode, {}, decode};
     if (*readOption)
-        return GenTask{GenTask::Action::ReadChoices, {}, {}};
+        return GenTask{GenTask::Action::ReadChoices, options, {}};
     if (*optionsOption)
         return GenTask{GenTask::Action::WriteCodeOfChoices, {}, choicesPath};
 
@@ -370,7 +370,7 @@ int RunTask(GenTask task, std::istream& in, std::ostream& out, std::ostream& err
     switch (task.What) {
     case GenTask::Action::ShowUsage: out << task.Argument; return 0;
     case GenTask::Action::Decode: return Decode(task.Argument, out, err);
-    case GenTask::Action::ReadChoices: return ReadChoices(in, out, err);
+    case GenTask::Action::ReadChoices: return ReadChoices(task.Options.CodeLanguage, in, out, err);
     case GenTask::Action::WriteCodeOfChoices: return WriteCodeOfChoices(task.Argument, in, out, err);
     case GenTask::Action::WriteCode: break;
     }
