@@ -77,6 +77,7 @@ int DepthStep(const Token& token) { return IsSymbol(token, "(") ? 1 : IsSymbol(t
 struct Declared {
     std::string_view Name;
     std::string_view Type; // Empty without "As".
+    bool IsArray = false;
 };
 
 // The variables a Dim statement declares, with their types.
@@ -87,7 +88,7 @@ std::vector<Declared> DeclaredBy(Tokens dim)
     for (std::size_t at = 1; at < dim.size(); ++at) {
         depth += DepthStep(dim[at]);
         if (depth == 0 && dim[at].Kind == TokenKind::Word && (at == 1 || IsSymbol(dim[at - 1], ",")))
-            names.push_back({dim[at].Text, {}});
+            names.push_back({dim[at].Text, {}, at + 1 < dim.size() && IsSymbol(dim[at + 1], "(")});
         if (depth == 0 && IsWord(dim[at], "As") && at + 1 < dim.size() && !names.empty())
             names.back().Type = dim[at + 1].Text;
     }
@@ -330,9 +331,19 @@ Tokens CallOnItsLine(const std::vector<Statement>& statements, std::size_t call)
     return first == call ? WithoutLineNumber(statement) : Tokens(statement);
 }
 
+// Whether a statement starts or ends a procedure, whose variables are its own: "Sub", "Function" or "Property"
+// first, or after "End" or a word of access.
+bool BoundsProcedure(Tokens statement)
+{
+    static constexpr std::array<std::string_view, 3> Procedures = {"Sub", "Function", "Property"};
+    static constexpr std::array<std::string_view, 5> Leaders = {"End", "Private", "Public", "Friend", "Static"};
+    const std::size_t at = statement.size() > 1 && IsOneOf(statement[0], Leaders) ? 1 : 0;
+    return IsOneOf(statement[at], Procedures);
+}
+
 // The String variables set before the call, as far as their texts are written out. An assignment after a statement
 // that branches or jumps may not have run, and a statement of any other kind may change a variable it names, so
-// each of those leaves its variables unknown.
+// each of those leaves its variables unknown. A procedure's start or end forgets them all.
 TextVariables VariablesBefore(const std::vector<Statement>& statements, std::size_t call)
 {
     TextVariables variables;
@@ -341,12 +352,17 @@ TextVariables VariablesBefore(const std::vector<Statement>& statements, std::siz
         const Tokens statement = WithoutLineNumber(statements[i]);
         if (statement.empty())
             continue;
+        if (BoundsProcedure(statement)) {
+            variables.clear();
+            branched = false;
+            continue;
+        }
         branched = branched || IsLabel(statements[i]) || IsOneOf(statement[0], BranchWords);
         const std::size_t at = IsWord(statement[0], "Let") ? 1 : 0;
         if (IsWord(statement[0], "Dim")) {
             // A Dim takes effect when its procedure starts, so it sets no value over one already given.
             for (const Declared& name : DeclaredBy(statement))
-                if (name.Type.empty() || EqualIgnoringCase(name.Type, "String"))
+                if (!name.IsArray && (name.Type.empty() || EqualIgnoringCase(name.Type, "String")))
                     variables.try_emplace(VariableKey(name.Name));
                 else
                     variables.erase(VariableKey(name.Name));
