@@ -8,7 +8,6 @@
 #include <array>
 #include <iterator>
 #include <map>
-#include <optional>
 
 namespace vellumet {
 namespace {
@@ -33,8 +32,9 @@ struct Evaluated {
     bool PlainNumber = false; // The source was one number and nothing else.
 };
 
-// Reads a style's tokens left to right. "+" binds tighter than "Or", as in
-// Visual Basic, so "a + b Or c" is (a + b) Or c.
+// Reads a style's tokens left to right. "+" binds tighter than "Or", as in Visual Basic, so "a + b Or c" is
+// (a + b) Or c. Parentheses group, and CInt(...) and CLng(...) are read as what they hold: they change only its type,
+// and every style the window makes fits in an Integer.
 class StyleReader {
 public:
     StyleReader(Tokens tokens, std::string_view written)
@@ -44,57 +44,105 @@ public:
 
     std::variant<Evaluated, std::string> Evaluate()
     {
-        std::int64_t result = 0, sum = 0;
-        int terms = 0;
-        bool named = false;
-        for (;;) {
-            const bool negative = !AtEnd() && IsSymbol(tokens[at], "-");
-            if (negative)
-                ++at;
+        try {
             if (AtEnd())
-                return terms == 0 && !negative ? "there is nothing to decode"
-                                               : "the expression ends without its last term";
-            const std::int64_t sign = negative ? -1 : 1;
-            const Token& term = tokens[at];
-            if (term.Kind == TokenKind::Word) {
-                const VbConstant* constant = FindConstant(ConstantGroup::Style, term.Text);
-                if (!constant)
-                    return InQuotes(term.Text) + " is not a message-box constant";
-                if (auto conflict = Claim(*constant))
-                    return *conflict;
-                sum += sign * constant->Value;
-                named = true;
-            } else if (term.Kind == TokenKind::Number) {
-                const NumberValue number = ValueOfNumber(term.Text);
-                if (number.Fault == NumberFault::NotANumber)
-                    return InQuotes(term.Text) + " is neither a number nor a constant";
-                if (number.Fault == NumberFault::TooLarge)
-                    return InQuotes(term.Text) + " is too large for a Long";
-                sum += sign * number.Value;
-            } else {
-                return ExpectedAt("a number or a constant", Rest());
-            }
-            ++at;
-            ++terms;
-
-            if (AtEnd())
-                break;
-            if (IsWord(tokens[at], "Or")) {
-                result |= sum;
-                sum = 0;
-            } else if (!IsSymbol(tokens[at], "+")) {
+                return "there is nothing to decode";
+            const std::int64_t value = ReadOr();
+            if (!AtEnd())
                 return ExpectedAt("\"+\" or \"Or\"", Rest());
-            }
-            ++at;
+            return Evaluated{value, terms == 1 && !named};
+        } catch (const Fault& fault) {
+            return fault.Why;
         }
-        return Evaluated{result | sum, terms == 1 && !named};
     }
 
 private:
+    static constexpr int MaximumDepth = 64;
+
+    // Thrown from inside the reader and caught in Evaluate.
+    struct Fault {
+        std::string Why;
+    };
+
     Tokens tokens;
     std::string_view written;
     std::size_t at = 0;
+    int terms = 0;
+    int depth = 0;
+    bool named = false;
     std::map<StyleKind, std::string_view> claimed; // The constant that chose each kind, to name in a conflict.
+
+    std::int64_t ReadOr()
+    {
+        std::int64_t value = ReadSum();
+        while (!AtEnd() && IsWord(tokens[at], "Or")) {
+            ++at;
+            value |= ReadSum();
+        }
+        return value;
+    }
+
+    std::int64_t ReadSum()
+    {
+        std::int64_t value = ReadTerm();
+        while (!AtEnd() && IsSymbol(tokens[at], "+")) {
+            ++at;
+            value += ReadTerm();
+        }
+        return value;
+    }
+
+    std::int64_t ReadTerm()
+    {
+        const bool negative = !AtEnd() && IsSymbol(tokens[at], "-");
+        if (negative)
+            ++at;
+        if (AtEnd())
+            throw Fault{"the expression ends without its last term"};
+        const std::int64_t sign = negative ? -1 : 1;
+        const Token& term = tokens[at++];
+        const bool conversion = (IsWord(term, "CInt") || IsWord(term, "CLng")) && !AtEnd() && IsSymbol(tokens[at], "(");
+        if (conversion)
+            ++at;
+        if (conversion || IsSymbol(term, "("))
+            return sign * ReadGroup();
+        if (term.Kind == TokenKind::Word) {
+            const VbConstant* constant = FindConstant(ConstantGroup::Style, term.Text);
+            if (!constant)
+                throw Fault{InQuotes(term.Text) + " is not a message-box constant"};
+            Claim(*constant);
+            named = true;
+            ++terms;
+            return sign * constant->Value;
+        }
+        if (term.Kind != TokenKind::Number) {
+            --at;
+            throw Fault{ExpectedAt("a number or a constant", Rest())};
+        }
+        const NumberValue number = ValueOfNumber(term.Text);
+        if (number.Fault == NumberFault::NotANumber)
+            throw Fault{InQuotes(term.Text) + " is neither a number nor a constant"};
+        if (number.Fault == NumberFault::TooLarge)
+            throw Fault{InQuotes(term.Text) + " is too large for a Long"};
+        ++terms;
+        return sign * number.Value;
+    }
+
+    // What stands in parentheses, the opening one read. Each is a level of recursion; a deep pile of them must not
+    // run off the stack.
+    std::int64_t ReadGroup()
+    {
+        if (++depth > MaximumDepth)
+            throw Fault{"its parentheses nest more than " + std::to_string(MaximumDepth) + " deep"};
+        const std::int64_t value = ReadOr();
+        if (AtEnd())
+            throw Fault{"a parenthesis is not closed"};
+        if (!IsSymbol(tokens[at], ")"))
+            throw Fault{ExpectedAt("\"+\", \"Or\" or \")\"", Rest())};
+        ++at;
+        --depth;
+        return value;
+    }
 
     // Whether the style has ended, passing over the form feeds and vertical tabs that a style copied from
     // elsewhere may hold: they separate its terms as spaces do.
@@ -112,15 +160,15 @@ private:
         return written.substr(static_cast<std::size_t>(tokens[at].Text.data() - written.data()));
     }
 
-    std::optional<std::string> Claim(const VbConstant& constant)
+    void Claim(const VbConstant& constant)
     {
         const auto [earlier, isNew] = claimed.try_emplace(constant.Kind, constant.Name);
         if (isNew)
-            return std::nullopt;
+            return;
         if (earlier->second == constant.Name)
-            return std::string(constant.Name) + " is named twice";
-        return std::string(earlier->second) + " and " + std::string(constant.Name) + " both choose the " +
-               std::string(KindWord(constant.Kind));
+            throw Fault{std::string(constant.Name) + " is named twice"};
+        throw Fault{std::string(earlier->second) + " and " + std::string(constant.Name) + " both choose the " +
+                    std::string(KindWord(constant.Kind))};
     }
 };
 

@@ -89,10 +89,13 @@ private:
             ++at;
     }
 
-    // "_" after a blank and before the line's end joins the next line to this one.
+    // "_" after a blank and before the line's end joins the next line to this one. VB6 and VBA want the blank;
+    // VBScript also reads a "_" glued to the token before it, as long as that token cannot go on into a name. Only
+    // after a closing quote or parenthesis is that certain in every engine, so only there is a glued "_" read as a
+    // continuation; after a word or a number it may be the end of a name, and is left to the word.
     bool AtContinuation() const
     {
-        if (at > 0 && !IsBlank(source[at - 1]))
+        if (at > 0 && !IsBlank(source[at - 1]) && source[at - 1] != '"' && source[at - 1] != ')')
             return false;
         const std::size_t next = std::min(source.find_first_not_of(" \t", at + 1), source.size());
         return next == source.size() || LineBreakAt(source, next) != 0;

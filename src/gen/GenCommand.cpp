@@ -215,11 +215,11 @@ int Decode(const std::string& source, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-// --read: the choices of a MsgBox call met in code.
-int ReadChoices(std::istream& in, std::ostream& out, std::ostream& err)
+// --read: the choices of a MsgBox call met in code, in the language given unless the code shows another.
+int ReadChoices(Language language, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const std::string source(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
-    const auto read = ReadCall(source);
+    const auto read = ReadCall(source, language);
     if (const auto* fault = std::get_if<std::string>(&read))
         return Refused(err, About("--read", *fault));
     std::string json;
@@ -306,9 +306,10 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     int defaultPosition = 1;
     std::string icon = "none";
     std::string language(RowOf(Language::VB6).Key);
-    app.add_option("--language", language, "The language the code is for")
-        ->check(CLI::IsMember(LanguageNames))
-        ->capture_default_str();
+    CLI::Option* languageOption =
+        app.add_option("--language", language, "The language the code is for, and the one --read assumes")
+            ->check(CLI::IsMember(LanguageNames))
+            ->capture_default_str();
     app.add_option("--buttons", buttons, "The set of buttons")
         ->check(CLI::IsMember(ButtonSetNames))
         ->capture_default_str();
@@ -369,15 +370,18 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
         return UsageFault{error.what(), app.help()};
     }
 
-    for (CLI::Option* alone : {decodeOption, readOption, optionsOption})
-        if (*alone && OthersGiven(app, alone, alone == optionsOption ? codePageOption : alone))
+    // --read may be told the language to assume, and --options the code page to write for.
+    const std::array<std::pair<CLI::Option*, CLI::Option*>, 3> alonePairs = {
+        {{decodeOption, nullptr}, {readOption, languageOption}, {optionsOption, codePageOption}}};
+    for (const auto& [alone, besides] : alonePairs)
+        if (*alone && OthersGiven(app, alone, besides))
             return UsageFault{alone->get_name() + " takes no other option" +
-                                  (alone == optionsOption ? " but " + codePageOption->get_name() : "") + ".",
+                                  (besides ? " but " + besides->get_name() : "") + ".",
                               app.help()};
     if (*decodeOption)
         return GenTask{GenTask::Action::Decode, {}, decode, {}};
     if (*readOption)
-        return GenTask{GenTask::Action::ReadChoices, {}, {}, {}};
+        return GenTask{GenTask::Action::ReadChoices, {.CodeLanguage = LanguageNames.at(language)}, {}, {}};
     auto width = CodePageWidthOf(codePage);
     if (!width)
         return UsageFault{About("--code-page " + std::to_string(codePage), "this system cannot convert to it"),
@@ -405,7 +409,7 @@ int RunTask(GenTask task, std::istream& in, std::ostream& out, std::ostream& err
     switch (task.What) {
     case GenTask::Action::ShowUsage: out << task.Argument; return 0;
     case GenTask::Action::Decode: return Decode(task.Argument, out, err);
-    case GenTask::Action::ReadChoices: return ReadChoices(in, out, err);
+    case GenTask::Action::ReadChoices: return ReadChoices(task.Options.CodeLanguage, in, out, err);
     case GenTask::Action::WriteCodeOfChoices: return WriteCodeOfChoices(task.Argument, task.CodePage, in, out, err);
     case GenTask::Action::WriteCode: break;
     }

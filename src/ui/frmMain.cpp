@@ -237,7 +237,7 @@ void frmMain::CallDropped(const std::string& text) { ReadCallFrom(text, "in the 
 
 void frmMain::ReadCallFrom(const std::string& source, const char* place)
 {
-    const auto read = ReadCall(source);
+    const auto read = ReadCall(source, Snapshot().CodeLanguage);
     std::string fault;
     if (const auto* reason = std::get_if<std::string>(&read))
         fault = *reason;

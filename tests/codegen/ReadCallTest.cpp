@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 namespace vellumet {
@@ -17,8 +18,10 @@ std::string Describe(const MessageBoxOptions& o)
            std::to_string(o.SystemModal) + ", icon " + std::to_string(static_cast<int>(o.Icon)) + ", value " +
            std::to_string(o.CopyAsValue) + ", title [" + o.TitleText + "], variable [" + o.VariableText +
            "], help file [" + o.HelpFileText + "] app path " + std::to_string(o.UseAppPath) + ", topic [" +
-           o.TopicIDText + "], body [" + o.BodyText + "]";
+           o.TopicIDText + "], body [" + o.BodyText + "], language " + std::string(RowOf(o.CodeLanguage).Key);
 }
+
+const LanguageRow& RowKeyed(std::string_view key) { return *std::ranges::find(Languages, key, &LanguageRow::Key); }
 
 std::string CodeOf(const MessageBoxOptions& options)
 {
@@ -64,7 +67,7 @@ TEST(ReadCall, RoundTripsEveryChoice)
         options.HelpButtonIsDefault = options.HelpButtonIsDefault && options.IncludeHelpButton;
         SCOPED_TRACE(Describe(options));
         const std::string code = CodeOf(options);
-        const auto read = ReadCall(code);
+        const auto read = ReadCall(code, options.CodeLanguage);
         ASSERT_TRUE(std::holds_alternative<MessageBoxOptions>(read)) << std::get<std::string>(read) << "\n" << code;
         const MessageBoxOptions& choices = std::get<MessageBoxOptions>(read);
         EXPECT_EQ(CanonicalChoices(choices), CanonicalChoices(options)) << Describe(CanonicalChoices(choices));
@@ -73,7 +76,9 @@ TEST(ReadCall, RoundTripsEveryChoice)
     }
 }
 
-// Each case row: name, the source (or @FILE in golden/), and the call line generated from the choices read.
+// Each case row: name, the source (or @FILE in golden/), the call line generated from the choices read (or "= " and a
+// source that reads to the same choices, where the call line depends on the code page), and optionally
+// the language the reader is given (Visual Basic 6 without one) and the one it reads (the one given without one).
 TEST(ReadCall, ReadsEveryHandWrittenForm)
 {
     const auto cases = testing::ReadCaseTable("read-calls.tsv");
@@ -81,13 +86,23 @@ TEST(ReadCall, ReadsEveryHandWrittenForm)
     for (const auto& c : cases) {
         const std::string source =
             c.at(1).starts_with('@') ? testing::ReadDataFile("golden/" + c.at(1).substr(1)) : c.at(1);
-        const auto read = ReadCall(source);
+        const std::string given = c.size() > 3 ? c.at(3) : "vb6";
+        const auto read = ReadCall(source, RowKeyed(given).Id);
         if (const auto* reason = std::get_if<std::string>(&read)) {
             ADD_FAILURE() << c.at(0) << ": " << *reason;
             continue;
         }
+        EXPECT_EQ(RowOf(std::get<MessageBoxOptions>(read).CodeLanguage).Key, c.size() > 4 ? c.at(4) : given) << c.at(0);
         const std::string code = CodeOf(std::get<MessageBoxOptions>(read));
-        EXPECT_EQ(CallLine(code), c.at(2)) << c.at(0);
+        if (c.at(2).starts_with("= ")) {
+            const auto same = ReadCall(c.at(2).substr(2), RowKeyed(given).Id);
+            ASSERT_TRUE(std::holds_alternative<MessageBoxOptions>(same)) << c.at(0);
+            EXPECT_EQ(CanonicalChoices(std::get<MessageBoxOptions>(read)),
+                      CanonicalChoices(std::get<MessageBoxOptions>(same)))
+                << c.at(0);
+        } else {
+            EXPECT_EQ(CallLine(code), c.at(2)) << c.at(0);
+        }
         if (c.at(1).starts_with('@')) {
             EXPECT_EQ(code, source) << c.at(0);
         }
@@ -100,7 +115,7 @@ TEST(ReadCall, RefusesWhatTheWindowCannotWrite)
     const auto cases = testing::ReadCaseTable("read-refusals.tsv");
     ASSERT_GT(cases.size(), 40u);
     for (const auto& c : cases) {
-        const auto read = ReadCall(c.at(1));
+        const auto read = ReadCall(c.at(1), Language::VB6);
         const auto* reason = std::get_if<std::string>(&read);
         EXPECT_EQ(reason ? *reason : "read as " + Describe(std::get<MessageBoxOptions>(read)), c.at(2)) << c.at(0);
     }
@@ -109,7 +124,7 @@ TEST(ReadCall, RefusesWhatTheWindowCannotWrite)
 // The window keeps an assigned variable, though OK only writes none.
 TEST(ReadCall, KeepsTheAssignedVariable)
 {
-    const auto okOnly = ReadCall("Result = MsgBox(\"Done\")");
+    const auto okOnly = ReadCall("Result = MsgBox(\"Done\")", Language::VB6);
     ASSERT_TRUE(std::holds_alternative<MessageBoxOptions>(okOnly));
     EXPECT_EQ(std::get<MessageBoxOptions>(okOnly).VariableText, "Result");
 }

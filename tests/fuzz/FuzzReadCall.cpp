@@ -1,6 +1,6 @@
-// Arbitrary bytes as Visual Basic source for ReadCall. It must end, with the
-// choices or a reason, and choices it accepts must generate code that reads
-// back to the same choices.
+// Arbitrary bytes as Visual Basic source for ReadCall, their count choosing
+// the language it is given. It must end, with the choices or a reason, and
+// choices it accepts must generate code that reads back to the same choices.
 #include "codegen/BuildCode.h"
 #include "codegen/ReadCall.h"
 
@@ -23,8 +23,9 @@ using namespace vellumet;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const auto given = Languages.at(size % Languages.size()).Id;
     const std::string_view source(reinterpret_cast<const char*>(data), size);
-    const auto read = ReadCall(source);
+    const auto read = ReadCall(source, given);
     const auto* choices = std::get_if<MessageBoxOptions>(&read);
     if (!choices) {
         if (std::get<std::string>(read).empty())
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::holds_alternative<CheckedOptions>(checked))
         Fail("Copy Code refuses choices that were read from:", source);
     const std::string code = BuildCopyText(std::get<CheckedOptions>(checked));
-    const auto again = ReadCall(code);
+    const auto again = ReadCall(code, choices->CodeLanguage);
     if (const auto* reason = std::get_if<std::string>(&again))
         Fail("the generated code does not read back:", code + "\n" + *reason);
     if (CanonicalChoices(std::get<MessageBoxOptions>(again)) != CanonicalChoices(*choices))

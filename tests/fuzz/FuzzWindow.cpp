@@ -100,7 +100,7 @@ void CheckCopy(WindowDriver& window, Control clicked, const MessageBoxOptions& b
 void CheckRead(const WindowDriver& window, const std::string& source, const MessageBoxOptions& before,
                std::size_t boxesBefore)
 {
-    const auto read = ReadCall(source);
+    const auto read = ReadCall(source, before.CodeLanguage);
     if (window.platform.messageBoxes.size() > boxesBefore) {
         Require(window.platform.messageBoxes.back().Style == 48, "an unread call was not a warning");
         Require(window.form->Snapshot() == before, "an unread call changed the window");
