@@ -214,6 +214,11 @@ void MessageBoxDialog::keyPressEvent(QKeyEvent* event)
         QApplication::clipboard()->setText(m_copiedText);
         return;
     }
+    // F1 asks for help as the Help button does, where the box has one.
+    if (event->key() == Qt::Key_F1 && m_layout.HelpButton) {
+        m_buttons.back()->click();
+        return;
+    }
     // The answer buttons come first; Alt may be held or not, as on Windows.
     if ((event->modifiers() & ~(Qt::AltModifier | Qt::ShiftModifier)) == Qt::NoModifier)
         for (std::size_t i = 0; i < m_layout.Buttons.size(); ++i)

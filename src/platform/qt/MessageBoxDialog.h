@@ -18,7 +18,8 @@ namespace vellumet {
 // set's own order, then Help; the default button focused; the set's icon.
 // exec() returns the answer code of the button clicked. Help runs the
 // openHelp callback and leaves the box open. As on Windows, the first letter
-// of an answer button's caption presses it, and Ctrl+C copies the box's text.
+// of an answer button's caption presses it, F1 presses Help, and Ctrl+C
+// copies the box's text.
 class MessageBoxDialog : public QDialog {
     Q_OBJECT
 

@@ -10,6 +10,7 @@
 
 #include <dlgs.h>
 #include <objbase.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -118,11 +119,35 @@ public:
         std::filesystem::create_directory(path / name);
         return Utf8((path / name).wstring());
     }
+    std::string Copy(const std::filesystem::path& from, const std::wstring& name) const
+    {
+        std::filesystem::copy_file(from, path / name);
+        return Utf8((path / name).wstring());
+    }
 
 private:
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / ("vellumet-win32-" + std::to_string(GetCurrentProcessId()));
 };
+
+// Whether a program of that file name runs; ended if it does. A started
+// program is listed from the moment the call that starts it returns.
+bool EndedRunning(const std::wstring& name)
+{
+    bool found = false;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, name.c_str()) == 0) {
+            found = true;
+            HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
+            TerminateProcess(process, 1);
+            CloseHandle(process);
+        }
+    CloseHandle(snapshot);
+    return found;
+}
 
 } // namespace
 
@@ -204,7 +229,7 @@ TEST(Win32Platform, ClipboardWaitsBrieflyForAnotherHolder)
     }
 }
 
-// A file is looked for before a viewer is asked. COM, which the shell may
+// A file is looked for before a viewer is asked, and Help opens only help files. COM, which the shell may
 // need, is started by the first call that reaches the shell and ended when
 // the platform goes; the test runs on a thread where nothing else started it.
 TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
@@ -217,22 +242,25 @@ TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
     const TemporaryFolder folder;
     const std::string unopenable = folder.File(L"Orders \u00E9.vellumet-test");
     const std::string folderNamedLikeHelp = folder.Folder(L"Folder.chm");
-    const std::vector<std::pair<std::string, OpenResult>> cases = {
-        {unopenable, OpenResult::NoViewer},
-        {unopenable + "\0.txt"s, OpenResult::NotFound},
-        {unopenable + ".chm", OpenResult::NotFound},
-        {unopenable + ".hlp", OpenResult::NotFound},
-        {"", OpenResult::NotFound},
+    // Each case: a file, what the shell makes of it where it is asked, and what Help does.
+    const std::vector<std::tuple<std::string, std::optional<OpenResult>, OpenResult>> cases = {
+        {unopenable, OpenResult::NoViewer, OpenResult::NotHelpFile},
+        {unopenable + "\0.txt"s, OpenResult::NotFound, OpenResult::NotHelpFile},
+        {unopenable + ".chm", OpenResult::NotFound, OpenResult::NotFound},
+        {unopenable + ".hlp", OpenResult::NotFound, OpenResult::NotFound},
+        {"", OpenResult::NotFound, OpenResult::NotHelpFile},
+        {folderNamedLikeHelp, std::nullopt, OpenResult::NotFound},
     };
     std::thread([&] {
         {
             Win32Platform platform;
             EXPECT_FALSE(comStarted());
-            for (const auto& [file, result] : cases) {
-                EXPECT_EQ(platform.ShellOpen(0, file), result) << file;
-                EXPECT_EQ(platform.OpenHelp({file, 42}), result) << file;
+            for (const auto& [file, shell, help] : cases) {
+                if (shell) {
+                    EXPECT_EQ(platform.ShellOpen(0, file), *shell) << file;
+                }
+                EXPECT_EQ(platform.OpenHelp({file, 42}), help) << file;
             }
-            EXPECT_EQ(platform.OpenHelp({folderNamedLikeHelp, 42}), OpenResult::NotFound);
             EXPECT_TRUE(comStarted());
         }
         EXPECT_FALSE(comStarted());
@@ -318,18 +346,31 @@ TEST_F(SystemBoxTest, ShowsTheStyleAndReturnsTheAnswer)
 
 // Wine's box does nothing yet when its Help button is clicked and answers
 // only F1, so the test asks for help as F1 does on the focused Help button.
-// On Windows the click and F1 reach the same callback.
+// On Windows the click and F1 reach the same callback. The last case names a
+// program as the help file, which Help must not start.
 TEST_F(SystemBoxTest, HelpOpensTheBoxsFileAtItsTopicOrSaysWhyNot)
 {
+    const TemporaryFolder folder;
+    std::wstring tests(MAX_PATH, L'\0');
+    tests.resize(GetModuleFileNameW(nullptr, tests.data(), MAX_PATH));
+    const std::string program =
+        folder.Copy(std::filesystem::path(tests).replace_filename(L"Vellumet.exe"), L"vellumet-mark.exe");
     const std::string file = "C:\\Help Files\\Orders \xC3\xA9.chm";
-    for (const auto& [result, context] :
-         {std::pair{OpenResult::Opened, 42}, {OpenResult::NotFound, -1}, {OpenResult::NoViewer, 32767}}) {
-        const HelpReference help{file, static_cast<std::int16_t>(context)};
-        const auto expectedNotice = HelpButtonNotice(result, file);
+    // Each case: the file, what the faked viewer answers (nothing for the real one), and the topic.
+    const std::vector<std::tuple<std::string, std::optional<OpenResult>, std::int16_t>> cases = {
+        {file, OpenResult::Opened, 42},
+        {file, OpenResult::NotFound, -1},
+        {file, OpenResult::NoViewer, 32767},
+        {program, std::nullopt, 7},
+    };
+    for (const auto& [helpFile, faked, context] : cases) {
+        const HelpReference help{helpFile, context};
+        const auto expectedNotice = HelpButtonNotice(faked.value_or(OpenResult::NotHelpFile), helpFile);
         std::vector<std::pair<HelpReference, WindowHandle>> opened;
-        Win32Platform platform([&, result = result](const HelpReference& reference, WindowHandle helpOwner) {
+        Win32Platform real;
+        Win32Platform platform([&, faked = faked](const HelpReference& reference, WindowHandle helpOwner) {
             opened.emplace_back(reference, helpOwner);
-            return result;
+            return faked ? *faked : real.OpenHelp(reference, helpOwner);
         });
         const std::wstring title = L"Help " + std::to_wstring(context);
         auto answered = std::async(std::launch::async, [&] {
@@ -359,4 +400,5 @@ TEST_F(SystemBoxTest, HelpOpensTheBoxsFileAtItsTopicOrSaysWhyNot)
             EXPECT_EQ(notice.Buttons, std::vector<int>{IDOK});
         }
     }
+    EXPECT_FALSE(EndedRunning(L"vellumet-mark.exe"));
 }
