@@ -109,19 +109,16 @@ public:
     TemporaryFolder() { std::filesystem::create_directories(path); }
     ~TemporaryFolder() { std::filesystem::remove_all(path); }
 
-    std::string File(const std::wstring& name) const
+    // A file of one byte, a folder where the name ends in a separator, or a copy of a file.
+    std::string Make(std::wstring name, const std::filesystem::path& copyOf = {}) const
     {
-        std::ofstream(path / name).put('x');
-        return Utf8((path / name).wstring());
-    }
-    std::string Folder(const std::wstring& name) const
-    {
-        std::filesystem::create_directory(path / name);
-        return Utf8((path / name).wstring());
-    }
-    std::string Copy(const std::filesystem::path& from, const std::wstring& name) const
-    {
-        std::filesystem::copy_file(from, path / name);
+        if (name.ends_with(L'\\')) {
+            name.pop_back();
+            std::filesystem::create_directory(path / name);
+        } else if (copyOf.empty()) {
+            std::ofstream(path / name).put('x');
+        } else
+            std::filesystem::copy_file(copyOf, path / name);
         return Utf8((path / name).wstring());
     }
 
@@ -170,7 +167,8 @@ TEST(WideText, ConvertsEveryCharacterAndReplacesWhatIsNone)
     EXPECT_EQ(Utf8(L"a\xD800-"), "a\xEF\xBF\xBD-");
 }
 
-TEST(Win32Platform, FolderOfKeepsOnlyARootsSeparator)
+// A folder keeps only a root's separator; a web address has a scheme of two or more characters.
+TEST(Win32Platform, ReadsFoldersAndWebAddresses)
 {
     const std::vector<std::pair<std::wstring, std::string>> cases = {
         {L"C:\\Program Files\\Caf\u00E9\\Vellumet.exe", "C:\\Program Files\\Caf\xC3\xA9"},
@@ -180,10 +178,6 @@ TEST(Win32Platform, FolderOfKeepsOnlyARootsSeparator)
     };
     for (const auto& [path, folder] : cases)
         EXPECT_EQ(Win32Platform::FolderOf(path), folder);
-}
-
-TEST(Win32Platform, TellsWebAddressesFromPaths)
-{
     for (const char* address : {"https://example.com/vellumet", "mailto:help@example.com"})
         EXPECT_TRUE(Win32Platform::IsWebAddress(address)) << address;
     for (const char* path : {"C:\\Help\\Orders.chm", "c:Orders.chm", "\\\\server\\share\\Orders.chm", "Orders.chm", ""})
@@ -240,8 +234,8 @@ TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
         return SUCCEEDED(CoGetApartmentType(&type, &qualifier));
     };
     const TemporaryFolder folder;
-    const std::string unopenable = folder.File(L"Orders \u00E9.vellumet-test");
-    const std::string folderNamedLikeHelp = folder.Folder(L"Folder.chm");
+    const std::string unopenable = folder.Make(L"Orders \u00E9.vellumet-test");
+    const std::string folderNamedLikeHelp = folder.Make(L"Folder.chm\\");
     // Each case: a file, what the shell makes of it where it is asked, and what Help does.
     const std::vector<std::tuple<std::string, std::optional<OpenResult>, OpenResult>> cases = {
         {unopenable, OpenResult::NoViewer, OpenResult::NotHelpFile},
@@ -270,7 +264,7 @@ TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
 TEST(Win32Platform, ChooseFileToOpenOffersTheTypesAndGivesTheChosenPath)
 {
     const TemporaryFolder folder;
-    const std::string file = folder.File(L"Orders \u00E9.hlp");
+    const std::string file = folder.Make(L"Orders \u00E9.hlp");
     const FileOpenRequest request{"Select help file", {{"Windows Help Files", "*.hlp"}, {"All Files", "*.*"}}};
     Win32Platform platform;
     for (const auto& [button, chosen] :
@@ -310,93 +304,80 @@ protected:
                                  nullptr, nullptr, nullptr);
 };
 
-TEST_F(SystemBoxTest, ShowsTheStyleAndReturnsTheAnswer)
-{
-    struct Case {
-        int Style;
-        std::vector<int> Buttons;
-        int DefaultButton;
-        int Press;
-    };
-    const std::vector<Case> cases = {
-        {0, {IDOK}, IDOK, IDOK},
-        {3 + 256, {IDYES, IDNO, IDCANCEL}, IDNO, IDYES},
-        {2 + 512 + 16384, {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDIGNORE, IDIGNORE},
-    };
-    const std::string prompt = "Line one\r\n\"caf\xC3\xA9\"\t\xE6\xBC\xA2\xE5\xAD\x97";
-    Win32Platform platform;
-    for (const Case& box : cases) {
-        const std::string title = "Style " + std::to_string(box.Style) + " \xC3\xA9";
-        auto seen = std::async(std::launch::async, [&] {
-            HWND shown = WaitForBox(Wide(title));
-            const SeenBox read = Read(shown);
-            Press(shown, box.Press);
-            return read;
-        });
-        EXPECT_EQ(platform.ShowMessageBox({prompt, box.Style, title, std::nullopt}), box.Press) << box.Style;
-        const SeenBox shown = seen.get();
-        EXPECT_EQ(shown.Buttons, box.Buttons) << box.Style;
-        EXPECT_EQ(shown.DefaultButton, box.DefaultButton) << box.Style;
-        EXPECT_EQ(shown.Prompt, Wide(prompt)) << box.Style;
-        EXPECT_EQ(shown.Owner, owner) << box.Style;
-        EXPECT_FALSE(shown.OwnerEnabled) << box.Style;
-        EXPECT_TRUE(IsWindowEnabled(owner)) << box.Style;
-    }
-}
-
 // Wine's box does nothing yet when its Help button is clicked and answers
 // only F1, so the test asks for help as F1 does on the focused Help button.
 // On Windows the click and F1 reach the same callback. The last case names a
 // program as the help file, which Help must not start.
-TEST_F(SystemBoxTest, HelpOpensTheBoxsFileAtItsTopicOrSaysWhyNot)
+TEST_F(SystemBoxTest, ShowsTheStyleAnswersAndOpensHelpOrSaysWhyNot)
 {
     const TemporaryFolder folder;
     std::wstring tests(MAX_PATH, L'\0');
     tests.resize(GetModuleFileNameW(nullptr, tests.data(), MAX_PATH));
     const std::string program =
-        folder.Copy(std::filesystem::path(tests).replace_filename(L"Vellumet.exe"), L"vellumet-mark.exe");
+        folder.Make(L"vellumet-mark.exe", std::filesystem::path(tests).replace_filename(L"Vellumet.exe"));
     const std::string file = "C:\\Help Files\\Orders \xC3\xA9.chm";
-    // Each case: the file, what the faked viewer answers (nothing for the real one), and the topic.
-    const std::vector<std::tuple<std::string, std::optional<OpenResult>, std::int16_t>> cases = {
-        {file, OpenResult::Opened, 42},
-        {file, OpenResult::NotFound, -1},
-        {file, OpenResult::NoViewer, 32767},
-        {program, std::nullopt, 7},
+    struct Case {
+        int Style;
+        std::vector<int> Buttons;
+        int DefaultButton;
+        int Press;
+        std::optional<HelpReference> Help; // asked for before the press
+        std::optional<OpenResult> Faked;   // what the faked viewer answers; the real one where there is none
     };
-    for (const auto& [helpFile, faked, context] : cases) {
-        const HelpReference help{helpFile, context};
-        const auto expectedNotice = HelpButtonNotice(faked.value_or(OpenResult::NotHelpFile), helpFile);
+    const std::vector<Case> cases = {
+        {0, {IDOK}, IDOK, IDOK, {}, {}},
+        {3 + 256, {IDYES, IDNO, IDCANCEL}, IDNO, IDYES, {}, {}},
+        {2 + 512 + 16384, {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDIGNORE, IDIGNORE, {{file, 42}}, OpenResult::Opened},
+        {1 + 16384, {IDOK, IDCANCEL, IDHELP}, IDOK, IDCANCEL, {{file, -1}}, OpenResult::NotFound},
+        {1 + 16384, {IDOK, IDCANCEL, IDHELP}, IDOK, IDCANCEL, {{file, 32767}}, OpenResult::NoViewer},
+        {5 + 256 + 16384, {IDRETRY, IDCANCEL, IDHELP}, IDCANCEL, IDCANCEL, {{program, 7}}, {}},
+    };
+    const std::string prompt = "Line one\r\n\"caf\xC3\xA9\"\t\xE6\xBC\xA2\xE5\xAD\x97";
+    for (std::size_t index = 0; index < cases.size(); ++index) {
+        const Case& box = cases[index];
+        const auto expectedNotice =
+            box.Help ? HelpButtonNotice(box.Faked.value_or(OpenResult::NotHelpFile), box.Help->File) : std::nullopt;
         std::vector<std::pair<HelpReference, WindowHandle>> opened;
         Win32Platform real;
-        Win32Platform platform([&, faked = faked](const HelpReference& reference, WindowHandle helpOwner) {
+        Win32Platform platform([&](const HelpReference& reference, WindowHandle helpOwner) {
             opened.emplace_back(reference, helpOwner);
-            return faked ? *faked : real.OpenHelp(reference, helpOwner);
+            return box.Faked ? *box.Faked : real.OpenHelp(reference, helpOwner);
         });
-        const std::wstring title = L"Help " + std::to_wstring(context);
-        auto answered = std::async(std::launch::async, [&] {
-            HWND box = WaitForBox(title);
-            HWND helpButton = GetDlgItem(box, IDHELP);
-            HELPINFO request{sizeof request, HELPINFO_WINDOW, IDHELP, helpButton, 0, {}};
-            SendMessageTimeoutW(helpButton, WM_HELP, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 200, nullptr);
+        const std::string title = "Case " + std::to_string(index) + " \xC3\xA9";
+        auto seen = std::async(std::launch::async, [&] {
+            HWND shown = WaitForBox(Wide(title));
+            const SeenBox read = Read(shown);
             SeenBox notice;
-            if (expectedNotice) {
-                HWND shown = WaitForBox(Wide(ProgramTitle));
-                notice = Read(shown);
-                Press(shown, IDOK);
-                WaitFor([&] { return IsWindowEnabled(box) ? box : nullptr; });
+            if (box.Help) {
+                HWND helpButton = GetDlgItem(shown, IDHELP);
+                HELPINFO request{sizeof request, HELPINFO_WINDOW, IDHELP, helpButton, 0, {}};
+                SendMessageTimeoutW(helpButton, WM_HELP, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 200,
+                                    nullptr);
             }
-            Press(box, IDCANCEL);
-            return std::pair(box, notice);
+            if (expectedNotice) {
+                HWND noticeBox = WaitForBox(Wide(ProgramTitle));
+                notice = Read(noticeBox);
+                Press(noticeBox, IDOK);
+                WaitFor([&] { return IsWindowEnabled(shown) ? shown : nullptr; });
+            }
+            Press(shown, box.Press);
+            return std::tuple(shown, read, notice);
         });
-        EXPECT_EQ(platform.ShowMessageBox({"Body", 1 + 16384, Utf8(title), help}), IDCANCEL);
-        const auto [box, notice] = answered.get();
-        ASSERT_EQ(opened.size(), 1u) << context;
-        EXPECT_EQ(opened.front().first, help);
-        EXPECT_EQ(opened.front().second, reinterpret_cast<WindowHandle>(owner));
-        EXPECT_EQ(notice.Found, expectedNotice.has_value()) << context;
+        EXPECT_EQ(platform.ShowMessageBox({prompt, box.Style, title, box.Help}), box.Press) << index;
+        const auto [shownBox, shown, notice] = seen.get();
+        EXPECT_EQ(shown.Buttons, box.Buttons) << index;
+        EXPECT_EQ(shown.DefaultButton, box.DefaultButton) << index;
+        EXPECT_EQ(shown.Prompt, Wide(prompt)) << index;
+        EXPECT_EQ(shown.Owner, owner) << index;
+        EXPECT_FALSE(shown.OwnerEnabled) << index;
+        EXPECT_TRUE(IsWindowEnabled(owner)) << index;
+        EXPECT_EQ(opened, (box.Help ? decltype(opened){{*box.Help, reinterpret_cast<WindowHandle>(owner)}}
+                                    : decltype(opened){}))
+            << index;
+        EXPECT_EQ(notice.Found, expectedNotice.has_value()) << index;
         if (expectedNotice) {
             EXPECT_EQ(notice.Prompt, Wide(expectedNotice->Prompt));
-            EXPECT_EQ(notice.Owner, box);
+            EXPECT_EQ(notice.Owner, shownBox);
             EXPECT_EQ(notice.Buttons, std::vector<int>{IDOK});
         }
     }
