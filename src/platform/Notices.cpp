@@ -1,6 +1,8 @@
 // The texts of the help notices and which of them a failed opening gets.
 #include "Notices.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace vellumet {
@@ -25,7 +27,24 @@ MessageBoxRequest MissingHelpFileNotice(std::string_view helpFile)
                       "Please check the name and folder of the help file on the \"Help Button\" tab.");
 }
 
+bool EndsWith(std::string_view text, std::string_view ending)
+{
+    if (text.size() < ending.size())
+        return false;
+    return std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
 } // namespace
+
+HelpFileKind HelpFileKindOf(std::string_view file)
+{
+    if (EndsWith(file, ".chm"))
+        return HelpFileKind::Compiled;
+    if (EndsWith(file, ".hlp"))
+        return HelpFileKind::WindowsHelp;
+    return HelpFileKind::NotHelp;
+}
 
 std::optional<MessageBoxRequest> HelpNotice(OpenResult result, std::string_view helpFile,
                                             const MessageBoxRequest& missing)
@@ -36,6 +55,9 @@ std::optional<MessageBoxRequest> HelpNotice(OpenResult result, std::string_view 
     case OpenResult::NoViewer:
         return NamingFile("No program on this computer can open the help file", helpFile,
                           "Please install a viewer for help files of this kind, then try again.");
+    case OpenResult::NotHelpFile:
+        return NamingFile("This is not a help file:", helpFile,
+                          "Help opens only help files, whose names end in .chm or .hlp.");
     }
     return std::nullopt;
 }

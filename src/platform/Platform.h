@@ -31,8 +31,9 @@ struct FileOpenRequest {
 // How an attempt to open a file or web page in its viewer ended.
 enum class OpenResult {
     Opened,
-    NotFound, // there is no file at that path
-    NoViewer, // the file is there, but no program on this computer could open it
+    NotFound,    // there is no file at that path
+    NoViewer,    // the file is there, but no program on this computer could open it
+    NotHelpFile, // the name is not a help file's, so no program was given it
 };
 
 // A window as the desktop system knows it.

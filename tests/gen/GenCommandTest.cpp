@@ -95,19 +95,27 @@ TEST(VellumetGen, ReadAndOptionsAreInverse)
 }
 
 // Runs vellumet-gen itself with the body on its standard input, and reads
-// what it writes, both as bytes.
-std::string RunExecutable(const std::string& body, const std::string& arguments)
+// what it writes, both as bytes. Each argument is quoted, which both shells read alike.
+std::string RunExecutable(const std::string& body, const std::vector<std::string>& arguments)
 {
     const std::string bodyFile = ::testing::TempDir() + "gen-body.txt";
     std::ofstream(bodyFile, std::ios::binary) << body;
+    std::string quoted;
+    for (const std::string& argument : arguments)
+        quoted += " \"" + argument + "\"";
 #ifdef _WIN32
-    // The program lies beside this test; cmd reads the command line, and the pipe is opened as bytes.
-    std::string gen(MAX_PATH, '\0');
-    gen.resize(GetModuleFileNameA(nullptr, gen.data(), MAX_PATH));
-    gen = gen.substr(0, gen.find_last_of('\\') + 1) + "vellumet-gen.exe";
-    FILE* pipe = ::_popen(("\"\"" + gen + "\" " + arguments + " < \"" + bodyFile + "\"\"").c_str(), "rb");
+    // The program lies beside this test. cmd reads the command line, given in
+    // UTF-16 as a user's shell gives it, and the pipe is opened as bytes.
+    std::wstring gen(MAX_PATH, L'\0');
+    gen.resize(GetModuleFileNameW(nullptr, gen.data(), MAX_PATH));
+    gen = gen.substr(0, gen.find_last_of(L'\\') + 1) + L"vellumet-gen.exe";
+    const std::string rest = quoted + " < \"" + bodyFile + "\"\"";
+    std::wstring command(rest.size(), L'\0');
+    command.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, rest.data(), static_cast<int>(rest.size()),
+                                                                command.data(), static_cast<int>(command.size()))));
+    FILE* pipe = ::_wpopen((L"\"\"" + gen + L"\"" + command).c_str(), L"rb");
 #else
-    FILE* pipe = ::popen(("'" VELLUMET_GEN "' " + arguments + " < '" + bodyFile + "'").c_str(), "r");
+    FILE* pipe = ::popen(("'" VELLUMET_GEN "'" + quoted + " < '" + bodyFile + "'").c_str(), "r");
 #endif
     EXPECT_TRUE(pipe);
     std::string out;
@@ -121,12 +129,18 @@ std::string RunExecutable(const std::string& body, const std::string& arguments)
     return out;
 }
 
-// The executable itself passes every byte through: CR, LF, tabs, quotes and UTF-8.
+// The executable itself passes every byte through: CR, LF, tabs, quotes and
+// UTF-8, in the body and in the arguments alike, on every system's code page.
 TEST(VellumetGen, ExecutableKeepsBytesExact)
 {
     const std::string body = "a\rb\nc\r\n\td \"q\" \xc3\xa9";
-    const std::string out = RunExecutable(body, "--buttons ok-cancel");
-    EXPECT_EQ(out, Gen({"--buttons", "ok-cancel"}, body).out);
+    const std::vector<std::string> arguments = {"--buttons",  "ok-cancel",
+                                                "--title",    "Caf\xc3\xa9 \xce\xa9 \xe6\x97\xa5\xe6\x9c\xac",
+                                                "--variable", "r\xc3\xa9\xce\xa9\xe6\x97\xa5\xe6\x9c\xac"};
+    const GenRun inProcess = Gen(arguments, body);
+    ASSERT_EQ(inProcess.exitCode, 0) << inProcess.err;
+    const std::string out = RunExecutable(body, arguments);
+    EXPECT_EQ(out, inProcess.out);
     EXPECT_NE(out.find(R"("a" & vbCr & "b" & vbLf & "c" & vbCrLf & vbTab & "d ""q"" é")"), std::string::npos) << out;
 }
 

@@ -21,15 +21,37 @@ TEST(JoinPath, AddsOneSeparatorAfterAFolder)
         EXPECT_EQ(JoinPath(folder, "VellHelp.chm", separator), joined) << folder;
 }
 
-// The one failure whose words differ from the window's own Help command.
-TEST(HelpButtonNotice, SaysWhichFileIsMissingOrThatNoneIsNamed)
+// The notices whose words differ from the window's own Help command.
+TEST(HelpButtonNotice, SaysWhichFileIsMissingThatNoneIsNamedOrThatItIsNoHelpFile)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {R"(C:\Help\Orders.chm)", "There is no help file at\r\n\r\nC:\\Help\\Orders.chm\r\n\r\n"
-                                  "Please check the name and folder of the help file on the \"Help Button\" tab."},
-        {"", "This message box has no help file.\r\n\r\n"
-             "Please enter the name of its help file on the \"Help Button\" tab."},
+    const std::tuple<OpenResult, const char*, const char*> cases[] = {
+        {OpenResult::NotFound, R"(C:\Help\Orders.chm)",
+         "There is no help file at\r\n\r\nC:\\Help\\Orders.chm\r\n\r\n"
+         "Please check the name and folder of the help file on the \"Help Button\" tab."},
+        {OpenResult::NotFound, "",
+         "This message box has no help file.\r\n\r\n"
+         "Please enter the name of its help file on the \"Help Button\" tab."},
+        {OpenResult::NotHelpFile, R"(C:\Users\Public\setup.exe)",
+         "This is not a help file:\r\n\r\nC:\\Users\\Public\\setup.exe\r\n\r\n"
+         "Help opens only help files, whose names end in .chm or .hlp."},
     };
-    for (const auto& [file, prompt] : cases)
-        EXPECT_EQ(HelpButtonNotice(OpenResult::NotFound, file), (MessageBoxRequest{prompt, 64, "Vellumet", {}}));
+    for (const auto& [result, file, prompt] : cases)
+        EXPECT_EQ(HelpButtonNotice(result, file), (MessageBoxRequest{prompt, 64, "Vellumet", {}}));
+}
+
+// Only the name's ending, in any case, makes a help file.
+TEST(HelpFileKindOf, ReadsTheEndingOnly)
+{
+    const std::pair<const char*, HelpFileKind> cases[] = {
+        {"Orders.chm", HelpFileKind::Compiled},
+        {R"(C:\Help\ORDERS.CHM)", HelpFileKind::Compiled},
+        {"orders.Hlp", HelpFileKind::WindowsHelp},
+        {"setup.exe", HelpFileKind::NotHelp},
+        {"orders.chm.lnk", HelpFileKind::NotHelp},
+        {"Orders.desktop", HelpFileKind::NotHelp},
+        {"chm", HelpFileKind::NotHelp},
+        {"", HelpFileKind::NotHelp},
+    };
+    for (const auto& [file, kind] : cases)
+        EXPECT_EQ(HelpFileKindOf(file), kind) << file;
 }

@@ -1,4 +1,4 @@
-// Finds the program that opens a file by asking xdg-mime and reading desktop entries.
+// Finds the command that opens a file by asking xdg-mime and reading desktop entries.
 #include "DesktopViewer.h"
 
 #include <QEventLoop>
@@ -41,9 +41,11 @@ std::optional<QString> AskXdgMime(const QStringList& arguments)
     return answer;
 }
 
-// The program an application's desktop entry starts: the first word of its
-// Exec key, quoted or not.
-std::optional<QString> ProgramOfEntry(const QString& entryName)
+// The command an application's desktop entry runs for a file: the words of
+// its Exec key, quoted or not, with the file in place of the field code that
+// stands for files or addresses, or after them all where there is none.
+// Other field codes are dropped.
+std::optional<QStringList> CommandOfEntry(const QString& entryName, const QString& file)
 {
     // A name such as "vendor-app.desktop" may also stand for "vendor/app.desktop".
     QStringList names{entryName};
@@ -62,11 +64,23 @@ std::optional<QString> ProgramOfEntry(const QString& entryName)
         if (line.startsWith(u'['))
             inMainGroup = line.trimmed() == u"[Desktop Entry]";
         else if (inMainGroup && line.startsWith(u"Exec=")) {
-            const QString command = line.mid(5).trimmed();
-            const QString program =
-                command.startsWith(u'"') ? command.section(u'"', 1, 1) : command.section(u' ', 0, 0);
-            const QString found = QStandardPaths::findExecutable(program);
-            return found.isEmpty() ? std::nullopt : std::optional(found);
+            QStringList words = QProcess::splitCommand(line.mid(5).trimmed());
+            const QString program = words.isEmpty() ? QString() : QStandardPaths::findExecutable(words.takeFirst());
+            if (program.isEmpty())
+                return std::nullopt;
+            QStringList command{program};
+            bool fileGiven = false;
+            for (const QString& word : words) {
+                const bool fieldCode = word.size() == 2 && word.front() == u'%' && word != u"%%";
+                if (fieldCode && QStringLiteral("fFuU").contains(word.back())) {
+                    command << file;
+                    fileGiven = true;
+                } else if (!fieldCode)
+                    command << QString(word).replace(QStringLiteral("%%"), QStringLiteral("%"));
+            }
+            if (!fileGiven)
+                command << file;
+            return command;
         }
     }
     return std::nullopt;
@@ -74,16 +88,12 @@ std::optional<QString> ProgramOfEntry(const QString& entryName)
 
 } // namespace
 
-std::optional<QString> FindViewer(const QString& file)
+std::optional<QStringList> ViewerCommand(const QString& mimeType, const QString& file)
 {
-    const auto type = AskXdgMime({QStringLiteral("query"), QStringLiteral("filetype"), file});
-    if (!type)
-        return std::nullopt;
-    // Some answers carry parameters after the type, as in "text/plain; charset=us-ascii".
-    const auto entry = AskXdgMime({QStringLiteral("query"), QStringLiteral("default"), type->section(u';', 0, 0)});
+    const auto entry = AskXdgMime({QStringLiteral("query"), QStringLiteral("default"), mimeType});
     if (!entry)
         return std::nullopt;
-    return ProgramOfEntry(*entry);
+    return CommandOfEntry(*entry, file);
 }
 
 } // namespace vellumet

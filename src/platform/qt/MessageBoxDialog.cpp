@@ -4,7 +4,10 @@
 #include "codegen/LineBreaks.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -48,6 +51,18 @@ QString DisplayText(const std::string& text) { return ReplaceLineBreaks(QString:
 int WidestBox(const QRect& screen) { return screen.width() * 5 / 8; }
 int TallestPrompt(const QRect& screen) { return screen.height() * 2 / 3; }
 
+// The title bar holds, beside the title, the window's icon and its close
+// button; each takes about the bar's height, and one more stands for the gaps.
+constexpr int TitleBarElements = 3;
+
+// The width the box needs to show its whole title in the desktop's title
+// font with its frame's buttons beside it, within the box's widest.
+int TitleWidth(const QString& title, const QStyle& style, const QRect& screen)
+{
+    const int text = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(title);
+    return std::min(text + TitleBarElements * style.pixelMetric(QStyle::PM_TitleBarHeight), WidestBox(screen));
+}
+
 // The lines of the text as they fit a width: broken between words, and inside
 // a word only where the word alone is wider than a line. The spaces at a
 // break are dropped, as a wrapped line shows none.
@@ -72,6 +87,17 @@ QString WrapLines(const QString& text, const QFont& font, int width)
         lines << wrapped;
     }
     return lines.join(u'\n');
+}
+
+// What Ctrl+C copies, laid out as the system's box lays it out: the title,
+// the text and the buttons' captions, each part between lines of dashes.
+QString CopiedText(const QString& title, const QString& prompt, const std::vector<QPushButton*>& buttons)
+{
+    const QString rule(27, u'-');
+    QString captions;
+    for (const QPushButton* button : buttons)
+        captions += button->text() + QStringLiteral("   ");
+    return QStringList{rule, title, rule, prompt, rule, captions, rule, QString()}.join(u'\n');
 }
 
 // Qt names a window with no title after the program. The system's box shows
@@ -109,9 +135,8 @@ MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener 
     setObjectName(QStringLiteral("messageBox"));
     setWindowTitle(QString::fromUtf8(request.Title));
     setModal(true);
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (escapeAnswer())
-        flags |= Qt::WindowCloseButtonHint;
+    // As on Windows, the frame has a close button only; it answers as Esc does.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (m_layout.SystemModal)
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
@@ -132,6 +157,7 @@ MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener 
     }
     const QRect screen = this->screen()->availableGeometry();
     const QMargins margins = outer->contentsMargins();
+    outer->addStrut(TitleWidth(windowTitle(), *style(), screen) - margins.left() - margins.right());
     auto* promptLabel = new QLabel(this);
     promptLabel->setObjectName(QStringLiteral("promptLabel"));
     promptLabel->setTextFormat(Qt::PlainText);
@@ -151,6 +177,8 @@ MessageBoxDialog::MessageBoxDialog(const MessageBoxRequest& request, HelpOpener 
         addHelpButton(request.Help, std::move(openHelp));
     for (QPushButton* button : m_buttons)
         row->addWidget(button);
+
+    m_copiedText = CopiedText(windowTitle(), DisplayText(request.Prompt), m_buttons);
 
     QPushButton* defaultButton = m_buttons.at(m_layout.DefaultIndex);
     defaultButton->setDefault(true);
@@ -178,6 +206,27 @@ void MessageBoxDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (windowTitle().isEmpty())
         ShowEmptyTitle(*this);
+}
+
+void MessageBoxDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(m_copiedText);
+        return;
+    }
+    // F1 asks for help as the Help button does, where the box has one.
+    if (event->key() == Qt::Key_F1 && m_layout.HelpButton) {
+        m_buttons.back()->click();
+        return;
+    }
+    // The answer buttons come first; Alt may be held or not, as on Windows.
+    if ((event->modifiers() & ~(Qt::AltModifier | Qt::ShiftModifier)) == Qt::NoModifier)
+        for (std::size_t i = 0; i < m_layout.Buttons.size(); ++i)
+            if (event->key() == m_buttons[i]->text().front().toUpper().unicode()) {
+                m_buttons[i]->click();
+                return;
+            }
+    QDialog::keyPressEvent(event);
 }
 
 void MessageBoxDialog::addAnswerButton(Answer answer)

@@ -17,7 +17,9 @@ namespace vellumet {
 // The message box that a style word describes: the buttons of its set in the
 // set's own order, then Help; the default button focused; the set's icon.
 // exec() returns the answer code of the button clicked. Help runs the
-// openHelp callback and leaves the box open.
+// openHelp callback and leaves the box open. As on Windows, the first letter
+// of an answer button's caption presses it, F1 presses Help, and Ctrl+C
+// copies the box's text.
 class MessageBoxDialog : public QDialog {
     Q_OBJECT
 
@@ -34,6 +36,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* promptArea(QLabel* prompt, int tallest);
@@ -43,6 +46,7 @@ private:
 
     BoxLayout m_layout;
     std::vector<QPushButton*> m_buttons;
+    QString m_copiedText;
 };
 
 } // namespace vellumet

@@ -1,7 +1,8 @@
 // The desktop services on Qt: the message box, the clipboard, the file dialog and
-// opening files and web pages in the programs the desktop has for them.
+// opening help files and web pages in the programs the desktop has for them.
 #include "QtPlatform.h"
 
+#include "ClipboardKeeper.h"
 #include "DesktopViewer.h"
 #include "MessageBoxDialog.h"
 #include "platform/CodePage.h"
@@ -24,25 +25,38 @@ namespace {
 
 QWidget* WidgetOf(WindowHandle window) { return window ? QWidget::find(static_cast<WId>(window)) : nullptr; }
 
-// The desktop's launcher reports only whether it started, so the file and the
-// program that will open it are looked for first. Of the viewers, xCHM can
-// also be told a topic.
-OpenResult OpenInViewer(const std::string& target, std::optional<std::int16_t> context)
+// The type of compiled help files, which the desktop's default application
+// for it opens. No other file is opened: the desktop would run a program, a
+// script or a desktop entry that a help file's name may stand for.
+const QString CompiledHelpType = QStringLiteral("application/vnd.ms-htmlhelp");
+
+// The file and the program that will open it are looked for first, since a
+// started program reports nothing. Old Windows help has no viewer here. Of
+// the viewers, xCHM can also be told a topic.
+OpenResult OpenHelpFile(const std::string& target, std::optional<std::int16_t> context)
 {
+    const HelpFileKind kind = HelpFileKindOf(target);
+    if (kind == HelpFileKind::NotHelp)
+        return OpenResult::NotHelpFile;
     const QString path = QtPlatform::LocalPath(target);
     if (!QFileInfo(path).isFile())
         return OpenResult::NotFound;
-    const auto viewer = FindViewer(path);
-    if (!viewer)
+    auto command = kind == HelpFileKind::Compiled ? ViewerCommand(CompiledHelpType, path) : std::nullopt;
+    if (!command)
         return OpenResult::NoViewer;
-    const bool started =
-        context && QFileInfo(*viewer).fileName() == u"xchm"
-            ? QProcess::startDetached(*viewer, {QStringLiteral("--contextid"), QString::number(*context), path})
-            : QProcess::startDetached(QStringLiteral("xdg-open"), {path});
-    return started ? OpenResult::Opened : OpenResult::NoViewer;
+    const QString program = command->takeFirst();
+    if (context && QFileInfo(program).fileName() == u"xchm")
+        command = QStringList{QStringLiteral("--contextid"), QString::number(*context), path};
+    return QProcess::startDetached(program, *command) ? OpenResult::Opened : OpenResult::NoViewer;
 }
 
 } // namespace
+
+QtPlatform::~QtPlatform()
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); copied && clipboard->ownsClipboard())
+        KeepClipboardText(clipboard->text());
+}
 
 int QtPlatform::ShowMessageBox(const MessageBoxRequest& request)
 {
@@ -64,6 +78,7 @@ bool QtPlatform::SetClipboardText(const std::string& text)
     const QString wanted = QString::fromUtf8(text);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(wanted);
+    copied = true;
     // setText reports nothing; reading the text back tells whether the clipboard took it.
     const QMimeData* held = clipboard->mimeData();
     return held && held->hasText() && held->text() == wanted;
@@ -100,10 +115,10 @@ OpenResult QtPlatform::ShellOpen(WindowHandle owner, const std::string& target)
     const QString text = QString::fromUtf8(target);
     if (text.startsWith(QLatin1String("http://")) || text.startsWith(QLatin1String("https://")))
         return QDesktopServices::openUrl(QUrl(text)) ? OpenResult::Opened : OpenResult::NoViewer;
-    return OpenInViewer(target, std::nullopt);
+    return OpenHelpFile(target, std::nullopt);
 }
 
-OpenResult QtPlatform::OpenHelp(const HelpReference& help) { return OpenInViewer(help.File, help.Context); }
+OpenResult QtPlatform::OpenHelp(const HelpReference& help) { return OpenHelpFile(help.File, help.Context); }
 
 void QtPlatform::EndProcess() { QCoreApplication::exit(0); }
 

@@ -10,6 +10,12 @@ namespace vellumet {
 // The desktop services on Qt.
 class QtPlatform : public Platform {
 public:
+    QtPlatform() = default;
+    // Text this platform copied stays on the clipboard once it is gone.
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
     int ShowMessageBox(const MessageBoxRequest& request) override;
     void ClearClipboard() override;
     bool SetClipboardText(const std::string& text) override;
@@ -18,11 +24,14 @@ public:
     unsigned AnsiCodePage() override;
     void MakeTopmost(WindowHandle window) override;
     std::optional<std::string> ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request) override;
+    // Opens a web address in the desktop's browser, and a file only where it
+    // is a help file, as OpenHelp does; the program opens no other file.
     OpenResult ShellOpen(WindowHandle owner, const std::string& target) override;
     void EndProcess() override;
 
-    // Opens a help file at a topic, as a message box's Help button does. Where
-    // the desktop's viewer cannot be given the topic, the file opens at its start.
+    // Opens a help file at a topic, as a message box's Help button does:
+    // compiled help in the desktop's default application for its type. Where
+    // that viewer cannot be given the topic, the file opens at its start.
     OpenResult OpenHelp(const HelpReference& help);
 
     // Where a path typed in the Windows manner lies here: backslashes are
@@ -35,6 +44,8 @@ public:
 
 private:
     void ShowHelp(const HelpReference& help);
+
+    bool copied = false;
 };
 
 } // namespace vellumet

@@ -56,15 +56,6 @@ std::optional<DWORD> AttributesOf(const std::string& path)
     return attributes;
 }
 
-bool HasExtension(std::wstring_view path, std::wstring_view extension)
-{
-    if (path.size() < extension.size())
-        return false;
-    const int length = static_cast<int>(extension.size());
-    return CompareStringOrdinal(path.data() + path.size() - extension.size(), length, extension.data(), length, TRUE) ==
-           CSTR_EQUAL;
-}
-
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // The file dialog's list of types: "Name (Pattern)", NUL, the pattern, NUL,
@@ -351,24 +342,24 @@ OpenResult Win32Platform::ShellOpen(WindowHandle owner, const std::string& targe
 
 OpenResult Win32Platform::OpenHelp(const HelpReference& help, WindowHandle owner)
 {
+    const HelpFileKind kind = HelpFileKindOf(help.File);
+    if (kind == HelpFileKind::NotHelp)
+        return OpenResult::NotHelpFile;
     const auto attributes = AttributesOf(help.File);
     if (!attributes || (*attributes & FILE_ATTRIBUTE_DIRECTORY))
         return OpenResult::NotFound;
     const std::wstring file = Wide(help.File);
     const auto topic = static_cast<DWORD>(help.Context);
-    if (HasExtension(file, L".chm")) {
+    if (kind == HelpFileKind::Compiled) {
         StartCom();
         const auto viewer = HtmlHelpViewer();
         const bool opened = viewer && (viewer(HwndOf(owner), file.c_str(), HH_HELP_CONTEXT, topic) ||
                                        viewer(HwndOf(owner), file.c_str(), HH_DISPLAY_TOPIC, 0));
         return opened ? OpenResult::Opened : OpenResult::NoViewer;
     }
-    if (HasExtension(file, L".hlp")) {
-        static const auto winHelp = SystemFunction<decltype(WinHelpW)>(L"user32.dll", "WinHelpW");
-        return winHelp && winHelp(HwndOf(owner), file.c_str(), HELP_CONTEXT, topic) ? OpenResult::Opened
-                                                                                    : OpenResult::NoViewer;
-    }
-    return ShellOpen(owner, help.File);
+    static const auto winHelp = SystemFunction<decltype(WinHelpW)>(L"user32.dll", "WinHelpW");
+    return winHelp && winHelp(HwndOf(owner), file.c_str(), HELP_CONTEXT, topic) ? OpenResult::Opened
+                                                                                : OpenResult::NoViewer;
 }
 
 // The program ends when its message loop does, so every window and object is

@@ -38,9 +38,9 @@ public:
     void EndProcess() override;
 
     // Opens a help file at a topic: compiled HTML help in the system's viewer,
-    // old Windows help where the system still has its viewer, any other file
-    // in the program the desktop has for it. When the viewer cannot find the
-    // topic, the file opens at its start.
+    // old Windows help where the system still has its viewer. No other file
+    // is opened, since the shell would run a program or script named in its
+    // place. When the viewer cannot find the topic, the file opens at its start.
     OpenResult OpenHelp(const HelpReference& help, WindowHandle owner = 0);
 
     // The folder of a full file path, with no separator at its end except

@@ -107,9 +107,11 @@ void LabelFields(const QtMainWindow& window)
 
 } // namespace
 
+// The frame offers minimise and close, as the window's frame on Windows does.
+// Without CustomizeWindowHint Qt would hand X11 its default frame, maximise included.
 QtMainWindow::QtMainWindow(Platform& platform, ControlsBuilt controls)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , form(platform, *this)
 {
     BuildWindow(LayoutOf(Control::frmMain));

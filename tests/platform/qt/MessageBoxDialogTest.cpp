@@ -1,5 +1,7 @@
 #include "platform/qt/MessageBoxDialog.h"
 
+#include <QClipboard>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -28,27 +30,31 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks_data()
     QTest::addColumn<int>("icon");   // a QStyle::StandardPixmap, or -1 for none
     QTest::addColumn<int>("escape"); // the answer of Esc and the close box, or 0 where they do nothing
     QTest::addColumn<int>("enter");  // the answer of Enter, or 0 where it opens the help and the box stays
+    QTest::addColumn<int>("last");   // the answer of the last answer button, pressed by its letter
 
     // clang-format off
-    QTest::newRow("OK") << 0 << QStringList{"OK"} << "OK" << -1 << 1 << 1;
-    QTest::newRow("OK Cancel, Cancel default, critical") << 1 + 256 + 16 << QStringList{"OK", "Cancel"} << "Cancel" << int(QStyle::SP_MessageBoxCritical) << 2 << 2;
-    QTest::newRow("Yes No Cancel, No default, question") << 3 + 256 + 32 << QStringList{"Yes", "No", "Cancel"} << "No" << int(QStyle::SP_MessageBoxQuestion) << 2 << 7;
-    QTest::newRow("Abort Retry Ignore Help, Help default") << 2 + 768 + 16384 + 48 << QStringList{"Abort", "Retry", "Ignore", "Help"} << "Help" << int(QStyle::SP_MessageBoxWarning) << 0 << 0;
-    QTest::newRow("Yes No, default past the set") << 4 + 512 + 64 << QStringList{"Yes", "No"} << "Yes" << int(QStyle::SP_MessageBoxInformation) << 0 << 6;
-    QTest::newRow("Retry Cancel Help, system-modal") << 5 + 16384 + 4096 << QStringList{"Retry", "Cancel", "Help"} << "Retry" << -1 << 2 << 4;
+    QTest::newRow("OK") << 0 << QStringList{"OK"} << "OK" << -1 << 1 << 1 << 1;
+    QTest::newRow("OK Cancel, Cancel default, critical") << 1 + 256 + 16 << QStringList{"OK", "Cancel"} << "Cancel" << int(QStyle::SP_MessageBoxCritical) << 2 << 2 << 2;
+    QTest::newRow("Yes No Cancel, No default, question") << 3 + 256 + 32 << QStringList{"Yes", "No", "Cancel"} << "No" << int(QStyle::SP_MessageBoxQuestion) << 2 << 7 << 2;
+    QTest::newRow("Abort Retry Ignore Help, Help default") << 2 + 768 + 16384 + 48 << QStringList{"Abort", "Retry", "Ignore", "Help"} << "Help" << int(QStyle::SP_MessageBoxWarning) << 0 << 0 << 5;
+    QTest::newRow("Yes No, default past the set") << 4 + 512 + 64 << QStringList{"Yes", "No"} << "Yes" << int(QStyle::SP_MessageBoxInformation) << 0 << 6 << 7;
+    QTest::newRow("Retry Cancel Help, system-modal") << 5 + 16384 + 4096 << QStringList{"Retry", "Cancel", "Help"} << "Retry" << -1 << 2 << 4 << 2;
     // clang-format on
 }
 
 // The style sets the buttons, left to right, the focused default, the icon and
-// staying on top; Esc, the close box and Enter then answer as the style says.
+// staying on top, in a frame with a close button only; Esc, the close box,
+// Enter and a button's letter, with Alt or without, then answer as the style says.
 void MessageBoxDialogTest::showsWhatTheStyleAsks()
 {
     QFETCH(int, style);
     QFETCH(int, icon);
     QFETCH(int, escape);
     QFETCH(int, enter);
-    enum class Answered { ByEscape, ByCloseBox, ByEnter };
-    for (const Answered way : {Answered::ByEscape, Answered::ByCloseBox, Answered::ByEnter}) {
+    QFETCH(int, last);
+    enum class Answered { ByEscape, ByCloseBox, ByEnter, ByLetter, ByAltLetter };
+    for (const Answered way :
+         {Answered::ByEscape, Answered::ByCloseBox, Answered::ByEnter, Answered::ByLetter, Answered::ByAltLetter}) {
         std::vector<HelpReference> opened;
         MessageBoxDialog box(Request(style), [&](const HelpReference& help) { opened.push_back(help); });
         box.show();
@@ -63,7 +69,9 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks()
         auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
         QVERIFY(focused && focused->isDefault());
         QTEST(focused->text(), "focused");
-        QCOMPARE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint), (style & 4096) != 0);
+        const auto frame = box.windowFlags();
+        QVERIFY(frame.testFlag(Qt::WindowCloseButtonHint) && !(frame & Qt::WindowMinMaxButtonsHint));
+        QCOMPARE(frame.testFlag(Qt::WindowStaysOnTopHint), (style & 4096) != 0);
 
         auto* iconLabel = box.findChild<QLabel*>(QStringLiteral("iconLabel"));
         QCOMPARE(iconLabel != nullptr, icon >= 0);
@@ -72,11 +80,15 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks()
             QCOMPARE(shown, box.style()->standardIcon(QStyle::StandardPixmap(icon)).pixmap(shown.size()).toImage());
         }
 
+        const QString lastCaption = captions.at(captions.size() - (captions.endsWith("Help") ? 2 : 1));
         if (way == Answered::ByCloseBox)
             box.close();
+        else if (way >= Answered::ByLetter)
+            QTest::keyClick(focused, lastCaption.front().toLower().toLatin1(),
+                            way == Answered::ByAltLetter ? Qt::AltModifier : Qt::NoModifier);
         else
             QTest::keyClick(focused, way == Answered::ByEnter ? Qt::Key_Return : Qt::Key_Escape);
-        const int answer = way == Answered::ByEnter ? enter : escape;
+        const int answer = way >= Answered::ByLetter ? last : way == Answered::ByEnter ? enter : escape;
         QCOMPARE(box.isVisible(), answer == 0);
         if (answer)
             QCOMPARE(box.result(), answer);
@@ -88,38 +100,50 @@ void MessageBoxDialogTest::showsWhatTheStyleAsks()
     }
 }
 
-// The prompt is plain text with every kind of line break.
+// The prompt is plain text with every kind of line break; Ctrl+C copies it
+// with the title and the buttons, laid out as the system's box does.
 void MessageBoxDialogTest::promptIsPlainText()
 {
-    MessageBoxDialog box({"<b>one</b>\r\ntwo\rthree\nfour", 0, "T", std::nullopt}, {});
+    MessageBoxDialog box({"<b>one</b>\r\ntwo\rthree\nfour", 1 + 16384, "T", std::nullopt}, {});
     auto* prompt = box.findChild<QLabel*>(QStringLiteral("promptLabel"));
     QCOMPARE(prompt->textFormat(), Qt::PlainText);
     QCOMPARE(prompt->text(), QStringLiteral("<b>one</b>\ntwo\nthree\nfour"));
+    QTest::keyClick(box.buttons().front(), Qt::Key_C, Qt::ControlModifier);
+    const QString rule(27, u'-');
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringList({rule, "T", rule, prompt->text(), rule, "OK   Cancel   Help   ", rule, ""}).join(u'\n'));
+    QVERIFY(box.result() == 0);
 }
 
 void MessageBoxDialogTest::fitsTheScreen_data()
 {
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title");
     QString words;
     while (words.size() < 1020)
         words += QStringLiteral("retry ");
     QString lines;
     while (lines.size() < 1022)
         lines += QStringLiteral("a\r\n");
-    QTest::newRow("one long line of words") << words << 2 + 16 + 16384;
-    QTest::newRow("no spaces at all") << QString(1024, u'x') << 3;
-    QTest::newRow("many lines") << lines << 0 + 64;
-    QTest::newRow("many lines of one long word") << QString(100, u'y') + "\r\n" + QString(900, u'z') << 4 + 32;
+    QTest::newRow("one long line of words") << words << 2 + 16 + 16384 << "Long";
+    QTest::newRow("no spaces at all") << QString(1024, u'x') << 3 << "Long";
+    QTest::newRow("many lines") << lines << 0 + 64 << "Long";
+    QTest::newRow("many lines of one long word")
+        << QString(100, u'y') + "\r\n" + QString(900, u'z') << 4 + 32 << "Long";
+    QTest::newRow("short text, long title") << "x" << 0 << "Disk error in the drive that holds the temporary files";
+    QTest::newRow("title wider than the screen") << "x" << 0 << QString(400, u'W');
 }
 
 // The longest bodies the window takes are shown whole, wrapped between words,
-// in a box that stays on the screen with all its buttons.
+// in a box that stays on the screen with all its buttons, and wide enough for
+// its title in the desktop's title font where the screen has room.
 void MessageBoxDialogTest::fitsTheScreen()
 {
     QFETCH(QString, prompt);
     QFETCH(int, style);
-    MessageBoxDialog box({prompt.toStdString(), style, "Long", std::nullopt}, {});
+    QFETCH(QString, title);
+    MessageBoxDialog box({prompt.toStdString(), style, title.toStdString(), std::nullopt}, {});
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     const QRect screen = box.screen()->availableGeometry();
@@ -127,6 +151,8 @@ void MessageBoxDialogTest::fitsTheScreen()
              qPrintable(QStringLiteral("%1x%2").arg(box.width()).arg(box.height())));
     for (const QPushButton* button : box.buttons())
         QVERIFY(screen.contains(QRect(button->mapToGlobal(QPoint()), button->size())));
+    const int titleWidth = QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(title);
+    QVERIFY(box.width() >= std::min(titleWidth, screen.width() * 5 / 8));
 
     const QString shown = box.findChild<QLabel*>(QStringLiteral("promptLabel"))->text();
     QString unbroken = prompt;

@@ -52,7 +52,17 @@ public:
             QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
         }
         // Any compiled help file will do; the program's own is at hand.
-        QFile::copy(QString::fromStdString(JoinPath(QtPlatform().ApplicationPath(), "VellHelp.chm")), helpFile());
+        for (const char* name : {"Orders Help.chm", "Orders Help.hlp"})
+            QFile::copy(QString::fromStdString(JoinPath(QtPlatform().ApplicationPath(), "VellHelp.chm")),
+                        helpFile(QString::fromLatin1(name)));
+        // A desktop entry and a script that leave the viewer's mark if anything runs them.
+        const QString mark = QStringLiteral("echo ran > '%1'\n").arg(openedList());
+        write(QStringLiteral("Orders.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Orders\nExec=sh -c \"" + mark + '"');
+        write(QStringLiteral("orders.sh"), "#!/bin/sh\n" + mark);
+        for (const char* name : {"Orders.desktop", "orders.sh"})
+            QFile::setPermissions(helpFile(QString::fromLatin1(name)),
+                                  QFile::permissions(helpFile(QString::fromLatin1(name))) | QFileDevice::ExeOwner);
     }
 
     ~FakeDesktop()
@@ -61,11 +71,9 @@ public:
             value ? qputenv(name.c_str(), *value) : qunsetenv(name.c_str());
     }
 
-    // A compiled help file, or the name of one that is not there.
-    QString helpFile(bool there = true) const
-    {
-        return root.filePath(there ? QStringLiteral("Orders Help.chm") : QStringLiteral("Gone Help.chm"));
-    }
+    // A file in the desktop's folder: "Orders Help.chm" and "Orders Help.hlp"
+    // are help files, "Orders.desktop" and "orders.sh" are not, and no other is there.
+    QString helpFile(const QString& name) const { return root.filePath(name); }
 
     // What the viewer was started with, one argument a line, once it has started.
     QString openedList() const { return root.filePath(QStringLiteral("opened")); }
@@ -96,7 +104,6 @@ class QtPlatformTest : public QObject {
 private slots:
     void opensInTheDesktopsViewer_data();
     void opensInTheDesktopsViewer();
-    void helpButtonSaysWhyItCannotOpen();
     void clipboard();
     void pathsAndFileTypes();
 };
@@ -104,38 +111,70 @@ private slots:
 void QtPlatformTest::opensInTheDesktopsViewer_data()
 {
     QTest::addColumn<FakeDesktop::Viewer>("viewer");
-    QTest::addColumn<bool>("asHelp"); // a message box's Help button, topic 42, rather than a plain open
-    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<bool>("asHelp"); // F1 on a tried box whose help is the file at topic 42, rather than a plain open
+    QTest::addColumn<QString>("name");
     QTest::addColumn<OpenResult>("result");
     QTest::addColumn<QStringList>("started"); // the viewer's arguments, FILE for the help file
     const FakeDesktop::Viewer viewer{"chm-viewer", true, true};
     const FakeDesktop::Viewer xchm{"xchm", true, true};
     // clang-format off
-    QTest::newRow("the desktop's viewer opens the file") << viewer << false << true << OpenResult::Opened << QStringList{"FILE"};
-    QTest::newRow("xCHM is told the topic") << xchm << true << true << OpenResult::Opened << QStringList{"--contextid", "42", "FILE"};
-    QTest::newRow("another viewer opens help at its start") << viewer << true << true << OpenResult::Opened << QStringList{"FILE"};
-    QTest::newRow("xCHM opens a plain open at the start") << xchm << false << true << OpenResult::Opened << QStringList{"FILE"};
-    QTest::newRow("no application for the type") << FakeDesktop::Viewer{"chm-viewer", true, false} << false << true << OpenResult::NoViewer << QStringList{};
-    QTest::newRow("the application's program is missing, as help") << FakeDesktop::Viewer{"chm-viewer", false, true} << true << true << OpenResult::NoViewer << QStringList{};
-    QTest::newRow("no such file") << viewer << false << false << OpenResult::NotFound << QStringList{};
-    QTest::newRow("no such file, as help") << viewer << true << false << OpenResult::NotFound << QStringList{};
+    const QString help = QStringLiteral("Orders Help.chm");
+    QTest::newRow("the desktop's viewer opens the file") << viewer << false << help << OpenResult::Opened << QStringList{"FILE"};
+    QTest::newRow("xCHM is told the topic") << xchm << true << help << OpenResult::Opened << QStringList{"--contextid", "42", "FILE"};
+    QTest::newRow("another viewer opens help at its start") << viewer << true << help << OpenResult::Opened << QStringList{"FILE"};
+    QTest::newRow("xCHM opens a plain open at the start") << xchm << false << help << OpenResult::Opened << QStringList{"FILE"};
+    QTest::newRow("no application for the type") << FakeDesktop::Viewer{"chm-viewer", true, false} << false << help << OpenResult::NoViewer << QStringList{};
+    QTest::newRow("the application's program is missing, as help") << FakeDesktop::Viewer{"chm-viewer", false, true} << true << help << OpenResult::NoViewer << QStringList{};
+    QTest::newRow("no such file") << viewer << false << "Gone Help.chm" << OpenResult::NotFound << QStringList{};
+    QTest::newRow("no such file, as help") << viewer << true << "Gone Help.chm" << OpenResult::NotFound << QStringList{};
+    QTest::newRow("Windows help has no viewer here") << viewer << true << "Orders Help.hlp" << OpenResult::NoViewer << QStringList{};
+    QTest::newRow("a desktop entry is not started") << viewer << true << "Orders.desktop" << OpenResult::NotHelpFile << QStringList{};
+    QTest::newRow("a script is not run") << viewer << false << "orders.sh" << OpenResult::NotHelpFile << QStringList{};
     // clang-format on
 }
 
-// What opens a file is found as the desktop's launcher finds it; a file that
-// nothing can open is told apart from a file that is not there.
+// What opens a help file is found as the desktop's launcher finds it; a file
+// that nothing can open is told apart from a file that is not there, and a
+// file that is no help file is handed to nothing. As help, the file is asked
+// for with F1 on a tried box, which says why in a notice of its own where it
+// cannot open the file, and stays open.
 void QtPlatformTest::opensInTheDesktopsViewer()
 {
     QFETCH(FakeDesktop::Viewer, viewer);
     QFETCH(bool, asHelp);
-    QFETCH(bool, fileThere);
+    QFETCH(QString, name);
+    QFETCH(OpenResult, result);
     QFETCH(QStringList, started);
     FakeDesktop desktop(viewer);
-    const QString file = desktop.helpFile(fileThere);
+    const QString file = desktop.helpFile(name);
     QtPlatform platform;
-    const OpenResult result =
-        asHelp ? platform.OpenHelp({file.toStdString(), 42}) : platform.ShellOpen(0, file.toStdString());
-    QTEST(result, "result");
+    if (asHelp) {
+        QStringList notice; // its title and its text
+        bool triedStillOpen = false;
+        QTimer watch;
+        QTimer::singleShot(0, this, [&] {
+            auto* tried = qobject_cast<MessageBoxDialog*>(QApplication::activeModalWidget());
+            connect(&watch, &QTimer::timeout, this, [&, tried] {
+                auto* shown = qobject_cast<MessageBoxDialog*>(QApplication::activeModalWidget());
+                if (!shown || shown == tried)
+                    return;
+                watch.stop();
+                notice << shown->windowTitle() << shown->findChild<QLabel*>(QStringLiteral("promptLabel"))->text();
+                QTest::mouseClick(shown->buttons().front(), Qt::LeftButton);
+            });
+            watch.start(10);
+            QTest::keyClick(tried, Qt::Key_F1);
+            triedStillOpen = tried->isVisible();
+            QTest::mouseClick(tried->buttons().front(), Qt::LeftButton);
+        });
+        QCOMPARE(platform.ShowMessageBox({"Disk?", 0 + 16384, "Disk", HelpReference{file.toStdString(), 42}}), 1);
+        QVERIFY(triedStillOpen);
+        // The box wraps long lines where it likes.
+        const auto expected = HelpButtonNotice(result, file.toStdString());
+        QCOMPARE(notice.join(u' ').simplified(),
+                 expected ? QString::fromStdString(ProgramTitle + (' ' + expected->Prompt)).simplified() : QString());
+    } else
+        QTEST(platform.ShellOpen(0, file.toStdString()), "result");
 
     if (started.isEmpty()) {
         QTest::qWait(300);
@@ -147,44 +186,6 @@ void QtPlatformTest::opensInTheDesktopsViewer()
     QTRY_VERIFY(opened.size() > 0);
     QVERIFY(opened.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromLocal8Bit(opened.readAll()).split(u'\n', Qt::SkipEmptyParts), started);
-}
-
-// The Help button of a tried box that cannot show its help says why in a box
-// of its own, and the tried box stays open.
-void QtPlatformTest::helpButtonSaysWhyItCannotOpen()
-{
-    FakeDesktop desktop({"chm-viewer", true, false});
-    const QString file = desktop.helpFile();
-    QString told;
-    QString noticeTitle;
-    bool triedStillOpen = false;
-    QTimer watch;
-    QTimer::singleShot(0, this, [&] {
-        auto* tried = qobject_cast<MessageBoxDialog*>(QApplication::activeModalWidget());
-        // The notice comes once the desktop has been asked about the file.
-        connect(&watch, &QTimer::timeout, this, [&, tried] {
-            auto* shown = qobject_cast<MessageBoxDialog*>(QApplication::activeModalWidget());
-            if (!shown || shown == tried)
-                return;
-            watch.stop();
-            told = shown->findChild<QLabel*>(QStringLiteral("promptLabel"))->text();
-            noticeTitle = shown->windowTitle();
-            QTest::mouseClick(shown->buttons().front(), Qt::LeftButton);
-            triedStillOpen = tried->isVisible();
-        });
-        watch.start(10);
-        QTest::mouseClick(tried->buttons().back(), Qt::LeftButton);
-        QTest::mouseClick(tried->buttons().front(), Qt::LeftButton);
-    });
-    QtPlatform platform;
-    QCOMPARE(platform.ShowMessageBox({"Disk?", 0 + 16384, "Disk", HelpReference{file.toStdString(), 7}}), 1);
-
-    // The box wraps long lines where it likes.
-    const auto notice = HelpButtonNotice(OpenResult::NoViewer, file.toStdString());
-    QVERIFY(notice);
-    QCOMPARE(told.simplified(), QString::fromStdString(notice->Prompt).simplified());
-    QCOMPARE(noticeTitle, QStringLiteral("Vellumet"));
-    QVERIFY(triedStillOpen);
 }
 
 // Clipboard text reaches the desktop, and comes back, as it is meant.

@@ -10,6 +10,7 @@
 
 #include <dlgs.h>
 #include <objbase.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -108,14 +109,16 @@ public:
     TemporaryFolder() { std::filesystem::create_directories(path); }
     ~TemporaryFolder() { std::filesystem::remove_all(path); }
 
-    std::string File(const std::wstring& name) const
+    // A file of one byte, a folder where the name ends in a separator, or a copy of a file.
+    std::string Make(std::wstring name, const std::filesystem::path& copyOf = {}) const
     {
-        std::ofstream(path / name).put('x');
-        return Utf8((path / name).wstring());
-    }
-    std::string Folder(const std::wstring& name) const
-    {
-        std::filesystem::create_directory(path / name);
+        if (name.ends_with(L'\\')) {
+            name.pop_back();
+            std::filesystem::create_directory(path / name);
+        } else if (copyOf.empty()) {
+            std::ofstream(path / name).put('x');
+        } else
+            std::filesystem::copy_file(copyOf, path / name);
         return Utf8((path / name).wstring());
     }
 
@@ -123,6 +126,25 @@ private:
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / ("vellumet-win32-" + std::to_string(GetCurrentProcessId()));
 };
+
+// Whether a program of that file name runs; ended if it does. A started
+// program is listed from the moment the call that starts it returns.
+bool EndedRunning(const std::wstring& name)
+{
+    bool found = false;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, name.c_str()) == 0) {
+            found = true;
+            HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
+            TerminateProcess(process, 1);
+            CloseHandle(process);
+        }
+    CloseHandle(snapshot);
+    return found;
+}
 
 } // namespace
 
@@ -145,7 +167,8 @@ TEST(WideText, ConvertsEveryCharacterAndReplacesWhatIsNone)
     EXPECT_EQ(Utf8(L"a\xD800-"), "a\xEF\xBF\xBD-");
 }
 
-TEST(Win32Platform, FolderOfKeepsOnlyARootsSeparator)
+// A folder keeps only a root's separator; a web address has a scheme of two or more characters.
+TEST(Win32Platform, ReadsFoldersAndWebAddresses)
 {
     const std::vector<std::pair<std::wstring, std::string>> cases = {
         {L"C:\\Program Files\\Caf\u00E9\\Vellumet.exe", "C:\\Program Files\\Caf\xC3\xA9"},
@@ -155,10 +178,6 @@ TEST(Win32Platform, FolderOfKeepsOnlyARootsSeparator)
     };
     for (const auto& [path, folder] : cases)
         EXPECT_EQ(Win32Platform::FolderOf(path), folder);
-}
-
-TEST(Win32Platform, TellsWebAddressesFromPaths)
-{
     for (const char* address : {"https://example.com/vellumet", "mailto:help@example.com"})
         EXPECT_TRUE(Win32Platform::IsWebAddress(address)) << address;
     for (const char* path : {"C:\\Help\\Orders.chm", "c:Orders.chm", "\\\\server\\share\\Orders.chm", "Orders.chm", ""})
@@ -204,7 +223,7 @@ TEST(Win32Platform, ClipboardWaitsBrieflyForAnotherHolder)
     }
 }
 
-// A file is looked for before a viewer is asked. COM, which the shell may
+// A file is looked for before a viewer is asked, and Help opens only help files. COM, which the shell may
 // need, is started by the first call that reaches the shell and ended when
 // the platform goes; the test runs on a thread where nothing else started it.
 TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
@@ -215,24 +234,27 @@ TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
         return SUCCEEDED(CoGetApartmentType(&type, &qualifier));
     };
     const TemporaryFolder folder;
-    const std::string unopenable = folder.File(L"Orders \u00E9.vellumet-test");
-    const std::string folderNamedLikeHelp = folder.Folder(L"Folder.chm");
-    const std::vector<std::pair<std::string, OpenResult>> cases = {
-        {unopenable, OpenResult::NoViewer},
-        {unopenable + "\0.txt"s, OpenResult::NotFound},
-        {unopenable + ".chm", OpenResult::NotFound},
-        {unopenable + ".hlp", OpenResult::NotFound},
-        {"", OpenResult::NotFound},
+    const std::string unopenable = folder.Make(L"Orders \u00E9.vellumet-test");
+    const std::string folderNamedLikeHelp = folder.Make(L"Folder.chm\\");
+    // Each case: a file, what the shell makes of it where it is asked, and what Help does.
+    const std::vector<std::tuple<std::string, std::optional<OpenResult>, OpenResult>> cases = {
+        {unopenable, OpenResult::NoViewer, OpenResult::NotHelpFile},
+        {unopenable + "\0.txt"s, OpenResult::NotFound, OpenResult::NotHelpFile},
+        {unopenable + ".chm", OpenResult::NotFound, OpenResult::NotFound},
+        {unopenable + ".hlp", OpenResult::NotFound, OpenResult::NotFound},
+        {"", OpenResult::NotFound, OpenResult::NotHelpFile},
+        {folderNamedLikeHelp, std::nullopt, OpenResult::NotFound},
     };
     std::thread([&] {
         {
             Win32Platform platform;
             EXPECT_FALSE(comStarted());
-            for (const auto& [file, result] : cases) {
-                EXPECT_EQ(platform.ShellOpen(0, file), result) << file;
-                EXPECT_EQ(platform.OpenHelp({file, 42}), result) << file;
+            for (const auto& [file, shell, help] : cases) {
+                if (shell) {
+                    EXPECT_EQ(platform.ShellOpen(0, file), *shell) << file;
+                }
+                EXPECT_EQ(platform.OpenHelp({file, 42}), help) << file;
             }
-            EXPECT_EQ(platform.OpenHelp({folderNamedLikeHelp, 42}), OpenResult::NotFound);
             EXPECT_TRUE(comStarted());
         }
         EXPECT_FALSE(comStarted());
@@ -242,7 +264,7 @@ TEST(Win32Platform, FindsTheFileBeforeAskingForAViewer)
 TEST(Win32Platform, ChooseFileToOpenOffersTheTypesAndGivesTheChosenPath)
 {
     const TemporaryFolder folder;
-    const std::string file = folder.File(L"Orders \u00E9.hlp");
+    const std::string file = folder.Make(L"Orders \u00E9.hlp");
     const FileOpenRequest request{"Select help file", {{"Windows Help Files", "*.hlp"}, {"All Files", "*.*"}}};
     Win32Platform platform;
     for (const auto& [button, chosen] :
@@ -282,81 +304,82 @@ protected:
                                  nullptr, nullptr, nullptr);
 };
 
-TEST_F(SystemBoxTest, ShowsTheStyleAndReturnsTheAnswer)
+// Wine's box does nothing yet when its Help button is clicked and answers
+// only F1, so the test asks for help as F1 does on the focused Help button.
+// On Windows the click and F1 reach the same callback. The last case names a
+// program as the help file, which Help must not start.
+TEST_F(SystemBoxTest, ShowsTheStyleAnswersAndOpensHelpOrSaysWhyNot)
 {
+    const TemporaryFolder folder;
+    std::wstring tests(MAX_PATH, L'\0');
+    tests.resize(GetModuleFileNameW(nullptr, tests.data(), MAX_PATH));
+    const std::string program =
+        folder.Make(L"vellumet-mark.exe", std::filesystem::path(tests).replace_filename(L"Vellumet.exe"));
+    const std::string file = "C:\\Help Files\\Orders \xC3\xA9.chm";
     struct Case {
         int Style;
         std::vector<int> Buttons;
         int DefaultButton;
         int Press;
+        std::optional<HelpReference> Help; // asked for before the press
+        std::optional<OpenResult> Faked;   // what the faked viewer answers; the real one where there is none
     };
     const std::vector<Case> cases = {
-        {0, {IDOK}, IDOK, IDOK},
-        {3 + 256, {IDYES, IDNO, IDCANCEL}, IDNO, IDYES},
-        {2 + 512 + 16384, {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDIGNORE, IDIGNORE},
+        {0, {IDOK}, IDOK, IDOK, {}, {}},
+        {3 + 256, {IDYES, IDNO, IDCANCEL}, IDNO, IDYES, {}, {}},
+        {2 + 512 + 16384, {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDIGNORE, IDIGNORE, {{file, 42}}, OpenResult::Opened},
+        {1 + 16384, {IDOK, IDCANCEL, IDHELP}, IDOK, IDCANCEL, {{file, -1}}, OpenResult::NotFound},
+        {1 + 16384, {IDOK, IDCANCEL, IDHELP}, IDOK, IDCANCEL, {{file, 32767}}, OpenResult::NoViewer},
+        {5 + 256 + 16384, {IDRETRY, IDCANCEL, IDHELP}, IDCANCEL, IDCANCEL, {{program, 7}}, {}},
     };
     const std::string prompt = "Line one\r\n\"caf\xC3\xA9\"\t\xE6\xBC\xA2\xE5\xAD\x97";
-    Win32Platform platform;
-    for (const Case& box : cases) {
-        const std::string title = "Style " + std::to_string(box.Style) + " \xC3\xA9";
+    for (std::size_t index = 0; index < cases.size(); ++index) {
+        const Case& box = cases[index];
+        const auto expectedNotice =
+            box.Help ? HelpButtonNotice(box.Faked.value_or(OpenResult::NotHelpFile), box.Help->File) : std::nullopt;
+        std::vector<std::pair<HelpReference, WindowHandle>> opened;
+        Win32Platform real;
+        Win32Platform platform([&](const HelpReference& reference, WindowHandle helpOwner) {
+            opened.emplace_back(reference, helpOwner);
+            return box.Faked ? *box.Faked : real.OpenHelp(reference, helpOwner);
+        });
+        const std::string title = "Case " + std::to_string(index) + " \xC3\xA9";
         auto seen = std::async(std::launch::async, [&] {
             HWND shown = WaitForBox(Wide(title));
             const SeenBox read = Read(shown);
-            Press(shown, box.Press);
-            return read;
-        });
-        EXPECT_EQ(platform.ShowMessageBox({prompt, box.Style, title, std::nullopt}), box.Press) << box.Style;
-        const SeenBox shown = seen.get();
-        EXPECT_EQ(shown.Buttons, box.Buttons) << box.Style;
-        EXPECT_EQ(shown.DefaultButton, box.DefaultButton) << box.Style;
-        EXPECT_EQ(shown.Prompt, Wide(prompt)) << box.Style;
-        EXPECT_EQ(shown.Owner, owner) << box.Style;
-        EXPECT_FALSE(shown.OwnerEnabled) << box.Style;
-        EXPECT_TRUE(IsWindowEnabled(owner)) << box.Style;
-    }
-}
-
-// Wine's box does nothing yet when its Help button is clicked and answers
-// only F1, so the test asks for help as F1 does on the focused Help button.
-// On Windows the click and F1 reach the same callback.
-TEST_F(SystemBoxTest, HelpOpensTheBoxsFileAtItsTopicOrSaysWhyNot)
-{
-    const std::string file = "C:\\Help Files\\Orders \xC3\xA9.chm";
-    for (const auto& [result, context] :
-         {std::pair{OpenResult::Opened, 42}, {OpenResult::NotFound, -1}, {OpenResult::NoViewer, 32767}}) {
-        const HelpReference help{file, static_cast<std::int16_t>(context)};
-        const auto expectedNotice = HelpButtonNotice(result, file);
-        std::vector<std::pair<HelpReference, WindowHandle>> opened;
-        Win32Platform platform([&, result = result](const HelpReference& reference, WindowHandle helpOwner) {
-            opened.emplace_back(reference, helpOwner);
-            return result;
-        });
-        const std::wstring title = L"Help " + std::to_wstring(context);
-        auto answered = std::async(std::launch::async, [&] {
-            HWND box = WaitForBox(title);
-            HWND helpButton = GetDlgItem(box, IDHELP);
-            HELPINFO request{sizeof request, HELPINFO_WINDOW, IDHELP, helpButton, 0, {}};
-            SendMessageTimeoutW(helpButton, WM_HELP, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 200, nullptr);
             SeenBox notice;
-            if (expectedNotice) {
-                HWND shown = WaitForBox(Wide(ProgramTitle));
-                notice = Read(shown);
-                Press(shown, IDOK);
-                WaitFor([&] { return IsWindowEnabled(box) ? box : nullptr; });
+            if (box.Help) {
+                HWND helpButton = GetDlgItem(shown, IDHELP);
+                HELPINFO request{sizeof request, HELPINFO_WINDOW, IDHELP, helpButton, 0, {}};
+                SendMessageTimeoutW(helpButton, WM_HELP, 0, reinterpret_cast<LPARAM>(&request), SMTO_NORMAL, 200,
+                                    nullptr);
             }
-            Press(box, IDCANCEL);
-            return std::pair(box, notice);
+            if (expectedNotice) {
+                HWND noticeBox = WaitForBox(Wide(ProgramTitle));
+                notice = Read(noticeBox);
+                Press(noticeBox, IDOK);
+                WaitFor([&] { return IsWindowEnabled(shown) ? shown : nullptr; });
+            }
+            Press(shown, box.Press);
+            return std::tuple(shown, read, notice);
         });
-        EXPECT_EQ(platform.ShowMessageBox({"Body", 1 + 16384, Utf8(title), help}), IDCANCEL);
-        const auto [box, notice] = answered.get();
-        ASSERT_EQ(opened.size(), 1u) << context;
-        EXPECT_EQ(opened.front().first, help);
-        EXPECT_EQ(opened.front().second, reinterpret_cast<WindowHandle>(owner));
-        EXPECT_EQ(notice.Found, expectedNotice.has_value()) << context;
+        EXPECT_EQ(platform.ShowMessageBox({prompt, box.Style, title, box.Help}), box.Press) << index;
+        const auto [shownBox, shown, notice] = seen.get();
+        EXPECT_EQ(shown.Buttons, box.Buttons) << index;
+        EXPECT_EQ(shown.DefaultButton, box.DefaultButton) << index;
+        EXPECT_EQ(shown.Prompt, Wide(prompt)) << index;
+        EXPECT_EQ(shown.Owner, owner) << index;
+        EXPECT_FALSE(shown.OwnerEnabled) << index;
+        EXPECT_TRUE(IsWindowEnabled(owner)) << index;
+        EXPECT_EQ(opened, (box.Help ? decltype(opened){{*box.Help, reinterpret_cast<WindowHandle>(owner)}}
+                                    : decltype(opened){}))
+            << index;
+        EXPECT_EQ(notice.Found, expectedNotice.has_value()) << index;
         if (expectedNotice) {
             EXPECT_EQ(notice.Prompt, Wide(expectedNotice->Prompt));
-            EXPECT_EQ(notice.Owner, box);
+            EXPECT_EQ(notice.Owner, shownBox);
             EXPECT_EQ(notice.Buttons, std::vector<int>{IDOK});
         }
     }
+    EXPECT_FALSE(EndedRunning(L"vellumet-mark.exe"));
 }
