@@ -72,8 +72,6 @@ private:
     static constexpr UINT CallDroppedMessage = WM_APP + 2;
     // The window's own subclass of each control.
     static constexpr UINT_PTR SubclassId = 1;
-    // The colour under the controls, as a system colour index.
-    static constexpr int WindowBackground = COLOR_ACTIVEBORDER;
 
     struct GdiObjectDeleter {
         void operator()(HGDIOBJ object) const { DeleteObject(object); }
@@ -97,6 +95,8 @@ private:
     void OnCommand(int id, int code, HWND control);
     void ShowPage(int tab);
     LRESULT Colour(UINT message, HDC context, HWND control);
+    // The colour under the controls, as a system colour index.
+    static int WindowBackground();
 
     // MainWindowBuild.cpp: the windows, built from the layout table and placed at a resolution.
     void BuildFrame();

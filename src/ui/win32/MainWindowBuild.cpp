@@ -127,7 +127,8 @@ SIZE WindowSizeFor(SIZE client, UINT dpi)
 void Win32MainWindow::BuildFrame()
 {
     [[maybe_unused]] static const bool registered = [] {
-        RegisterWindowClass(MainClass, MainProc, GetSysColorBrush(WindowBackground));
+        // The main window paints its own background, in the theme's colour.
+        RegisterWindowClass(MainClass, MainProc);
         // A page paints its own background, under the controls it holds.
         RegisterWindowClass(PageClass, PageProc);
         return true;

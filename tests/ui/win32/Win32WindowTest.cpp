@@ -8,6 +8,7 @@
 #include "support/FrontEndBehaviour.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowDriver.h"
+#include "ui/LinkColours.h"
 #include "ui/win32/ControlRules.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/SplashWindow.h"
@@ -28,6 +29,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -612,8 +614,10 @@ TEST_F(Win32Window, LinkFollowsPointer)
         DeleteDC(context);
         return colour;
     };
-    const COLORREF blue = RGB(0, 0, 255);
-    const COLORREF red = RGB(255, 0, 0);
+    // Each in the shade that reads well on the window.
+    const TextGround window{GetSysColor(COLOR_ACTIVEBORDER), std::nullopt};
+    const COLORREF blue = ShownTextColour(LinkColour, window);
+    const COLORREF red = ShownTextColour(HoverColour, window);
     const std::tuple<const char*, POINT, COLORREF> moves[] = {
         {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},  {"cmdTry", {2, 2}, red},  {"fraHelp", {2, 2}, red},
         {"txtTopicID", {2, 2}, red}, {"Frame2", {4, 4}, blue}, {"lblLink", {8, 8}, red}, {"SSTab1", {8, 440}, blue},
