@@ -377,7 +377,7 @@ void QtMainWindow::showEvent(QShowEvent* event)
         CentreOnScreen(*this);
         // Decoding the largest picture here rather than on loading keeps it
         // from holding up the splash window; nobody sees it before now.
-        static_cast<QLabel*>(Widget(Control::Image2))->setPixmap(pictures::AboutPicture());
+        static_cast<QLabel*>(Widget(Control::Image2))->setPixmap(pictures::AboutPicture(devicePixelRatioF()));
     }
     QWidget::showEvent(event);
 }

@@ -103,6 +103,7 @@ private:
     HWND Create(const ControlLayout& row);
     HWND ParentOf(const ControlLayout& row) const;
     void Place(UINT newDpi);
+    void ShowPictures();
     int Scaled(int twips) const;
     HFONT FontOf(FontKind kind) const;
     SIZE CaptionSize(Control label) const;

@@ -278,8 +278,8 @@ INSTANTIATE_TEST_SUITE_P(Dpi, Built, ::testing::Values(Resolution{96, -11, -16},
 // stands in its container at the table's twips (15 to the pixel at 96 dpi),
 // in the fonts of that resolution; a label too narrow for its caption widens,
 // a centred one about its middle. An option is a push button where the table
-// says so, the pictures keep their size, the fields take their limits, and
-// every control shows frmMain's start state.
+// says so, the pictures are drawn at the resolution's size, the fields take
+// their limits, and every control shows frmMain's start state.
 TEST_P(Built, AsTheTableSays)
 {
     const UINT dpi = GetParam().Dpi;
@@ -327,7 +327,7 @@ TEST_P(Built, AsTheTableSays)
             BITMAP bitmap{};
             ASSERT_NE(GetObjectW(picture, sizeof bitmap, &bitmap), 0);
             EXPECT_EQ(std::make_pair(bitmap.bmWidth, bitmap.bmHeight),
-                      about ? std::pair(353L, 418L) : std::pair(32L, 32L));
+                      about ? std::pair(pixels(row.Width), pixels(row.Height)) : std::pair(pixels(480), pixels(480)));
             DeleteObject(icon.hbmColor);
             DeleteObject(icon.hbmMask);
         }
