@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -40,10 +41,9 @@ bool ClearlyDifferent(QRgb shownFirst, QRgb shownSecond)
 {
     const QRgb first = qPremultiply(shownFirst);
     const QRgb second = qPremultiply(shownSecond);
-    return std::abs(qRed(first) - qRed(second)) > RoundingLevels ||
-           std::abs(qGreen(first) - qGreen(second)) > RoundingLevels ||
-           std::abs(qBlue(first) - qBlue(second)) > RoundingLevels ||
-           std::abs(qAlpha(first) - qAlpha(second)) > RoundingLevels;
+    return std::ranges::any_of(
+        std::array<int (*)(QRgb), 4>{qRed, qGreen, qBlue, qAlpha},
+        [first, second](auto channel) { return std::abs(channel(first) - channel(second)) > RoundingLevels; });
 }
 
 // The first `count` edge pixels, in reading order, take the colour of their

@@ -29,7 +29,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -615,7 +614,7 @@ TEST_F(Win32Window, LinkFollowsPointer)
         return colour;
     };
     // Each in the shade that reads well on the window.
-    const TextGround window{GetSysColor(COLOR_ACTIVEBORDER), std::nullopt};
+    const TextGround window{GetSysColor(COLOR_ACTIVEBORDER), {}};
     const COLORREF blue = ShownTextColour(LinkColour, window);
     const COLORREF red = ShownTextColour(HoverColour, window);
     const std::tuple<const char*, POINT, COLORREF> moves[] = {
