@@ -22,11 +22,24 @@ bool HighContrast()
     return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof theme, &theme, 0) && (theme.dwFlags & HCF_HIGHCONTRASTON);
 }
 
-void FillWithWindowColour(HWND window, HDC context, int background)
+// The colour under the controls, as a system colour index. A high-contrast
+// theme has its own window colour; otherwise the window has the colour of an
+// active window's border, #B4B4B4 in Windows 10's theme.
+int WindowBackground() { return HighContrast() ? COLOR_WINDOW : COLOR_ACTIVEBORDER; }
+
+void FillWithWindowColour(HWND window, HDC context)
 {
     RECT client;
     GetClientRect(window, &client);
-    FillRect(context, &client, GetSysColorBrush(background));
+    FillRect(context, &client, GetSysColorBrush(WindowBackground()));
+}
+
+// Colours of the table are 0x00BBGGRR, as COLORREF is; one with the top bit
+// set names a system colour.
+COLORREF ColourOf(unsigned colour)
+{
+    constexpr unsigned SystemColourFlag = 0x80000000;
+    return (colour & SystemColourFlag) ? GetSysColor(static_cast<int>(colour & 0xFF)) : static_cast<COLORREF>(colour);
 }
 
 } // namespace
@@ -149,7 +162,7 @@ LRESULT Win32MainWindow::OnMainMessage(HWND window, UINT message, WPARAM wParam,
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: return Colour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_MOUSEMOVE: form.MouseMoved(Control::frmMain); return 0;
-    case WM_ERASEBKGND: FillWithWindowColour(window, reinterpret_cast<HDC>(wParam), WindowBackground()); return TRUE;
+    case WM_ERASEBKGND: FillWithWindowColour(window, reinterpret_cast<HDC>(wParam)); return TRUE;
     // A theme switched on or off repaints the window in its colours.
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED: RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); break;
@@ -202,23 +215,18 @@ LRESULT Win32MainWindow::Colour(UINT message, HDC context, HWND control)
     if (!source || IsTextField(*source))
         return DefWindowProcW(Window(Control::frmMain), message, reinterpret_cast<WPARAM>(context),
                               reinterpret_cast<LPARAM>(control));
-    // COLORREF and the table's colours are both 0x00BBGGRR. A colour of the
-    // form is painted in a shade that reads well on the window.
+    // A colour of the form is painted in a shade that reads well on the window.
     const int background = WindowBackground();
     const bool highContrast = background == COLOR_WINDOW;
     const TextGround ground{GetSysColor(background),
                             highContrast ? std::optional<unsigned>(GetSysColor(COLOR_HOTLIGHT)) : std::nullopt};
     if (const unsigned colour = form.State(*source).ForeColor; colour != SystemTextColour && IsWindowEnabled(control))
-        SetTextColor(context, ShownTextColour(colour, ground));
+        SetTextColor(context, ShownTextColour(ColourOf(colour), ground));
     else if (highContrast)
         SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(context, ground.Background);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
-
-// A high-contrast theme has its own window colour; otherwise the window has
-// the colour of an active window's border, #B4B4B4 in Windows 10's theme.
-int Win32MainWindow::WindowBackground() { return HighContrast() ? COLOR_WINDOW : COLOR_ACTIVEBORDER; }
 
 // Pages and frames hold controls: what the controls tell their parent goes on
 // to the main window, and they paint the window's colour under them.
@@ -234,8 +242,8 @@ std::optional<LRESULT> Win32MainWindow::OnContainerMessage(HWND container, UINT 
     case WM_NEXTDLGCTL: return SendMessageW(Window(Control::frmMain), message, wParam, lParam);
     // A multi-line field in a dialog closes its parent on Esc, as a dialog box takes it.
     case WM_CLOSE: OnDialogKey(IDCANCEL); return 0;
-    case WM_ERASEBKGND: FillWithWindowColour(container, reinterpret_cast<HDC>(wParam), WindowBackground()); return TRUE;
-    case WM_PRINTCLIENT: FillWithWindowColour(container, reinterpret_cast<HDC>(wParam), WindowBackground()); return 0;
+    case WM_ERASEBKGND: FillWithWindowColour(container, reinterpret_cast<HDC>(wParam)); return TRUE;
+    case WM_PRINTCLIENT: FillWithWindowColour(container, reinterpret_cast<HDC>(wParam)); return 0;
     default: return std::nullopt;
     }
 }

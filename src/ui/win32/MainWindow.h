@@ -95,8 +95,6 @@ private:
     void OnCommand(int id, int code, HWND control);
     void ShowPage(int tab);
     LRESULT Colour(UINT message, HDC context, HWND control);
-    // The colour under the controls, as a system colour index.
-    static int WindowBackground();
 
     // MainWindowBuild.cpp: the windows, built from the layout table and placed at a resolution.
     void BuildFrame();
