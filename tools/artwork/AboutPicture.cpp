@@ -41,10 +41,14 @@ QPainterPath BalloonPath()
     return body.united(tail);
 }
 
-QImage FittedScreen(const QImage& styleTab)
+// The grab, at `scale` pixels to each of the picture's, brought to the size it
+// takes there; it keeps that many pixels to each.
+QImage FittedScreen(const QImage& styleTab, int scale)
 {
-    return styleTab.copy(0, 0, styleTab.width(), std::min(styleTab.height(), ShownRows))
-        .scaled(ScreenArea.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage fitted = styleTab.copy(0, 0, styleTab.width(), std::min(styleTab.height(), ShownRows * scale))
+                        .scaled(ScreenArea.size() * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(scale);
+    return fitted;
 }
 
 void PaintLettering(QPainter& painter)
@@ -75,30 +79,32 @@ void PaintLettering(QPainter& painter)
 
 } // namespace
 
-QImage DrawAboutPicture(const QImage& styleTab)
+QImage DrawAboutPicture(const QImage& styleTab, int scale)
 {
-    QImage picture(PictureSize, QImage::Format_RGB32);
+    QImage picture(PictureSize * scale, QImage::Format_RGB32);
     QPainter painter(&picture);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     QLinearGradient ground(0, 0, 0, PictureSize.height());
     ground.setColorAt(0, GroundTop);
     ground.setColorAt(1, GroundBottom);
-    painter.fillRect(picture.rect(), ground);
+    painter.fillRect(QRect(QPoint(), PictureSize), ground);
 
     const QPainterPath balloon = BalloonPath();
     painter.fillPath(balloon.translated(ShadowOffset), Shadow);
     painter.fillPath(balloon, BalloonFill);
     painter.strokePath(balloon, QPen(BalloonLine, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
-    const QImage screen = FittedScreen(styleTab);
-    const QPoint topLeft(ScreenArea.left() + (ScreenArea.width() - screen.width() + 1) / 2,
-                         ScreenArea.top() + (ScreenArea.height() - screen.height() + 1) / 2);
+    const QImage screen = FittedScreen(styleTab, scale);
+    const QSize screenSize = screen.deviceIndependentSize().toSize();
+    const QPoint topLeft(ScreenArea.left() + (ScreenArea.width() - screenSize.width() + 1) / 2,
+                         ScreenArea.top() + (ScreenArea.height() - screenSize.height() + 1) / 2);
     painter.drawImage(topLeft, screen);
     painter.setPen(ScreenFrame);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(QRect(topLeft, screen.size())).adjusted(-0.5, -0.5, 0.5, 0.5));
+    painter.drawRect(QRectF(QRect(topLeft, screenSize)).adjusted(-0.5, -0.5, 0.5, 0.5));
 
     PaintLettering(painter);
     painter.end();

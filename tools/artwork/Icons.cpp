@@ -159,6 +159,19 @@ const DiscLayout& DiscLayoutFor(int size)
     return UsesSmallLayout(size) ? small : large;
 }
 
+// The white cross on the disc, as the outline of its two strokes.
+QPainterPath CrossPath(const DiscLayout& layout)
+{
+    const QPointF centre = layout.Disc.center();
+    const qreal reach = layout.CrossHalfLength;
+    QPainterPath cross;
+    cross.moveTo(centre + QPointF(-reach, -reach));
+    cross.lineTo(centre + QPointF(reach, reach));
+    cross.moveTo(centre + QPointF(reach, -reach));
+    cross.lineTo(centre + QPointF(-reach, reach));
+    return StrokePath(cross, layout.CrossWidth, Qt::FlatCap);
+}
+
 struct WarningLayout {
     QPolygonF Triangle;
     QPolygonF Bar;
@@ -177,6 +190,24 @@ const WarningLayout& WarningLayoutFor(int size)
     return UsesSmallLayout(size) ? small : large;
 }
 
+// The outline is as wide as one pixel of the 32 pixel icon, and the shadow
+// is outlined too, so that it shows as wide as there.
+constexpr qreal LineWidth = 1;
+
+// The 32 pixel balloon of the information and question icons, with its
+// letter in blue.
+VectorPicture BalloonOutlines(const QPainterPath& letter)
+{
+    const BalloonLayout& layout = BalloonLayoutFor(LargeSize);
+    const QPainterPath balloon = BalloonPath(layout);
+    std::vector<VectorShape> shapes{
+        {balloon.translated(layout.ShadowOffset, layout.ShadowOffset), Vga::Grey, Vga::Grey, LineWidth, true},
+        {balloon, Vga::White, Vga::Black, LineWidth, true},
+        {letter.simplified(), Vga::Blue, 0, 0, true},
+    };
+    return VectorPicture(LargeSize, std::move(shapes));
+}
+
 } // namespace
 
 QImage DrawInformationIcon(int size)
@@ -187,17 +218,30 @@ QImage DrawInformationIcon(int size)
     return canvas.Finish();
 }
 
-VectorPicture InformationIconOutlines()
+VectorPicture InformationIconOutlines() { return BalloonOutlines(LetterIPath(LargeSize)); }
+
+VectorPicture QuestionIconOutlines() { return BalloonOutlines(QuestionMarkPath(LargeSize)); }
+
+VectorPicture CriticalIconOutlines()
 {
-    // The outline is as wide as one pixel of the 32 pixel icon, and the shadow
-    // is outlined too, so that it shows as wide as there.
-    const BalloonLayout& layout = BalloonLayoutFor(LargeSize);
-    const QPainterPath balloon = BalloonPath(layout);
-    constexpr qreal LineWidth = 1;
+    const DiscLayout& layout = DiscLayoutFor(LargeSize);
+    const QPainterPath disc = EllipsePath(layout.Disc);
     std::vector<VectorShape> shapes{
-        {balloon.translated(layout.ShadowOffset, layout.ShadowOffset), Vga::Grey, Vga::Grey, LineWidth, true},
-        {balloon, Vga::White, Vga::Black, LineWidth, true},
-        {LetterIPath(LargeSize).simplified(), Vga::Blue, 0, 0, true},
+        {disc.translated(layout.ShadowOffset, layout.ShadowOffset), Vga::Grey, Vga::Grey, LineWidth, false},
+        {disc, Vga::Red, Vga::Maroon, LineWidth, false},
+        {CrossPath(layout).simplified(), Vga::White, 0, 0, false},
+    };
+    return VectorPicture(LargeSize, std::move(shapes));
+}
+
+VectorPicture ExclamationIconOutlines()
+{
+    const WarningLayout& layout = WarningLayoutFor(LargeSize);
+    const QPainterPath triangle = PolygonPath(layout.Triangle);
+    std::vector<VectorShape> shapes{
+        {triangle.translated(layout.ShadowOffset, layout.ShadowOffset), Vga::Grey, Vga::Grey, LineWidth, false},
+        {triangle, Vga::Yellow, Vga::Black, LineWidth, false},
+        {PolygonPath(layout.Bar).united(RectanglePath(layout.Dot)), Vga::Black, 0, 0, true},
     };
     return VectorPicture(LargeSize, std::move(shapes));
 }
@@ -215,14 +259,7 @@ QImage DrawCriticalIcon(int size)
     const DiscLayout& layout = DiscLayoutFor(size);
     IconCanvas canvas(size);
     PaintOutlinedShape(canvas, canvas.Cover(EllipsePath(layout.Disc)), Vga::Red, Vga::Maroon, layout.ShadowOffset);
-    const QPointF centre = layout.Disc.center();
-    const qreal reach = layout.CrossHalfLength;
-    QPainterPath cross;
-    cross.moveTo(centre + QPointF(-reach, -reach));
-    cross.lineTo(centre + QPointF(reach, reach));
-    cross.moveTo(centre + QPointF(reach, -reach));
-    cross.lineTo(centre + QPointF(-reach, reach));
-    canvas.Paint(canvas.Cover(StrokePath(cross, layout.CrossWidth, Qt::FlatCap)), Vga::White);
+    canvas.Paint(canvas.Cover(CrossPath(layout)), Vga::White);
     return canvas.Finish();
 }
 

@@ -17,25 +17,33 @@ QImage DrawCriticalIcon(int size);
 QImage DrawQuestionIcon(int size);
 QImage DrawExclamationIcon(int size);
 
+// Beyond 32 pixels each icon is drawn smoothly and in full colour from the
+// 32 pixel layout, in coordinates from 0 to 32.
+VectorPicture InformationIconOutlines();
+VectorPicture CriticalIconOutlines();
+VectorPicture QuestionIconOutlines();
+VectorPicture ExclamationIconOutlines();
+
 struct IconArtwork {
     const char* Name;
     QImage (*Draw)(int size);
+    VectorPicture (*Outlines)();
 };
 
 inline constexpr std::array<IconArtwork, 4> IconArtworks = {{
-    {"information", DrawInformationIcon},
-    {"critical", DrawCriticalIcon},
-    {"question", DrawQuestionIcon},
-    {"exclamation", DrawExclamationIcon},
+    {"information", DrawInformationIcon, InformationIconOutlines},
+    {"critical", DrawCriticalIcon, CriticalIconOutlines},
+    {"question", DrawQuestionIcon, QuestionIconOutlines},
+    {"exclamation", DrawExclamationIcon, ExclamationIconOutlines},
 }};
 
 inline constexpr std::array<int, 2> IconSizes = {32, 16};
+// The sizes the icons show at on screens at 150% and 200%.
+inline constexpr std::array<int, 2> ScaledIconSizes = {48, 64};
 
-// The program's icon on the desktop is the information picture. Beyond 32
-// pixels it is drawn smoothly and in full colour from the 32 pixel layout, at
-// each size a desktop looks for and as SVG, in coordinates from 0 to 32.
-VectorPicture InformationIconOutlines();
-inline constexpr std::array<int, 4> DesktopIconSizes = {48, 64, 128, 256};
+// The program's icon on the desktop is the information picture, larger
+// still, up to a scalable picture.
+inline constexpr std::array<int, 2> DesktopIconSizes = {128, 256};
 
 // The pointer over a web link: a white hand with a black outline, 32 x 32,
 // its index fingertip on the hot spot.

@@ -56,17 +56,18 @@ void PaintEmblem(QPainter& painter, const QRectF& bounds)
 
 } // namespace
 
-QImage DrawSplashLogo()
+QImage DrawSplashLogo(int scale)
 {
-    QImage logo(LogoSize, QImage::Format_RGB32);
+    QImage logo(LogoSize * scale, QImage::Format_RGB32);
     QPainter painter(&logo);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     QLinearGradient ground(0, 0, 0, VisibleHeight);
     ground.setColorAt(0, GroundTop);
     ground.setColorAt(1, GroundBottom);
-    painter.fillRect(logo.rect(), ground);
+    painter.fillRect(QRect(QPoint(), LogoSize), ground);
 
     QFont nameFont(QStringLiteral("DejaVu Sans"));
     nameFont.setPixelSize(21);

@@ -4,8 +4,8 @@
 
 namespace vellumet::artwork {
 
-// The company name on dark blue, 225 x 45, without an alpha channel. The
-// splash window shows only the top 44 rows.
-QImage DrawSplashLogo();
+// The company name on dark blue, 225 x 45 pixels times `scale`, without an
+// alpha channel. The splash window shows only the top 44 rows of each 45.
+QImage DrawSplashLogo(int scale);
 
 } // namespace vellumet::artwork

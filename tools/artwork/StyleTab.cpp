@@ -5,11 +5,12 @@
 #include "ui/qt/TabControl.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTabBar>
 
 namespace vellumet::artwork {
 
-QImage GrabStyleTab()
+QImage GrabStyleTab(int scale)
 {
     QtPlatform platform;
     QtMainWindow window(platform);
@@ -19,7 +20,13 @@ QImage GrabStyleTab()
     QApplication::processEvents();
     // A focus frame on the tab strip would only be noise in the picture.
     tabs->strip()->clearFocus();
-    return tabs->grab().toImage();
+    // Drawn on a picture of that many pixels to each of the window's, the text,
+    // lines and icons are drawn as sharply as a screen at that scale shows them.
+    QImage picture(tabs->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
+    tabs->render(&picture);
+    picture.setDevicePixelRatio(1);
+    return picture;
 }
 
 } // namespace vellumet::artwork

@@ -5,7 +5,7 @@
 namespace vellumet::artwork {
 
 // A picture of the main window's tab control with the Style tab showing,
-// 369 x 457 pixels, for the about picture.
-QImage GrabStyleTab();
+// 369 x 457 pixels times `scale`, drawn at that scale, for the about picture.
+QImage GrabStyleTab(int scale);
 
 } // namespace vellumet::artwork

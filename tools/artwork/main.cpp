@@ -55,29 +55,39 @@ ArtworkFile PngFile(const QString& name, const QImage& picture)
     return {name, PngOf(picture), DimensionsOf(picture)};
 }
 
-std::vector<ArtworkFile> DrawArtwork(const QImage& styleTab)
+// A picture the program shows in both its forms: a PNG file and, for Windows, a bitmap.
+void AddPicture(std::vector<ArtworkFile>& files, const QString& name, const QImage& picture)
+{
+    files.push_back(PngFile(name + QStringLiteral(".png"), picture));
+    files.push_back({name + QStringLiteral(".bmp"), BmpFileOf(picture), DimensionsOf(picture)});
+}
+
+std::vector<ArtworkFile> DrawArtwork(const QImage& styleTab, const QImage& largeStyleTab)
 {
     std::vector<ArtworkFile> files;
-    for (const IconArtwork& icon : IconArtworks) {
-        QList<QImage> sizes;
-        QStringList dimensions;
-        for (int size : IconSizes) {
-            sizes.append(icon.Draw(size));
-            dimensions.append(DimensionsOf(sizes.back()));
-            const QString name = QStringLiteral("%1-%2.png").arg(QLatin1String(icon.Name)).arg(size);
-            files.push_back(PngFile(name, sizes.back()));
-        }
-        // The Windows program carries each picture as an icon with both sizes.
-        files.push_back({QStringLiteral("%1.ico").arg(QLatin1String(icon.Name)), IcoFileOf(sizes),
-                         dimensions.join(QStringLiteral(", "))});
-    }
-
-    // The program's own icon is the information picture.
     QList<QImage> windowIcon;
     QStringList windowIconSizes;
-    for (int size : IconSizes) {
-        windowIcon.append(DrawInformationIcon(size));
-        windowIconSizes.append(DimensionsOf(windowIcon.back()));
+    for (const IconArtwork& icon : IconArtworks) {
+        QList<QImage> sizes;
+        for (int size : IconSizes)
+            sizes.append(icon.Draw(size));
+        const VectorPicture outlines = icon.Outlines();
+        for (int size : ScaledIconSizes)
+            sizes.append(outlines.Rendered(size));
+        QStringList dimensions;
+        for (const QImage& picture : sizes) {
+            dimensions.append(DimensionsOf(picture));
+            const QString name = QStringLiteral("%1-%2.png").arg(QLatin1String(icon.Name)).arg(picture.width());
+            files.push_back(PngFile(name, picture));
+        }
+        // The Windows program carries each picture as an icon with every size.
+        files.push_back({QStringLiteral("%1.ico").arg(QLatin1String(icon.Name)), IcoFileOf(sizes),
+                         dimensions.join(QStringLiteral(", "))});
+        // The program's own icon is the information picture.
+        if (icon.Draw == DrawInformationIcon) {
+            windowIcon = sizes;
+            windowIconSizes = dimensions;
+        }
     }
     files.push_back(
         {QStringLiteral("vellumet.ico"), IcoFileOf(windowIcon), windowIconSizes.join(QStringLiteral(", "))});
@@ -93,12 +103,13 @@ std::vector<ArtworkFile> DrawArtwork(const QImage& styleTab)
     files.push_back(PngFile(QStringLiteral("hand-pointer.png"), handPointer));
     files.push_back(
         {QStringLiteral("hand-pointer.cur"), CurFileOf(handPointer, HandPointerHotSpot), DimensionsOf(handPointer)});
-    const QImage splashLogo = DrawSplashLogo();
-    files.push_back(PngFile(QStringLiteral("splash-logo.png"), splashLogo));
-    files.push_back({QStringLiteral("splash-logo.bmp"), BmpFileOf(splashLogo), DimensionsOf(splashLogo)});
-    const QImage about = DrawAboutPicture(styleTab);
-    files.push_back(PngFile(QStringLiteral("about.png"), about));
-    files.push_back({QStringLiteral("about.bmp"), BmpFileOf(about), DimensionsOf(about)});
+    // The splash logo and the about picture at 1x, and at 2x for screens at 150% and 200%.
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        AddPicture(files, QStringLiteral("splash-logo") + suffix, DrawSplashLogo(scale));
+        AddPicture(files, QStringLiteral("about") + suffix,
+                   DrawAboutPicture(scale == 1 ? styleTab : largeStyleTab, scale));
+    }
     return files;
 }
 
@@ -132,7 +143,7 @@ int CheckArtwork(const std::vector<ArtworkFile>& files, const QString& folder)
 {
     int stale = 0;
     for (const ArtworkFile& file : files) {
-        if (file.Name.startsWith(QStringLiteral("about.")))
+        if (file.Name.startsWith(QStringLiteral("about")))
             continue;
         QFile kept(QDir(folder).filePath(file.Name));
         const QString why = kept.open(QIODevice::ReadOnly) ? FileMismatch(file.Name, file.Bytes, kept.readAll())
@@ -169,12 +180,13 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const QImage styleTab = GrabStyleTab();
-    if (styleTab.isNull()) {
+    const QImage styleTab = GrabStyleTab(1);
+    const QImage largeStyleTab = GrabStyleTab(2);
+    if (styleTab.isNull() || largeStyleTab.isNull()) {
         std::fprintf(stderr, "vellumet-artwork: could not grab the Style tab\n");
         return 1;
     }
 
-    const std::vector<ArtworkFile> files = DrawArtwork(styleTab);
+    const std::vector<ArtworkFile> files = DrawArtwork(styleTab, largeStyleTab);
     return check ? CheckArtwork(files, arguments[2]) : WriteArtwork(files, arguments[1]);
 }

@@ -9,6 +9,7 @@
 #include "Pictures.h"
 #include "TabControl.h"
 #include "ui/Keyboard.h"
+#include "ui/LinkColours.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,6 +26,7 @@
 #include <QTabBar>
 
 #include <limits>
+#include <optional>
 
 namespace vellumet {
 
@@ -57,13 +59,30 @@ QFont FontOf(FontKind kind)
     return font;
 }
 
+unsigned ColourOf(const QColor& colour)
+{
+    return static_cast<unsigned>(colour.red()) | static_cast<unsigned>(colour.green()) << 8 |
+           static_cast<unsigned>(colour.blue()) << 16;
+}
+
+// Qt has no high-contrast flag: a desktop palette that names its own link
+// colour, as a high-contrast one does, has the link painted in it.
+TextGround GroundOf(const QPalette& palette)
+{
+    const unsigned link = ColourOf(palette.color(QPalette::Link));
+    return {ColourOf(palette.color(QPalette::Window)), link != LinkColour ? std::optional(link) : std::nullopt};
+}
+
+// A colour of the form is painted in a shade that reads well on the window.
 void SetForeColor(QWidget* control, unsigned colour)
 {
+    const QPalette desktop = QApplication::palette(control);
     QPalette palette = control->palette();
     if (colour == SystemTextColour) {
-        palette.setColor(QPalette::WindowText, QApplication::palette(control).color(QPalette::WindowText));
+        palette.setColor(QPalette::WindowText, desktop.color(QPalette::WindowText));
     } else {
-        auto channel = [colour](int shift) { return static_cast<int>((colour >> shift) & 0xFF); };
+        const unsigned shown = ShownTextColour(colour, GroundOf(desktop));
+        auto channel = [shown](int shift) { return static_cast<int>((shown >> shift) & 0xFF); };
         palette.setColor(QPalette::WindowText, QColor(channel(0), channel(8), channel(16)));
     }
     control->setPalette(palette);
@@ -360,7 +379,7 @@ void QtMainWindow::showEvent(QShowEvent* event)
         CentreOnScreen(*this);
         // Decoding the largest picture here rather than on loading keeps it
         // from holding up the splash window; nobody sees it before now.
-        static_cast<QLabel*>(Widget(Control::Image2))->setPixmap(pictures::AboutPicture());
+        static_cast<QLabel*>(Widget(Control::Image2))->setPixmap(pictures::AboutPicture(devicePixelRatioF()));
     }
     QWidget::showEvent(event);
 }

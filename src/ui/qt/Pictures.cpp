@@ -1,18 +1,45 @@
 #include "Pictures.h"
 
+#include <cmath>
+
 namespace vellumet::pictures {
 
 namespace {
 
-QString PicturePath(const char* file) { return QStringLiteral(":/pictures/") + QLatin1String(file); }
+QString PicturePath(const QString& file) { return QStringLiteral(":/pictures/") + file; }
+
+// The sizes each icon option is drawn at: 32 pixels at 100%, then 150% and 200%.
+constexpr int IconSides[] = {32, 48, 64};
+
+QIcon IconAtEachSize(const QString& name)
+{
+    QIcon icon;
+    for (int side : IconSides)
+        icon.addFile(PicturePath(QStringLiteral("%1-%2.png").arg(name).arg(side)), {side, side});
+    return icon;
+}
+
+QPixmap AtScale(const QString& name, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1)
+        return QPixmap(PicturePath(name + QStringLiteral(".png")));
+    constexpr int DrawnScale = 2;
+    QPixmap picture(PicturePath(name + QStringLiteral("@2x.png")));
+    if (devicePixelRatio != DrawnScale) {
+        const QSize pixels(int(std::lround(picture.width() * devicePixelRatio / DrawnScale)),
+                           int(std::lround(picture.height() * devicePixelRatio / DrawnScale)));
+        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
+}
 
 } // namespace
 
 QIcon ApplicationIcon()
 {
-    QIcon icon;
-    icon.addFile(PicturePath("information-16.png"), {16, 16});
-    icon.addFile(PicturePath("information-32.png"), {32, 32});
+    QIcon icon = IconAtEachSize(QStringLiteral("information"));
+    icon.addFile(PicturePath(QStringLiteral("information-16.png")), {16, 16});
     return icon;
 }
 
@@ -21,10 +48,10 @@ QIcon IconPicture(PictureKind picture)
     switch (picture) {
     case PictureKind::None:
     case PictureKind::About: return {};
-    case PictureKind::Critical: return QIcon(PicturePath("critical-32.png"));
-    case PictureKind::Question: return QIcon(PicturePath("question-32.png"));
-    case PictureKind::Exclamation: return QIcon(PicturePath("exclamation-32.png"));
-    case PictureKind::Information: return QIcon(PicturePath("information-32.png"));
+    case PictureKind::Critical: return IconAtEachSize(QStringLiteral("critical"));
+    case PictureKind::Question: return IconAtEachSize(QStringLiteral("question"));
+    case PictureKind::Exclamation: return IconAtEachSize(QStringLiteral("exclamation"));
+    case PictureKind::Information: return IconAtEachSize(QStringLiteral("information"));
     }
     return {};
 }
@@ -32,11 +59,11 @@ QIcon IconPicture(PictureKind picture)
 QCursor HandPointer()
 {
     // The fingertip is the hot spot.
-    return QCursor(QPixmap(PicturePath("hand-pointer.png")), 12, 4);
+    return QCursor(QPixmap(PicturePath(QStringLiteral("hand-pointer.png"))), 12, 4);
 }
 
-QPixmap AboutPicture() { return QPixmap(PicturePath("about.png")); }
+QPixmap AboutPicture(qreal devicePixelRatio) { return AtScale(QStringLiteral("about"), devicePixelRatio); }
 
-QPixmap SplashLogo() { return QPixmap(PicturePath("splash-logo.png")); }
+QPixmap SplashLogo(qreal devicePixelRatio) { return AtScale(QStringLiteral("splash-logo"), devicePixelRatio); }
 
 } // namespace vellumet::pictures

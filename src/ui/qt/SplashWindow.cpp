@@ -23,7 +23,7 @@ QtSplashWindow::QtSplashWindow(Platform& platform, std::chrono::milliseconds sho
     // The logo is a row taller than the window; its bottom row stays hidden.
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 225, 45);
-    Image1->setPixmap(pictures::SplashLogo());
+    Image1->setPixmap(pictures::SplashLogo(devicePixelRatioF()));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     // A coarse timer may fire up to 5% early; the logo is shown for the full time.
     Timer1->setTimerType(Qt::PreciseTimer);

@@ -4,16 +4,38 @@
 
 #include "WindowSupport.h"
 #include "platform/win32/WideText.h"
+#include "ui/LinkColours.h"
 
 #include <commctrl.h>
 
+#include <optional>
 #include <utility>
 
 namespace vellumet {
 
 namespace {
 
-// Colours of the table are 0x00BBGGRR; one with the top bit set names a system colour.
+bool HighContrast()
+{
+    HIGHCONTRASTW theme{};
+    theme.cbSize = sizeof theme;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof theme, &theme, 0) && (theme.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+// The colour under the controls, as a system colour index. A high-contrast
+// theme has its own window colour; otherwise the window has the colour of an
+// active window's border, #B4B4B4 in Windows 10's theme.
+int WindowBackground() { return HighContrast() ? COLOR_WINDOW : COLOR_ACTIVEBORDER; }
+
+void FillWithWindowColour(HWND window, HDC context)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(context, &client, GetSysColorBrush(WindowBackground()));
+}
+
+// Colours of the table are 0x00BBGGRR, as COLORREF is; one with the top bit
+// set names a system colour.
 COLORREF ColourOf(unsigned colour)
 {
     constexpr unsigned SystemColourFlag = 0x80000000;
@@ -140,6 +162,10 @@ LRESULT Win32MainWindow::OnMainMessage(HWND window, UINT message, WPARAM wParam,
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: return Colour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_MOUSEMOVE: form.MouseMoved(Control::frmMain); return 0;
+    case WM_ERASEBKGND: FillWithWindowColour(window, reinterpret_cast<HDC>(wParam)); return TRUE;
+    // A theme switched on or off repaints the window in its colours.
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED: RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); break;
     case WM_SHOWWINDOW:
         if (wParam && !std::exchange(centred, true))
             CentreOnScreen(window);
@@ -189,21 +215,23 @@ LRESULT Win32MainWindow::Colour(UINT message, HDC context, HWND control)
     if (!source || IsTextField(*source))
         return DefWindowProcW(Window(Control::frmMain), message, reinterpret_cast<WPARAM>(context),
                               reinterpret_cast<LPARAM>(control));
+    // A colour of the form is painted in a shade that reads well on the window.
+    const int background = WindowBackground();
+    const bool highContrast = background == COLOR_WINDOW;
+    const TextGround ground{GetSysColor(background),
+                            highContrast ? std::optional<unsigned>(GetSysColor(COLOR_HOTLIGHT)) : std::nullopt};
     if (const unsigned colour = form.State(*source).ForeColor; colour != SystemTextColour && IsWindowEnabled(control))
-        SetTextColor(context, ColourOf(colour));
-    SetBkColor(context, GetSysColor(WindowBackground));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(WindowBackground));
+        SetTextColor(context, ShownTextColour(ColourOf(colour), ground));
+    else if (highContrast)
+        SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(context, ground.Background);
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
 
 // Pages and frames hold controls: what the controls tell their parent goes on
 // to the main window, and they paint the window's colour under them.
 std::optional<LRESULT> Win32MainWindow::OnContainerMessage(HWND container, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto fillWithWindowColour = [container](WPARAM context) {
-        RECT client;
-        GetClientRect(container, &client);
-        FillRect(reinterpret_cast<HDC>(context), &client, GetSysColorBrush(WindowBackground));
-    };
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -214,8 +242,8 @@ std::optional<LRESULT> Win32MainWindow::OnContainerMessage(HWND container, UINT 
     case WM_NEXTDLGCTL: return SendMessageW(Window(Control::frmMain), message, wParam, lParam);
     // A multi-line field in a dialog closes its parent on Esc, as a dialog box takes it.
     case WM_CLOSE: OnDialogKey(IDCANCEL); return 0;
-    case WM_ERASEBKGND: fillWithWindowColour(wParam); return TRUE;
-    case WM_PRINTCLIENT: fillWithWindowColour(wParam); return 0;
+    case WM_ERASEBKGND: FillWithWindowColour(container, reinterpret_cast<HDC>(wParam)); return TRUE;
+    case WM_PRINTCLIENT: FillWithWindowColour(container, reinterpret_cast<HDC>(wParam)); return 0;
     default: return std::nullopt;
     }
 }

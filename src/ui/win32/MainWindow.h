@@ -72,8 +72,6 @@ private:
     static constexpr UINT CallDroppedMessage = WM_APP + 2;
     // The window's own subclass of each control.
     static constexpr UINT_PTR SubclassId = 1;
-    // The colour under the controls, as a system colour index.
-    static constexpr int WindowBackground = COLOR_ACTIVEBORDER;
 
     struct GdiObjectDeleter {
         void operator()(HGDIOBJ object) const { DeleteObject(object); }
@@ -103,6 +101,7 @@ private:
     HWND Create(const ControlLayout& row);
     HWND ParentOf(const ControlLayout& row) const;
     void Place(UINT newDpi);
+    void ShowPictures();
     int Scaled(int twips) const;
     HFONT FontOf(FontKind kind) const;
     SIZE CaptionSize(Control label) const;

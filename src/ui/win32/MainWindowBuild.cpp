@@ -5,6 +5,7 @@
 
 #include "AccessibleControl.h"
 #include "ControlRules.h"
+#include "Pictures.h"
 #include "Resources.h"
 #include "WindowSupport.h"
 #include "platform/win32/SystemFunction.h"
@@ -13,7 +14,6 @@
 
 #include <commctrl.h>
 
-#include <climits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,46 +70,6 @@ WindowKind KindOf(const ControlLayout& row)
     return {MainClass, MainStyle, MainExStyle};
 }
 
-int IconResourceOf(PictureKind picture)
-{
-    switch (picture) {
-    case PictureKind::Critical: return VELLUMET_ICON_CRITICAL;
-    case PictureKind::Question: return VELLUMET_ICON_QUESTION;
-    case PictureKind::Exclamation: return VELLUMET_ICON_EXCLAMATION;
-    case PictureKind::Information: return VELLUMET_ICON_INFORMATION;
-    case PictureKind::None:
-    case PictureKind::About: break;
-    }
-    return 0;
-}
-
-HICON LoadIconPicture(int resource, int side)
-{
-    return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(resource), IMAGE_ICON, side, side, 0));
-}
-
-// A picture that leaves everything under it as it was. A button with the
-// BS_ICON style but no icon would draw its window text instead.
-HICON BlankIcon(int side)
-{
-    const std::vector<BYTE> seeThrough(static_cast<std::size_t>(side * side / CHAR_BIT), 0xFF);
-    const std::vector<BYTE> noColour(seeThrough.size(), 0);
-    return CreateIcon(ProgramInstance(), side, side, 1, 1, seeThrough.data(), noColour.data());
-}
-
-// The resolution of the monitor the window is on; before Windows 10 the
-// resolution of the whole screen, which is 96 at the standard setting.
-UINT DpiOf(HWND window)
-{
-    static const auto getDpiForWindow = SystemFunction<decltype(GetDpiForWindow)>(L"user32.dll", "GetDpiForWindow");
-    if (getDpiForWindow)
-        return getDpiForWindow(window);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
-}
-
 SIZE WindowSizeFor(SIZE client, UINT dpi)
 {
     static const auto adjustForDpi =
@@ -127,7 +87,8 @@ SIZE WindowSizeFor(SIZE client, UINT dpi)
 void Win32MainWindow::BuildFrame()
 {
     [[maybe_unused]] static const bool registered = [] {
-        RegisterWindowClass(MainClass, MainProc, GetSysColorBrush(WindowBackground));
+        // The main window paints its own background, in the theme's colour.
+        RegisterWindowClass(MainClass, MainProc);
         // A page paints its own background, under the controls it holds.
         RegisterWindowClass(PageClass, PageProc);
         return true;
@@ -140,9 +101,8 @@ void Win32MainWindow::BuildFrame()
     windows[static_cast<std::size_t>(Control::frmMain)] = main;
     SetWindowLongPtrW(main, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
-    const int windowIcon = IconResourceOf(window.Picture);
-    largeIcon.reset(LoadIconPicture(windowIcon, GetSystemMetrics(SM_CXICON)));
-    smallIcon.reset(LoadIconPicture(windowIcon, GetSystemMetrics(SM_CXSMICON)));
+    largeIcon.reset(LoadIconPicture(window.Picture, GetSystemMetrics(SM_CXICON)));
+    smallIcon.reset(LoadIconPicture(window.Picture, GetSystemMetrics(SM_CXSMICON)));
     SendMessageW(main, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon.get()));
     SendMessageW(main, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
     handPointer = static_cast<HCURSOR>(
@@ -154,8 +114,6 @@ void Win32MainWindow::BuildControls()
     if (Window(Control::SSTab1))
         return;
     HWND main = Window(Control::frmMain);
-    aboutPicture.reset(static_cast<HBITMAP>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(VELLUMET_BITMAP_ABOUT),
-                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     // Siblings stand in the order they are made, which is the order Tab walks.
     for (Control control : KeyboardOrder())
         windows[static_cast<std::size_t>(control)] = Create(LayoutOf(control));
@@ -198,18 +156,11 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
         }
         TabCtrl_SetCurSel(control, row.Value);
         ShowPage(row.Value);
-    } else if (row.Kind == ControlKind::Picture) {
-        SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(aboutPicture.get()));
     } else if (IsTextField(row.Id)) {
         SendMessageW(control, EM_SETLIMITTEXT, row.MaxLength == NoLimit ? LargestEditLimit : row.MaxLength, 0);
     } else if (HasCheck(row.Id)) {
         // A selected option takes the tab stop of its group with its check.
         SendMessageW(control, BM_SETCHECK, state.Value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-        if (ShowsPictureOnly(row.Id)) {
-            const int resource = IconResourceOf(row.Picture);
-            optionIcons.emplace_back(resource ? LoadIconPicture(resource, IconSide) : BlankIcon(IconSide));
-            SendMessageW(control, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(optionIcons.back().get()));
-        }
     }
     return control;
 }
@@ -226,11 +177,30 @@ HFONT Win32MainWindow::FontOf(FontKind kind) const
     return dialogFont.get();
 }
 
-// Lays the window out at a resolution: the fonts, and every window's place and
-// size from the table's twips. The pictures keep their own size.
+// The pictures drawn for the resolution: the icon options' icons and the
+// about picture. The old ones go once the controls show the new.
+void Win32MainWindow::ShowPictures()
+{
+    std::vector<Icon> icons;
+    const int side = PixelsAt(IconSide, dpi);
+    for (const ControlLayout& row : MainWindowLayout)
+        if (ShowsPictureOnly(row.Id)) {
+            HICON icon = LoadIconPicture(row.Picture, side);
+            icons.emplace_back(icon ? icon : BlankIcon(side));
+            SendMessageW(Window(row.Id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icons.back().get()));
+        }
+    optionIcons.swap(icons);
+    Bitmap picture(LoadScaledBitmap(VELLUMET_BITMAP_ABOUT, VELLUMET_BITMAP_ABOUT_LARGE, dpi));
+    SendMessageW(Window(Control::Image2), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+    aboutPicture.swap(picture);
+}
+
+// Lays the window out at a resolution: the fonts, the pictures, and every
+// window's place and size from the table's twips.
 void Win32MainWindow::Place(UINT newDpi)
 {
     dpi = newDpi;
+    ShowPictures();
     const auto font = [this](int points, bool underlined) {
         return Font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), PointsPerInch), 0, 0, 0, FW_NORMAL, FALSE,
                                 underlined, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

@@ -11,3 +11,6 @@
 #define VELLUMET_CURSOR_HAND 10
 #define VELLUMET_BITMAP_SPLASH_LOGO 20
 #define VELLUMET_BITMAP_ABOUT 21
+// The same pictures drawn at twice the size, for screens at 150% and above.
+#define VELLUMET_BITMAP_SPLASH_LOGO_LARGE 22
+#define VELLUMET_BITMAP_ABOUT_LARGE 23

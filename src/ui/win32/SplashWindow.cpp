@@ -2,6 +2,7 @@
 // the main window it loads, enables and shows.
 #include "SplashWindow.h"
 
+#include "Pictures.h"
 #include "Resources.h"
 #include "WindowSupport.h"
 
@@ -14,7 +15,8 @@ namespace {
 constexpr wchar_t SplashClass[] = L"frmSplash";
 constexpr int Image1Id = 1;
 constexpr UINT_PTR Timer1Id = 1;
-// The logo's own size, but for its bottom row.
+// The logo's own size at 96 dpi, but for its bottom row; like the rest of the
+// layout, the window grows with the screen's resolution.
 constexpr SIZE ClientSize{225, 44};
 constexpr SIZE LogoSize{225, 45};
 
@@ -22,8 +24,6 @@ constexpr SIZE LogoSize{225, 45};
 
 Win32SplashWindow::Win32SplashWindow(Platform& platform, std::chrono::milliseconds showTime)
     : platform(platform)
-    , logo(static_cast<HBITMAP>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(VELLUMET_BITMAP_SPLASH_LOGO),
-                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))
 {
     [[maybe_unused]] static const bool registered = [] {
         RegisterWindowClass(SplashClass, WindowProc);
@@ -33,10 +33,14 @@ Win32SplashWindow::Win32SplashWindow(Platform& platform, std::chrono::millisecon
     window = CreateWindowExW(WS_EX_TOOLWINDOW, SplashClass, L"Form1", WS_POPUP, 0, 0, ClientSize.cx, ClientSize.cy,
                              nullptr, nullptr, ProgramInstance(), nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const UINT dpi = DpiOf(window);
+    SetWindowPos(window, nullptr, 0, 0, PixelsAt(ClientSize.cx, dpi), PixelsAt(ClientSize.cy, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentreOnScreen(window);
-    HWND Image1 =
-        CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, LogoSize.cx, LogoSize.cy, window,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(Image1Id)), ProgramInstance(), nullptr);
+    logo.reset(LoadScaledBitmap(VELLUMET_BITMAP_SPLASH_LOGO, VELLUMET_BITMAP_SPLASH_LOGO_LARGE, dpi));
+    HWND Image1 = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
+                                  PixelsAt(LogoSize.cx, dpi), PixelsAt(LogoSize.cy, dpi), window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(Image1Id)), ProgramInstance(), nullptr);
     SendMessageW(Image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo.get()));
 
     form.emplace(platform, *this, showTime);

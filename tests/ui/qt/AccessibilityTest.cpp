@@ -1,8 +1,11 @@
 // What assistive technology reads of the Qt main window through QAccessible: each
-// control's name, role and state, the actions it offers, and the labels of the fields.
+// control's name, role and state, the actions it offers, and the labels of the
+// fields; and what a user with low vision sees: high-contrast colours and
+// pictures drawn for a larger scale.
 
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
+#include "ui/qt/Pictures.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -123,6 +126,27 @@ private slots:
         for (const ControlLayout& row : MainWindowLayout)
             if (!labelledFields.contains(window->Widget(row.Id)))
                 QVERIFY2(InterfaceOf(row.Id)->relations(QAccessible::Label).isEmpty(), row.Name.data());
+    }
+
+    // Qt has no high-contrast flag: a palette's own link colour stands for both of the link's colours.
+    void linkTakesThePalettesLinkColour()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette highContrast(Qt::white, Qt::black);
+        highContrast.setColor(QPalette::Link, Qt::yellow);
+        QApplication::setPalette(highContrast);
+        for (Control surface : {Control::lblLink, Control::Frame2}) {
+            window->Form().MouseMoved(surface);
+            QCOMPARE(window->Widget(Control::lblLink)->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+        }
+        QApplication::setPalette(before);
+    }
+
+    // At 150% and 200% the icons drawn for those scales show, not the 100% ones enlarged.
+    void iconsDrawnForTheScale()
+    {
+        for (const auto& [ratio, side] : {std::pair{1.0, 32}, {1.5, 48}, {2.0, 64}})
+            QCOMPARE(pictures::IconPicture(PictureKind::Critical).pixmap({32, 32}, ratio).size(), QSize(side, side));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "support/FrontEndBehaviour.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowDriver.h"
+#include "ui/LinkColours.h"
 #include "ui/win32/ControlRules.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/SplashWindow.h"
@@ -276,8 +277,8 @@ INSTANTIATE_TEST_SUITE_P(Dpi, Built, ::testing::Values(Resolution{96, -11, -16},
 // stands in its container at the table's twips (15 to the pixel at 96 dpi),
 // in the fonts of that resolution; a label too narrow for its caption widens,
 // a centred one about its middle. An option is a push button where the table
-// says so, the pictures keep their size, the fields take their limits, and
-// every control shows frmMain's start state.
+// says so, the pictures are drawn at the resolution's size, the fields take
+// their limits, and every control shows frmMain's start state.
 TEST_P(Built, AsTheTableSays)
 {
     const UINT dpi = GetParam().Dpi;
@@ -325,7 +326,7 @@ TEST_P(Built, AsTheTableSays)
             BITMAP bitmap{};
             ASSERT_NE(GetObjectW(picture, sizeof bitmap, &bitmap), 0);
             EXPECT_EQ(std::make_pair(bitmap.bmWidth, bitmap.bmHeight),
-                      about ? std::pair(353L, 418L) : std::pair(32L, 32L));
+                      about ? std::pair(pixels(row.Width), pixels(row.Height)) : std::pair(pixels(480), pixels(480)));
             DeleteObject(icon.hbmColor);
             DeleteObject(icon.hbmMask);
         }
@@ -612,8 +613,10 @@ TEST_F(Win32Window, LinkFollowsPointer)
         DeleteDC(context);
         return colour;
     };
-    const COLORREF blue = RGB(0, 0, 255);
-    const COLORREF red = RGB(255, 0, 0);
+    // Each in the shade that reads well on the window.
+    const TextGround window{GetSysColor(COLOR_ACTIVEBORDER), {}};
+    const COLORREF blue = ShownTextColour(LinkColour, window);
+    const COLORREF red = ShownTextColour(HoverColour, window);
     const std::tuple<const char*, POINT, COLORREF> moves[] = {
         {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},  {"cmdTry", {2, 2}, red},  {"fraHelp", {2, 2}, red},
         {"txtTopicID", {2, 2}, red}, {"Frame2", {4, 4}, blue}, {"lblLink", {8, 8}, red}, {"SSTab1", {8, 440}, blue},
