@@ -20,6 +20,7 @@ std::string_view AtSpiRoleName(AccessibleRole role)
     case AccessibleRole::Graphic: return "image";
     case AccessibleRole::StaticText: return "label";
     case AccessibleRole::Text: return "text";
+    case AccessibleRole::ComboBox: return "combo box";
     case AccessibleRole::CheckBox: return "check box";
     case AccessibleRole::RadioButton: return "radio button";
     case AccessibleRole::Grouping: return "panel";

@@ -48,6 +48,7 @@ private slots:
             {AccessibleRole::Graphic, QAccessible::Graphic},
             {AccessibleRole::StaticText, QAccessible::StaticText},
             {AccessibleRole::Text, QAccessible::EditableText},
+            {AccessibleRole::ComboBox, QAccessible::ComboBox},
             {AccessibleRole::CheckBox, QAccessible::CheckBox},
             {AccessibleRole::RadioButton, QAccessible::RadioButton},
             {AccessibleRole::Grouping, QAccessible::Grouping},
@@ -109,6 +110,7 @@ private slots:
     {
         const std::pair<Control, Control> labelled[] = {{Control::Label1, Control::txtTitle},
                                                         {Control::Label2, Control::txtBody},
+                                                        {Control::lblLanguage, Control::cboLanguage},
                                                         {Control::lblVariable, Control::txtVariable},
                                                         {Control::lblHelpFile, Control::txtHelpFile},
                                                         {Control::lblTopicID, Control::txtTopicID}};

@@ -246,7 +246,7 @@ protected:
                 EXPECT_EQ(Utf8(TextOf(control)), state.Text);
             }
             EXPECT_EQ(IsWindowEnabled(control) != FALSE, state.Enabled);
-            EXPECT_EQ(Checked(control), state.Value == 1);
+            EXPECT_EQ(Checked(control), HasCheck(row.Id) && state.Value == 1);
             if (IsOption(row.Id)) {
                 EXPECT_EQ((GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0, state.Value == 1);
             }
@@ -312,6 +312,9 @@ TEST_P(Built, AsTheTableSays)
         EXPECT_EQ(place.top, pixels(row.Top));
         if (row.Kind != ControlKind::AutoSizeLabel) {
             EXPECT_EQ(place.right - place.left, widened);
+        }
+        // A list is as high as its font makes its chosen item.
+        if (row.Kind != ControlKind::AutoSizeLabel && row.Kind != ControlKind::DropDownList) {
             EXPECT_EQ(place.bottom - place.top, pixels(row.Height));
         }
 
@@ -491,6 +494,34 @@ TEST_F(Win32Window, ResetShowsEveryChange)
     EXPECT_EQ(Focus(), "txtTitle");
 }
 
+// The list offers the languages' captions, and a pick by the arrow keys reaches
+// frmMain; the check box is wide enough for each folder it names. The label's
+// Alt letter shows the list from another tab and from its own.
+TEST_F(Win32Window, LanguageListPicksAndTakesItsLetter)
+{
+    HWND list = Hwnd("cboLanguage");
+    Names items;
+    for (int item = 0; item < SendMessageW(list, CB_GETCOUNT, 0, 0); ++item) {
+        wchar_t text[64]{};
+        SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+        items.push_back(Utf8(text));
+    }
+    EXPECT_EQ(items, Names(ItemsOf(Control::cboLanguage).begin(), ItemsOf(Control::cboLanguage).end()));
+    for (const auto& [tab, place] : {std::pair(0, "SSTab1"), std::pair(1, "txtTitle")}) {
+        FocusOn(tab, place);
+        Press("Alt+D");
+        EXPECT_EQ(std::pair(SelectedTab(), Focus()), std::pair(1, std::string("cboLanguage")));
+    }
+    for (std::size_t item = 1; item < Languages.size(); ++item) {
+        Press("Down");
+        EXPECT_EQ(window->Form().Snapshot().CodeLanguage, Languages[item].Id);
+        ExpectScreenShowsForm();
+        RECT box;
+        GetClientRect(Hwnd("chkAppPathHelpFile"), &box);
+        EXPECT_LE(CaptionSize(Hwnd("chkAppPathHelpFile")).cx + GetSystemMetrics(SM_CXMENUCHECK) + 4, box.right);
+    }
+}
+
 // What is typed and pasted reaches frmMain as UTF-8. Enter breaks a line in
 // the body and Tab leaves it; a pasted line break stays in the body as it is.
 // A one-line field reads the clipboard through the platform, as Ctrl+Shift+V
@@ -639,7 +670,8 @@ TEST_F(Win32Window, LinkFollowsPointer)
 const std::map<AccessibleRole, LONG> MsaaRoles{
     {AccessibleRole::Window, ROLE_SYSTEM_CLIENT}, {AccessibleRole::PageTabList, ROLE_SYSTEM_PAGETABLIST},
     {AccessibleRole::Graphic, ROLE_SYSTEM_GRAPHIC}, {AccessibleRole::StaticText, ROLE_SYSTEM_STATICTEXT},
-    {AccessibleRole::Text, ROLE_SYSTEM_TEXT}, {AccessibleRole::CheckBox, ROLE_SYSTEM_CHECKBUTTON},
+    {AccessibleRole::Text, ROLE_SYSTEM_TEXT}, {AccessibleRole::ComboBox, ROLE_SYSTEM_COMBOBOX},
+    {AccessibleRole::CheckBox, ROLE_SYSTEM_CHECKBUTTON},
     {AccessibleRole::RadioButton, ROLE_SYSTEM_RADIOBUTTON}, {AccessibleRole::Grouping, ROLE_SYSTEM_GROUPING},
     {AccessibleRole::PushButton, ROLE_SYSTEM_PUSHBUTTON}, {AccessibleRole::Link, ROLE_SYSTEM_LINK}};
 // clang-format on
