@@ -427,10 +427,7 @@ void frmMain::cmdBrowse_Click()
 
 // The check box names the folder of the chosen language. The language describes
 // the user's project rather than the box, so Reset leaves it as chosen.
-void frmMain::cboLanguage_Click()
-{
-    SetText(chkAppPathHelpFile, std::string(ChosenLanguage().FolderCaption));
-}
+void frmMain::cboLanguage_Click() { SetText(chkAppPathHelpFile, std::string(ChosenLanguage().FolderCaption)); }
 
 const LanguageRow& frmMain::ChosenLanguage() const
 {

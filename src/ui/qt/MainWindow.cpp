@@ -222,6 +222,7 @@ QWidget* QtMainWindow::Build(const ControlLayout& row)
         for (std::string_view item : ItemsOf(row.Id))
             list->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
         list->setCurrentIndex(state.Value);
+        events::KeepEscapeWhileOpen(list);
         widget = list;
         break;
     }

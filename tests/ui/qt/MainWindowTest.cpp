@@ -7,6 +7,7 @@
 #include "ui/qt/MultiLineTextBox.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -403,32 +404,27 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
     }
 
-    // The list offers the languages' captions, and a pick by keys reaches frmMain;
-    // the check box fits each folder it names. The label's Alt letter shows the
-    // list from another tab and from its own.
+    // The list offers the languages' captions, a pick by keys reaches frmMain and
+    // the check box fits each folder it names. Alt+D reaches the list from another
+    // tab and from its own; Esc closes the open list and does nothing more.
     void languageList()
     {
         auto* list = control<QComboBox>(QStringLiteral("cboLanguage"));
-        QStringList items;
-        for (std::string_view item : ItemsOf(Control::cboLanguage))
-            items << QString::fromUtf8(item.data(), qsizetype(item.size()));
-        for (int item = 0; item < list->count(); ++item)
-            QCOMPARE(list->itemText(item), items.value(item));
-        QCOMPARE(list->count(), items.size());
-        const std::pair<int, QWidget*> places[] = {{AboutTab, tabs()->strip()},
-                                                   {GeneralTab, control(QStringLiteral("txtTitle"))}};
-        for (const auto& [tab, place] : places) {
-            tabs()->setCurrentIndex(tab);
-            place->setFocus();
+        for (QWidget* place : {static_cast<QWidget*>(tabs()->strip()), control(QStringLiteral("txtTitle"))}) {
+            showTabOf(place);
             QTest::keyClick(place, Qt::Key_D, Qt::AltModifier);
-            QCOMPARE(tabs()->currentIndex(), int(GeneralTab));
             QCOMPARE(QApplication::focusWidget(), list);
         }
-        for (std::size_t item = 1; item < Languages.size(); ++item) {
-            QTest::keyClick(list, Qt::Key_Down);
-            QCOMPARE(window->Form().Snapshot().CodeLanguage, Languages[item].Id);
+        for (const LanguageRow& language : Languages) {
+            QCOMPARE(list->currentText().toStdString(), std::string(language.Caption));
+            QCOMPARE(window->Form().Snapshot().CodeLanguage, language.Id);
             captionsFit();
+            QTest::keyClick(list, Qt::Key_Down);
         }
+        list->showPopup();
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!list->view()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), list);
     }
 
     // Ctrl+Shift+V reads the call on the clipboard even from inside a text field.

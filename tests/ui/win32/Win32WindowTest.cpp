@@ -494,32 +494,26 @@ TEST_F(Win32Window, ResetShowsEveryChange)
     EXPECT_EQ(Focus(), "txtTitle");
 }
 
-// The list offers the languages' captions, and a pick by the arrow keys reaches
-// frmMain; the check box is wide enough for each folder it names. The label's
-// Alt letter shows the list from another tab and from its own.
+// The list offers the languages' captions, a pick by keys reaches frmMain and
+// the check box fits each folder it names (the screen shows frmMain's state).
+// Alt+D reaches the list from another tab; Esc closes the open list and does
+// nothing more.
 TEST_F(Win32Window, LanguageListPicksAndTakesItsLetter)
 {
-    HWND list = Hwnd("cboLanguage");
-    Names items;
-    for (int item = 0; item < SendMessageW(list, CB_GETCOUNT, 0, 0); ++item) {
-        wchar_t text[64]{};
-        SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
-        items.push_back(Utf8(text));
-    }
-    EXPECT_EQ(items, Names(ItemsOf(Control::cboLanguage).begin(), ItemsOf(Control::cboLanguage).end()));
-    for (const auto& [tab, place] : {std::pair(0, "SSTab1"), std::pair(1, "txtTitle")}) {
-        FocusOn(tab, place);
-        Press("Alt+D");
-        EXPECT_EQ(std::pair(SelectedTab(), Focus()), std::pair(1, std::string("cboLanguage")));
-    }
-    for (std::size_t item = 1; item < Languages.size(); ++item) {
-        Press("Down");
-        EXPECT_EQ(window->Form().Snapshot().CodeLanguage, Languages[item].Id);
+    Press("Alt+D");
+    EXPECT_EQ(std::pair(SelectedTab(), Focus()), std::pair(1, std::string("cboLanguage")));
+    for (const LanguageRow& language : Languages) {
+        EXPECT_EQ(TextOf(Hwnd("cboLanguage")), Wide(language.Caption));
         ExpectScreenShowsForm();
         RECT box;
         GetClientRect(Hwnd("chkAppPathHelpFile"), &box);
         EXPECT_LE(CaptionSize(Hwnd("chkAppPathHelpFile")).cx + GetSystemMetrics(SM_CXMENUCHECK) + 4, box.right);
+        Press("Down");
     }
+    SendMessageW(Hwnd("cboLanguage"), CB_SHOWDROPDOWN, TRUE, 0);
+    Press("Esc");
+    EXPECT_EQ(SendMessageW(Hwnd("cboLanguage"), CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(SelectedTab(), 1);
 }
 
 // What is typed and pasted reaches frmMain as UTF-8. Enter breaks a line in
