@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <utility>
+#include <vector>
 
 namespace vellumet {
 
@@ -43,6 +45,38 @@ std::span<const Control> KeyboardOrder()
 {
     static const std::array<Control, ControlCount - 1> order = Ordered();
     return order;
+}
+
+std::optional<char> MarkedLetter(std::string_view caption)
+{
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i)
+        if (caption[i] == '&') {
+            if (caption[i + 1] != '&')
+                return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
+            ++i;
+        }
+    return std::nullopt;
+}
+
+std::span<const LabelKey> LabelKeys()
+{
+    static const std::vector<LabelKey> keys = [] {
+        std::vector<LabelKey> found;
+        for (const ControlLayout& row : MainWindowLayout)
+            if (const auto letter = MarkedLetter(row.Caption); letter && FieldLabelledBy(row.Id))
+                found.push_back({*letter, row.Id});
+        return found;
+    }();
+    return keys;
+}
+
+std::optional<Control> LabelWithKey(char letter)
+{
+    const char capital = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (const LabelKey& key : LabelKeys())
+        if (key.Letter == capital)
+            return key.Label;
+    return std::nullopt;
 }
 
 bool EnterPresses(Control focused) { return LayoutOf(focused).Kind == ControlKind::CommandButton; }

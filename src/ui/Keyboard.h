@@ -4,7 +4,9 @@
 
 #include "Layout.h"
 
+#include <optional>
 #include <span>
+#include <string_view>
 
 namespace vellumet {
 
@@ -36,5 +38,20 @@ struct KeyChord {
 inline constexpr KeyChord ReadCallKey{'V', ControlHeld | ShiftHeld};
 
 // The Alt letters of the command buttons are those their captions mark with '&'.
+
+// The letter a caption marks with '&' as its Alt letter, as a capital; none where
+// it marks none ("&&" stands for a plain '&').
+std::optional<char> MarkedLetter(std::string_view caption);
+
+// Alt with the letter a label marks puts the focus on the control the label
+// names (FieldLabelledBy), first showing the label's tab if another is showing
+// (frmMain::LabelKeyPressed). These letters and their labels:
+struct LabelKey {
+    char Letter; // a capital
+    Control Label;
+};
+std::span<const LabelKey> LabelKeys();
+// The label whose letter it is, in either case.
+std::optional<Control> LabelWithKey(char letter);
 
 } // namespace vellumet

@@ -25,6 +25,8 @@ enum class Control {
     chkSystemModal,
     optText,
     optValue,
+    lblLanguage,
+    cboLanguage,
     Frame1,
     Frame3,
     fraVar,
@@ -85,6 +87,7 @@ enum class ControlKind {
     AutoSizeLabel, // keeps its place and takes the size of its caption
     TextBox,
     MultiLineTextBox,
+    DropDownList, // a list that shows its chosen item and opens to choose another
     CheckBox,
     OptionButton,
     PushOption, // an option drawn as a push button that stays pressed while selected
@@ -142,7 +145,7 @@ struct ControlLayout {
     std::string_view AccessibleName;
     int Left, Top, Width, Height;
     int TabIndex;
-    int Value; // check box 0 or 1; option 1 when selected
+    int Value; // check box 0 or 1; option 1 when selected; list the place of its chosen item
     OptionMeaning Means;
     bool Enabled;
     std::size_t MaxLength; // characters, for text fields
@@ -175,6 +178,7 @@ enum class AccessibleRole {
     Graphic,
     StaticText,
     Text,
+    ComboBox,
     CheckBox,
     RadioButton,
     Grouping,
@@ -189,10 +193,14 @@ AccessibleRole RoleOf(Control control);
 // its mnemonic marker. The default button's label is spoken with its caption.
 std::string AccessibleNameOf(Control control, std::string_view caption);
 
-// The text field a label names: the field right after it in the table, so
-// that it also follows the label among the windows, where the system looks
-// for a field's name.
+// The field a label names, a text field or a list: the field right after it
+// in the table, so that it also follows the label among the windows, where
+// the system looks for a field's name.
 std::optional<Control> FieldLabelledBy(Control label);
+
+// The items a drop-down list offers, in their order; its value is the place
+// of the chosen one. The language list offers the captions of the languages.
+std::vector<std::string_view> ItemsOf(Control list);
 
 // Whether the control can hold the keyboard focus at all.
 bool TakesFocus(ControlKind kind);

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "codegen/Languages.h"
 #include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
@@ -137,6 +138,7 @@ const frmMain::EventRow frmMain::Events[] = {
     {chkHelpButtonDefault, Event::Click, &frmMain::chkHelpButtonDefault_Click},
     {chkMsgBoxHelpButton, Event::Click, &frmMain::chkMsgBoxHelpButton_Click},
     {cmdBrowse, Event::Click, &frmMain::cmdBrowse_Click},
+    {cboLanguage, Event::Click, &frmMain::cboLanguage_Click},
     {cmdTry, Event::Click, &frmMain::cmdTry_Click},
     {cmdCopy, Event::Click, &frmMain::cmdCopy_Click},
     {cmdReset, Event::Click, &frmMain::cmdReset_Click},
@@ -186,8 +188,25 @@ void frmMain::Clicked(Control control)
     case ControlKind::CheckBox: return SetValue(control, State(control).Value == 1 ? 0 : 1);
     case ControlKind::OptionButton:
     case ControlKind::PushOption: return SetValue(control, 1);
+    case ControlKind::DropDownList: return; // a click only opens the list; the choice comes as Picked
     default: return RaiseEvent(control, Event::Click);
     }
+}
+
+void frmMain::Picked(Control list, int item)
+{
+    if (State(list).Enabled && item >= 0 && static_cast<std::size_t>(item) < ItemsOf(list).size())
+        SetValue(list, item);
+}
+
+void frmMain::LabelKeyPressed(Control label)
+{
+    const auto field = FieldLabelledBy(label);
+    if (!field || !State(*field).Enabled)
+        return;
+    if (const int tab = TabOf(*field); tab != NoTab && tab != selectedTab)
+        SetTab(tab);
+    SetFocus(*field);
 }
 
 void frmMain::Edited(Control field, const std::string& text)
@@ -258,6 +277,7 @@ void frmMain::ShowChoices(const MessageBoxOptions& options)
     SetText(txtTitle, options.TitleText);
     SetText(txtBody, options.BodyText);
     SetValue(chkSystemModal, options.SystemModal ? 1 : 0);
+    SetValue(cboLanguage, static_cast<int>(options.CodeLanguage));
     for (const OptionMeaning& meaning : MeaningsOf(options))
         SetValue(OptionFor(meaning), 1);
     if (State(txtVariable).Enabled)
@@ -304,6 +324,8 @@ void frmMain::SetValue(Control control, int value)
                 frontEnd.Show(member, Property::Value);
             }
     controls[Index(control)].Value = value;
+    if (LayoutOf(control).Kind == ControlKind::DropDownList)
+        controls[Index(control)].Text = ItemsOf(control).at(static_cast<std::size_t>(value));
     frontEnd.Show(control, Property::Value);
     RaiseEvent(control, Event::Click);
 }
@@ -402,6 +424,15 @@ void frmMain::cmdBrowse_Click()
         {{"Windows Help Files", "*.hlp"}, {"Compiled HTML Help Files", "*.chm"}, {"All Files", "*.*"}}};
     if (const auto chosen = platform.ChooseFileToOpen(frontEnd.Handle(), request))
         SetText(txtHelpFile, *chosen);
+}
+
+// The check box names the folder of the chosen language. The language describes
+// the user's project rather than the box, so Reset leaves it as chosen.
+void frmMain::cboLanguage_Click() { SetText(chkAppPathHelpFile, std::string(ChosenLanguage().FolderCaption)); }
+
+const LanguageRow& frmMain::ChosenLanguage() const
+{
+    return Languages.at(static_cast<std::size_t>(State(cboLanguage).Value));
 }
 
 void frmMain::cmdTry_Click() { Generate(GenerateMode::Try); }
@@ -521,6 +552,7 @@ MessageBoxOptions frmMain::Snapshot() const
     options.HelpFileText = State(txtHelpFile).Text;
     options.UseAppPath = isSet(chkAppPathHelpFile);
     options.TopicIDText = State(txtTopicID).Text;
+    options.CodeLanguage = ChosenLanguage().Id;
     return options;
 }
 

@@ -3,6 +3,7 @@
 #include "FrontEnd.h"
 #include "Layout.h"
 #include "codegen/BuildCode.h"
+#include "codegen/Languages.h"
 #include "codegen/MessageBoxOptions.h"
 #include "platform/Platform.h"
 
@@ -15,8 +16,8 @@ namespace vellumet {
 
 // What a control holds. Texts are UTF-8; a selection counts characters.
 struct ControlState {
-    std::string Text; // caption or text
-    int Value = 0;    // check box 0 or 1; option 1 while selected
+    std::string Text; // caption or text; for a list the caption of its chosen item
+    int Value = 0;    // check box 0 or 1; option 1 while selected; list the place of its chosen item
     bool Enabled = true;
     unsigned ForeColor = SystemTextColour;
     std::size_t SelStart = 0;
@@ -36,6 +37,10 @@ public:
     // is hidden, as after Reset, still takes what is typed.
     void Clicked(Control control);
     void Edited(Control field, const std::string& text);
+    // The user chose the item at this place of a drop-down list.
+    void Picked(Control list, int item);
+    // Alt with the letter a label marks: shows the label's tab and puts the focus on the control it names.
+    void LabelKeyPressed(Control label);
     void GotFocus(Control control);
     void MouseMoved(Control surface);
     void TabSelected(int tab);
@@ -84,6 +89,9 @@ private:
 
     void chkMsgBoxHelpButton_Click();
     void cmdBrowse_Click();
+    void cboLanguage_Click();
+    // The list's items are the languages' rows, in their order.
+    const LanguageRow& ChosenLanguage() const;
 
     void cmdTry_Click();
     void cmdCopy_Click();

@@ -38,15 +38,15 @@ inline std::vector<TabWalk> TabWalks()
     // clang-format off
     return {
         {"About", 0, {}, Split(commands)},
-        {"General", 1, {}, Split(general + "optText" + commands)},
-        {"GeneralValueChosen", 1, {"click:optValue"}, Split(general + "optValue" + commands)},
+        {"General", 1, {}, Split(general + "optText cboLanguage" + commands)},
+        {"GeneralValueChosen", 1, {"click:optValue"}, Split(general + "optValue cboLanguage" + commands)},
         {"Style", 2, {}, Split("optNoIcon optOKOnly" + commands)},
         {"StyleLastOptionsChosen", 2, {"click:optInformation", "click:optRetryCancel2"},
          Split("optInformation optRetryCancel2 txtVariable" + commands)},
         // Reset selects the first options while the focus was last on others.
         {"StyleAfterReset", 2, {"click:optCritical", "click:optAbortRetryIgnore3", "click:optValue", "key:Escape"},
          Split("optNoIcon optOKOnly" + commands)},
-        {"GeneralAfterReset", 1, {"click:optValue", "key:Escape"}, Split(general + "optText" + commands)},
+        {"GeneralAfterReset", 1, {"click:optValue", "key:Escape"}, Split(general + "optText cboLanguage" + commands)},
         {"HelpButton", 3, {}, Split("chkMsgBoxHelpButton" + commands)},
         {"HelpButtonDetailsEnabled", 3, {"click:chkMsgBoxHelpButton"},
          Split("chkMsgBoxHelpButton txtHelpFile cmdBrowse chkAppPathHelpFile txtTopicID chkHelpButtonDefault" + commands)},

@@ -6,28 +6,19 @@
 #include "support/WindowDriver.h"
 
 #include <iostream>
+#include <iterator>
+#include <string_view>
 
 using namespace vellumet;
 
 namespace {
 
-// The names AT-SPI gives the roles, as screen readers and their tools show them.
-std::string_view AtSpiRoleName(AccessibleRole role)
-{
-    switch (role) {
-    case AccessibleRole::Window: return "frame";
-    case AccessibleRole::PageTabList: return "page tab list";
-    case AccessibleRole::Graphic: return "image";
-    case AccessibleRole::StaticText: return "label";
-    case AccessibleRole::Text: return "text";
-    case AccessibleRole::CheckBox: return "check box";
-    case AccessibleRole::RadioButton: return "radio button";
-    case AccessibleRole::Grouping: return "panel";
-    case AccessibleRole::PushButton: return "push button";
-    case AccessibleRole::Link: return "link";
-    }
-    return "unknown";
-}
+// The names AT-SPI gives the roles, in the order of AccessibleRole, as screen
+// readers and their tools show them.
+constexpr std::string_view AtSpiRoleNames[] = {"frame", "page tab list", "image",     "label",
+                                               "text",  "combo box",     "check box", "radio button",
+                                               "panel", "push button",   "link"};
+static_assert(std::size(AtSpiRoleNames) == static_cast<std::size_t>(AccessibleRole::Link) + 1);
 
 } // namespace
 
@@ -39,8 +30,11 @@ int main()
         const AccessibleRole role = RoleOf(row.Id);
         const bool choice = role == AccessibleRole::CheckBox || role == AccessibleRole::RadioButton;
         const int tab = TabOf(row.Id);
-        std::cout << row.Name << '\t' << LayoutOf(row.Container).Name << '\t' << AtSpiRoleName(role) << '\t'
-                  << AccessibleNameOf(row.Id, state.Text) << '\t' << state.Enabled << '\t'
+        // Qt names a list by its chosen item, and its label by relation.
+        const bool list = role == AccessibleRole::ComboBox;
+        std::cout << row.Name << '\t' << LayoutOf(row.Container).Name << '\t'
+                  << AtSpiRoleNames[static_cast<std::size_t>(role)] << '\t'
+                  << (list ? state.Text : AccessibleNameOf(row.Id, state.Text)) << '\t' << state.Enabled << '\t'
                   << (choice && state.Value == 1) << '\t' << (tab == NoTab || tab == window.form->SelectedTab())
                   << '\n';
     }

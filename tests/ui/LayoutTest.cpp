@@ -14,11 +14,18 @@ using enum Control;
 namespace {
 
 // A screen reader user tells controls apart only by what is spoken, so no two
-// controls that take the focus, and no two groups, may sound alike.
-TEST(AccessibleNames, FocusableControlsAndGroupsHaveDistinctNames)
+// controls that take the focus, and no two groups, may sound alike; and no two
+// controls share an Alt letter.
+TEST(AccessibleNames, FocusableControlsAndGroupsHaveDistinctNamesAndLetters)
 {
+    EXPECT_EQ(MarkedLetter("Tools && m&ore"), 'O');
+    EXPECT_EQ(MarkedLetter("Ends in &"), std::nullopt);
     std::set<std::string> spoken;
+    std::set<char> letters;
     for (const ControlLayout& row : MainWindowLayout) {
+        if (const auto letter = MarkedLetter(row.Caption)) {
+            EXPECT_TRUE(letters.insert(*letter).second) << row.Name;
+        }
         const AccessibleRole role = RoleOf(row.Id);
         if (!TakesFocus(row.Kind) && role != AccessibleRole::Grouping && role != AccessibleRole::Graphic)
             continue;

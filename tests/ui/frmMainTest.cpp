@@ -364,6 +364,27 @@ TEST_P(Reset, CallReadOverChoicesLeavesOnlyItsBodyAndResetRestoresStartState)
     EXPECT_TRUE(platform.calls.empty());
 }
 
+// The list names the language: the check box of the help file's folder and the
+// choices follow it. Reset leaves it as chosen, a call read sets it, and the
+// label's Alt letter shows the list from another tab.
+TEST_F(MainWindow, LanguageNamesTheFolderAndOutlivesReset)
+{
+    for (const LanguageRow& language : Languages) {
+        form->Picked(cboLanguage, static_cast<int>(language.Id));
+        EXPECT_EQ(Text(chkAppPathHelpFile), language.FolderCaption);
+        EXPECT_EQ(form->Snapshot().CodeLanguage, language.Id);
+    }
+    form->Picked(cboLanguage, static_cast<int>(Languages.size()));
+    PerformAll({"type:txtBody:Body", "click:chkMsgBoxHelpButton", "click:chkAppPathHelpFile", "key:Escape"});
+    EXPECT_EQ(form->Snapshot().CodeLanguage, Languages.back().Id);
+    EXPECT_EQ(Text(chkAppPathHelpFile), Languages.back().FolderCaption);
+    form->LabelKeyPressed(lblLanguage);
+    EXPECT_EQ(std::pair(form->SelectedTab(), frontEnd.focus), std::pair(int(GeneralTab), std::optional(cboLanguage)));
+    form->CallDropped(R"(MsgBox "Hi", vbMsgBoxHelpButton, , App.Path & "\Orders.chm", 0)");
+    EXPECT_EQ(form->Snapshot().CodeLanguage, Language::VB6);
+    EXPECT_EQ(Text(chkAppPathHelpFile), RowOf(Language::VB6).FolderCaption);
+}
+
 // What cannot be read, or what a field could not hold whole, is said in a
 // warning that names it, and no control changes.
 TEST_F(MainWindow, UnreadableCallChangesNothing)

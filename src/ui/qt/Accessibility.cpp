@@ -22,6 +22,7 @@ QAccessible::Role QtRole(AccessibleRole role)
     case AccessibleRole::Graphic: return QAccessible::Graphic;
     case AccessibleRole::StaticText: return QAccessible::StaticText;
     case AccessibleRole::Text: return QAccessible::EditableText;
+    case AccessibleRole::ComboBox: return QAccessible::ComboBox;
     case AccessibleRole::CheckBox: return QAccessible::CheckBox;
     case AccessibleRole::RadioButton: return QAccessible::RadioButton;
     case AccessibleRole::Grouping: return QAccessible::Grouping;

@@ -1,7 +1,9 @@
 #include "ControlEvents.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -93,6 +95,15 @@ void OnMouseMove(QWidget* surface, Handler handler, const QList<QWidget*>& ownPa
         QWidget* under = surface->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (!under || ownParts.contains(under))
             handler();
+    });
+}
+
+void KeepEscapeWhileOpen(QComboBox* list)
+{
+    // The open list's view has the focus; a key it claims goes to it before any shortcut.
+    new EventWatcher(list->view(), [](QEvent* event) {
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            event->accept();
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QWidget>
 
 #include <functional>
@@ -23,5 +24,9 @@ void OnGotFocus(QWidget* field, Handler handler);
 // Runs on every pointer movement over the bare surface: over the surface
 // itself or one of its own parts, not over a control it holds.
 void OnMouseMove(QWidget* surface, Handler handler, const QList<QWidget*>& ownParts = {});
+
+// While the list is open, Esc only closes it: the window's own Esc does not
+// take the key from the open list.
+void KeepEscapeWhileOpen(QComboBox* list);
 
 } // namespace vellumet::events

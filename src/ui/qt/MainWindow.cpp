@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -115,8 +116,9 @@ QWidget* Named(QWidget* widget, const ControlLayout& row)
     return widget;
 }
 
-// Each field is read out with the label above it. The captions have no mnemonic,
-// so the labels look and act as before.
+// Each field is read out with the label above it. A label that marks an Alt
+// letter shows it underlined, and the letter puts the focus on the field while
+// the label shows.
 void LabelFields(const QtMainWindow& window)
 {
     for (const ControlLayout& row : MainWindowLayout)
@@ -164,6 +166,7 @@ void QtMainWindow::BuildControls()
         }
     SetTabOrder();
     LabelFields(*this);
+    BindLabelKeys();
     tabs->setFocus();
 }
 
@@ -178,6 +181,18 @@ void QtMainWindow::BindWindowKeys()
     modifiers.setFlag(Qt::ShiftModifier, (ReadCallKey.Modifiers & ShiftHeld) != 0);
     connect(new QShortcut(QKeyCombination(modifiers, Qt::Key(ReadCallKey.Key)), this), &QShortcut::activated, this,
             [this] { form.CallPasted(); });
+}
+
+// A label's Alt letter reaches its own shortcut only while the label shows. On
+// each other tab a shortcut of the page, which shows just while its tab does,
+// takes the letter to frmMain, which shows the label's tab first.
+void QtMainWindow::BindLabelKeys()
+{
+    for (const LabelKey& key : LabelKeys())
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            if (tab != TabOf(key.Label))
+                connect(new QShortcut(QKeyCombination(Qt::AltModifier, Qt::Key(key.Letter)), tabs->page(tab)),
+                        &QShortcut::activated, this, [this, label = key.Label] { form.LabelKeyPressed(label); });
 }
 
 QWidget* QtMainWindow::ParentOf(const ControlLayout& row) const
@@ -221,6 +236,15 @@ QWidget* QtMainWindow::Build(const ControlLayout& row)
         field->setMaxLength(int(row.MaxLength));
         field->setText(caption);
         widget = field;
+        break;
+    }
+    case ControlKind::DropDownList: {
+        auto* list = new QComboBox(parent);
+        for (std::string_view item : ItemsOf(row.Id))
+            list->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+        list->setCurrentIndex(state.Value);
+        events::KeepEscapeWhileOpen(list);
+        widget = list;
         break;
     }
     case ControlKind::CheckBox: widget = new QCheckBox(caption, parent); break;
@@ -276,6 +300,8 @@ void QtMainWindow::Connect(const ControlLayout& row)
     else if (auto* body = qobject_cast<MultiLineTextBox*>(widget))
         connect(body, &QPlainTextEdit::textChanged, this,
                 [this, id, body] { form.Edited(id, body->text().toStdString()); });
+    else if (auto* list = qobject_cast<QComboBox*>(widget))
+        connect(list, &QComboBox::activated, this, [this, id](int item) { form.Picked(id, item); });
     else if (qobject_cast<QLabel*>(widget) && frmMain::Handles(id, Event::Click))
         events::OnLabelClick(widget, [this, id] { form.Clicked(id); });
     if (row.Kind == ControlKind::TabControl) {
@@ -330,7 +356,12 @@ void QtMainWindow::Show(Control control, Property property)
             widget->adjustSize();
         break;
     }
-    case Property::Value: static_cast<QAbstractButton*>(widget)->setChecked(state.Value == 1); break;
+    case Property::Value:
+        if (auto* list = qobject_cast<QComboBox*>(widget))
+            list->setCurrentIndex(state.Value);
+        else
+            static_cast<QAbstractButton*>(widget)->setChecked(state.Value == 1);
+        break;
     case Property::Enabled: widget->setEnabled(state.Enabled); break;
     case Property::ForeColor: SetForeColor(widget, state.ForeColor); break;
     case Property::Selection: {

@@ -50,6 +50,7 @@ private:
     void Connect(const ControlLayout& row);
     void SetTabOrder();
     void BindWindowKeys();
+    void BindLabelKeys();
 
     frmMain form;
     std::array<QWidget*, ControlCount> widgets{};

@@ -54,6 +54,7 @@ LONG RoleConstant(AccessibleRole role)
     case AccessibleRole::Graphic: return ROLE_SYSTEM_GRAPHIC;
     case AccessibleRole::StaticText: return ROLE_SYSTEM_STATICTEXT;
     case AccessibleRole::Text: return ROLE_SYSTEM_TEXT;
+    case AccessibleRole::ComboBox: return ROLE_SYSTEM_COMBOBOX;
     case AccessibleRole::CheckBox: return ROLE_SYSTEM_CHECKBUTTON;
     case AccessibleRole::RadioButton: return ROLE_SYSTEM_RADIOBUTTON;
     case AccessibleRole::Grouping: return ROLE_SYSTEM_GROUPING;

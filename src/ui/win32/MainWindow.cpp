@@ -85,7 +85,12 @@ void Win32MainWindow::Show(Control control, Property property)
             FitToCaption(control);
         break;
     }
-    case Property::Value: SendMessageW(window, BM_SETCHECK, state.Value == 1 ? BST_CHECKED : BST_UNCHECKED, 0); break;
+    case Property::Value:
+        if (LayoutOf(control).Kind == ControlKind::DropDownList)
+            SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(state.Value), 0);
+        else
+            SendMessageW(window, BM_SETCHECK, state.Value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
     case Property::Enabled: EnableWindow(window, state.Enabled); break;
     case Property::ForeColor: InvalidateRect(window, nullptr, TRUE); break;
     case Property::Selection: ShowSelection(control, window); break;
@@ -203,6 +208,10 @@ void Win32MainWindow::OnCommand(int id, int code, HWND control)
         return;
     if (code == EN_CHANGE && !showingText)
         form.Edited(*source, Utf8(TextOf(control)));
+    else if (LayoutOf(*source).Kind == ControlKind::DropDownList) {
+        if (code == CBN_SELCHANGE)
+            form.Picked(*source, static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
+    }
     // A label's STN_CLICKED has the same code as a button's BN_CLICKED.
     else if (code == BN_CLICKED && !IsTextField(*source))
         form.Clicked(*source);

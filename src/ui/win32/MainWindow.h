@@ -51,7 +51,7 @@ public:
 
     // Gives the window's keyboard interface the first look at a message of the
     // thread's queue: Tab and Shift+Tab, the arrow keys in an option group,
-    // Alt with a command's letter, Enter on a command button, Esc, which
+    // Alt with a command's or a label's letter, Enter on a command button, Esc, which
     // presses Reset, and Ctrl+Shift+V, which reads a MsgBox call from the
     // clipboard. True when it took the message, which must then not be dispatched.
     bool TranslateKeys(MSG& message);

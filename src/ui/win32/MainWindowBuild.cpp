@@ -44,8 +44,9 @@ WindowKind KindOf(const ControlLayout& row)
 {
     // A static control lets the pointer through to its container unless it
     // has SS_NOTIFY: labels, the picture and the frames take it themselves.
+    // A label shows its caption as it is unless the caption marks an Alt letter.
     constexpr DWORD TakesPointer = SS_NOTIFY;
-    constexpr DWORD Label = SS_NOPREFIX | TakesPointer;
+    const DWORD Label = (MarkedLetter(row.Caption) ? 0 : SS_NOPREFIX) | TakesPointer;
     switch (row.Kind) {
     case ControlKind::TabControl: return {WC_TABCONTROLW, TCS_FOCUSONBUTTONDOWN, 0};
     case ControlKind::Picture: return {WC_STATICW, SS_BITMAP | TakesPointer, 0};
@@ -56,6 +57,7 @@ WindowKind KindOf(const ControlLayout& row)
     case ControlKind::MultiLineTextBox:
         return {WC_EDITW, ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL,
                 WS_EX_CLIENTEDGE};
+    case ControlKind::DropDownList: return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, 0};
     case ControlKind::CheckBox: return {WC_BUTTONW, BS_AUTOCHECKBOX, 0};
     case ControlKind::OptionButton: return {WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
     case ControlKind::PushOption:
@@ -156,6 +158,10 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
         }
         TabCtrl_SetCurSel(control, row.Value);
         ShowPage(row.Value);
+    } else if (row.Kind == ControlKind::DropDownList) {
+        for (std::string_view item : ItemsOf(row.Id))
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(state.Value), 0);
     } else if (IsTextField(row.Id)) {
         SendMessageW(control, EM_SETLIMITTEXT, row.MaxLength == NoLimit ? LargestEditLimit : row.MaxLength, 0);
     } else if (HasCheck(row.Id)) {
@@ -227,6 +233,12 @@ void Win32MainWindow::Place(UINT newDpi)
                 place.right = place.left + width;
             }
         }
+        // A drop-down list's window reaches down over its open list, which
+        // has room for every item; the list keeps the height of its chosen item.
+        if (row.Kind == ControlKind::DropDownList)
+            place.bottom += static_cast<LONG>(ItemsOf(row.Id).size()) *
+                                static_cast<LONG>(SendMessageW(control, CB_GETITEMHEIGHT, 0, 0)) +
+                            2 * GetSystemMetrics(SM_CYBORDER);
         SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }

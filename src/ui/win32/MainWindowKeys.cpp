@@ -1,7 +1,7 @@
 // The main window's keyboard: the dialog keys through IsDialogMessage (Tab,
 // the arrow keys within an option group, the Alt letters of the commands),
-// Esc, Enter and Ctrl+Shift+V, and where the focus goes when the window
-// becomes active again.
+// Esc, Enter, Ctrl+Shift+V and the labels' Alt letters, and where the focus
+// goes when the window becomes active again.
 #include "MainWindow.h"
 
 #include "ui/Keyboard.h"
@@ -19,6 +19,14 @@ bool IsChord(const MSG& message, KeyChord chord)
            held(VK_SHIFT) == ((chord.Modifiers & ShiftHeld) != 0);
 }
 
+// The label whose Alt letter the message types, if any.
+std::optional<Control> LabelKeyOf(const MSG& message)
+{
+    if (message.message != WM_SYSCHAR || message.wParam >= 0x80)
+        return std::nullopt;
+    return LabelWithKey(static_cast<char>(message.wParam));
+}
+
 } // namespace
 
 bool Win32MainWindow::TranslateKeys(MSG& message)
@@ -28,6 +36,12 @@ bool Win32MainWindow::TranslateKeys(MSG& message)
         return false;
     if (IsChord(message, ReadCallKey) && (message.hwnd == main || IsChild(main, message.hwnd))) {
         form.CallPasted();
+        return true;
+    }
+    // Taken before the dialog manager, which looks for a letter only among the
+    // controls that show, and would not show the label's tab.
+    if (const auto label = LabelKeyOf(message); label && (message.hwnd == main || IsChild(main, message.hwnd))) {
+        form.LabelKeyPressed(*label);
         return true;
     }
     return IsDialogMessageW(main, &message);

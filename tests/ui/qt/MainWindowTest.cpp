@@ -7,6 +7,8 @@
 #include "ui/qt/MultiLineTextBox.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -401,6 +403,29 @@ private slots:
         QCOMPARE(widgetStates(), start);
         QCOMPARE(tabs()->currentIndex(), 0);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
+    }
+
+    // The list offers the languages' captions, a pick by keys reaches frmMain and
+    // the check box fits each folder it names. Alt+D reaches the list from another
+    // tab and from its own; Esc closes the open list and does nothing more.
+    void languageList()
+    {
+        auto* list = control<QComboBox>(QStringLiteral("cboLanguage"));
+        for (QWidget* place : {static_cast<QWidget*>(tabs()->strip()), control(QStringLiteral("txtTitle"))}) {
+            showTabOf(place);
+            QTest::keyClick(place, Qt::Key_D, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), list);
+        }
+        for (const LanguageRow& language : Languages) {
+            QCOMPARE(list->currentText().toStdString(), std::string(language.Caption));
+            QCOMPARE(window->Form().Snapshot().CodeLanguage, language.Id);
+            captionsFit();
+            QTest::keyClick(list, Qt::Key_Down);
+        }
+        list->showPopup();
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!list->view()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), list);
     }
 
     // Ctrl+Shift+V reads the call on the clipboard even from inside a text field.

@@ -247,7 +247,7 @@ protected:
                 EXPECT_EQ(Utf8(TextOf(control)), state.Text);
             }
             EXPECT_EQ(IsWindowEnabled(control) != FALSE, state.Enabled);
-            EXPECT_EQ(Checked(control), state.Value == 1);
+            EXPECT_EQ(Checked(control), HasCheck(row.Id) && state.Value == 1);
             if (IsOption(row.Id)) {
                 EXPECT_EQ((GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0, state.Value == 1);
             }
@@ -313,6 +313,9 @@ TEST_P(Built, AsTheTableSays)
         EXPECT_EQ(place.top, pixels(row.Top));
         if (row.Kind != ControlKind::AutoSizeLabel) {
             EXPECT_EQ(place.right - place.left, widened);
+        }
+        // A list is as high as its font makes its chosen item.
+        if (row.Kind != ControlKind::AutoSizeLabel && row.Kind != ControlKind::DropDownList) {
             EXPECT_EQ(place.bottom - place.top, pixels(row.Height));
         }
 
@@ -492,6 +495,28 @@ TEST_F(Win32Window, ResetShowsEveryChange)
     EXPECT_EQ(Focus(), "txtTitle");
 }
 
+// The list offers the languages' captions, a pick by keys reaches frmMain and
+// the check box fits each folder it names (the screen shows frmMain's state).
+// Alt+D reaches the list from another tab; Esc closes the open list and does
+// nothing more.
+TEST_F(Win32Window, LanguageListPicksAndTakesItsLetter)
+{
+    Press("Alt+D");
+    EXPECT_EQ(std::pair(SelectedTab(), Focus()), std::pair(1, std::string("cboLanguage")));
+    for (const LanguageRow& language : Languages) {
+        EXPECT_EQ(TextOf(Hwnd("cboLanguage")), Wide(language.Caption));
+        ExpectScreenShowsForm();
+        RECT box;
+        GetClientRect(Hwnd("chkAppPathHelpFile"), &box);
+        EXPECT_LE(CaptionSize(Hwnd("chkAppPathHelpFile")).cx + GetSystemMetrics(SM_CXMENUCHECK) + 4, box.right);
+        Press("Down");
+    }
+    SendMessageW(Hwnd("cboLanguage"), CB_SHOWDROPDOWN, TRUE, 0);
+    Press("Esc");
+    EXPECT_EQ(SendMessageW(Hwnd("cboLanguage"), CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(SelectedTab(), 1);
+}
+
 // What is typed and pasted reaches frmMain as UTF-8. Enter breaks a line in
 // the body and Tab leaves it; a pasted line break stays in the body as it is.
 // A one-line field reads the clipboard through the platform, as Ctrl+Shift+V
@@ -642,7 +667,8 @@ TEST_F(Win32Window, LinkFollowsPointer)
 const std::map<AccessibleRole, LONG> MsaaRoles{
     {AccessibleRole::Window, ROLE_SYSTEM_CLIENT}, {AccessibleRole::PageTabList, ROLE_SYSTEM_PAGETABLIST},
     {AccessibleRole::Graphic, ROLE_SYSTEM_GRAPHIC}, {AccessibleRole::StaticText, ROLE_SYSTEM_STATICTEXT},
-    {AccessibleRole::Text, ROLE_SYSTEM_TEXT}, {AccessibleRole::CheckBox, ROLE_SYSTEM_CHECKBUTTON},
+    {AccessibleRole::Text, ROLE_SYSTEM_TEXT}, {AccessibleRole::ComboBox, ROLE_SYSTEM_COMBOBOX},
+    {AccessibleRole::CheckBox, ROLE_SYSTEM_CHECKBUTTON},
     {AccessibleRole::RadioButton, ROLE_SYSTEM_RADIOBUTTON}, {AccessibleRole::Grouping, ROLE_SYSTEM_GROUPING},
     {AccessibleRole::PushButton, ROLE_SYSTEM_PUSHBUTTON}, {AccessibleRole::Link, ROLE_SYSTEM_LINK}};
 // clang-format on
