@@ -15,7 +15,7 @@ inline constexpr int InformationStyle = 64; // vbInformation
 
 // The kinds of help file, told by the name's ending alone, in any case: a
 // help viewer is given only a file whose name says it is one, never a
-// program, a script or a shortcut that a help file's name may hold.
+// program, a script or a shortcut named in a help file's place.
 enum class HelpFileKind { NotHelp, Compiled, WindowsHelp }; // Compiled is .chm, WindowsHelp is .hlp
 HelpFileKind HelpFileKindOf(std::string_view file);
 

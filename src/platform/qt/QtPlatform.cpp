@@ -27,7 +27,7 @@ QWidget* WidgetOf(WindowHandle window) { return window ? QWidget::find(static_ca
 
 // The type of compiled help files, which the desktop's default application
 // for it opens. No other file is opened: the desktop would run a program, a
-// script or a desktop entry that a help file's name may stand for.
+// script or a desktop entry named in a help file's place.
 const QString CompiledHelpType = QStringLiteral("application/vnd.ms-htmlhelp");
 
 // The file and the program that will open it are looked for first, since a

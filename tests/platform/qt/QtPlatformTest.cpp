@@ -49,20 +49,16 @@ public:
         if (viewer.installed) {
             const QString script = bin + u'/' + viewer.program;
             write(script, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(openedList()));
-            QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
         }
         // Any compiled help file will do; the program's own is at hand.
         for (const char* name : {"Orders Help.chm", "Orders Help.hlp"})
             QFile::copy(QString::fromStdString(JoinPath(QtPlatform().ApplicationPath(), "VellHelp.chm")),
                         helpFile(QString::fromLatin1(name)));
         // A desktop entry and a script that leave the viewer's mark if anything runs them.
-        const QString mark = QStringLiteral("echo ran > '%1'\n").arg(openedList());
+        const QString mark = QStringLiteral("echo ran > '%1'").arg(openedList());
         write(QStringLiteral("Orders.desktop"),
-              "[Desktop Entry]\nType=Application\nName=Orders\nExec=sh -c \"" + mark + '"');
-        write(QStringLiteral("orders.sh"), "#!/bin/sh\n" + mark);
-        for (const char* name : {"Orders.desktop", "orders.sh"})
-            QFile::setPermissions(helpFile(QString::fromLatin1(name)),
-                                  QFile::permissions(helpFile(QString::fromLatin1(name))) | QFileDevice::ExeOwner);
+              "[Desktop Entry]\nType=Application\nName=Orders\nExec=sh -c \"" + mark + "\"\n");
+        write(QStringLiteral("orders.sh"), "#!/bin/sh\n" + mark + '\n');
     }
 
     ~FakeDesktop()
@@ -87,11 +83,13 @@ private:
         }
     }
 
+    // Every file is written executable, as a program or a trusted desktop entry is.
     void write(const QString& name, const QString& text) const
     {
         QFile file(QDir(root.path()).filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(text.toUtf8());
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
     }
 
     QTemporaryDir root;
