@@ -4,8 +4,14 @@
 // focus is. Controls go by their names, keys by names such as "Alt+T".
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace vellumet::testing {
@@ -99,6 +105,59 @@ inline std::vector<CommandKey> CommandKeys()
     return {{"Alt+T", "cmdTry"},  {"Alt+R", "cmdReset"}, {"Alt+C", "cmdCopy"},
             {"Alt+H", "cmdHelp"}, {"Alt+E", "cmdExit"},  {"Esc", "cmdReset"}};
 }
+
+// The keys that show the next or the previous tab wherever the focus is,
+// wrapping round, with the focus on the tab strip.
+struct TabKey {
+    std::string Key;
+    int Step;
+};
+
+inline std::vector<TabKey> TabKeys()
+{
+    return {{"Ctrl+Tab", 1}, {"Ctrl+Shift+Tab", -1}, {"Ctrl+PgDown", 1}, {"Ctrl+PgUp", -1}};
+}
+
+// Keys pressed after Esc, which leaves the focus on the tab strip: every Alt
+// letter, and Tab or Shift+Tab before a letter. The focus stays on controls
+// that show, and the window keeps answering.
+inline std::vector<std::vector<std::string>> KeysAfterReset()
+{
+    std::vector<std::vector<std::string>> keys{{"Tab", "Tab", "F"}, {"Shift+Tab", "Shift+Tab", "F"}, {"Tab", "Alt+F"}};
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        keys.push_back({std::string("Alt+") + letter});
+    return keys;
+}
+
+// Ends the test process when what it watches takes longer than the limit: a
+// window that stops answering would otherwise hold the test for ever.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds limit)
+        : thread([this, limit] {
+            std::unique_lock lock(mutex);
+            if (!done.wait_for(lock, limit, [this] { return finished; })) {
+                std::fputs("The window stopped answering.\n", stderr);
+                std::_Exit(3);
+            }
+        })
+    {}
+    ~Watchdog()
+    {
+        {
+            const std::lock_guard lock(mutex);
+            finished = true;
+        }
+        done.notify_one();
+        thread.join();
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::thread thread;
+};
 
 // Enter presses the command button that has the focus, on its tab, with the
 // steps that make it available first.

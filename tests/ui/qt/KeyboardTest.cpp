@@ -130,6 +130,37 @@ private slots:
         }
     }
 
+    void tabKeysAndKeysAfterReset_data() { commandKeys_data(); }
+
+    // The tab keys show the neighbouring tab wherever the focus rests, with the
+    // focus on the tab strip, and type nothing. Esc leaves the focus on the tab
+    // strip of the first tab, and whatever is pressed next keeps it on controls
+    // that show; each Esc after the first shows the window still answering.
+    void tabKeysAndKeysAfterReset()
+    {
+        QFETCH(testing::FocusPlace, place);
+        click(QStringLiteral("txtBody"));
+        QTest::keyClicks(Focus(), QStringLiteral("Body"));
+        for (const auto& [key, step] : testing::TabKeys()) {
+            FocusOn(place.Tab, place.Control);
+            Press(key);
+            QCOMPARE(tabs()->currentIndex(), (place.Tab + step + 4) % 4);
+            QVERIFY2(OnTabStrip(), key.c_str());
+        }
+        QCOMPARE(window->Form().State(Control::txtBody).Text, "Body");
+        platform->answer = 7; // No, when Exit asks
+        const testing::Watchdog watchdog(std::chrono::seconds(60));
+        for (const auto& keys : testing::KeysAfterReset()) {
+            FocusOn(place.Tab, place.Control);
+            Press(Qt::Key_Escape);
+            QCOMPARE(tabs()->currentIndex(), 0);
+            QVERIFY(OnTabStrip());
+            for (const std::string& key : keys)
+                Press(key);
+            QVERIFY2(Focus()->isVisible(), keys.back().c_str());
+        }
+    }
+
     void enterPressesTheFocusedButton_data()
     {
         QTest::addColumn<testing::EnterCase>("button");
@@ -198,8 +229,7 @@ private:
         (name == "SSTab1" ? tabs()->strip() : control(QString::fromStdString(name)))->setFocus();
     }
 
-    // Shift+Tab goes back to the tab strip from anywhere, the field left focused
-    // on a hidden tab by Reset included.
+    // Shift+Tab goes back to the tab strip from anywhere.
     void BackToTabStrip() const
     {
         for (int presses = 0; presses < MostPresses && !OnTabStrip(); ++presses)

@@ -300,6 +300,24 @@ private slots:
         QCOMPARE(box->property("text").toString(), typed);
     }
 
+    // Coming back to the window from another, the field keeps its caret: only
+    // the focus arriving from inside the window selects the whole text.
+    void returningToTheWindowKeepsTheCaret()
+    {
+        click(QStringLiteral("txtBody"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abcdef"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QWidget other;
+        other.show();
+        for (QWidget* active : {&other, static_cast<QWidget*>(window.get())}) {
+            active->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(active));
+        }
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("X"));
+        QCOMPARE(window->Form().State(Control::txtBody).Text, "abcdXef");
+    }
+
     // The link turns red under the pointer, and blue again only over the frame
     // around it, the tab control or the bare window.
     void linkFollowsPointer()
@@ -399,11 +417,13 @@ private slots:
                     "type:txtTopicID:25", "click:chkHelpButtonDefault", "key:Escape"});
         QCOMPARE(widgetStates(), start);
         QCOMPARE(tabs()->currentIndex(), 0);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
+        QCOMPARE(QApplication::focusWidget(), tabs()->strip());
     }
 
-    // Ctrl+Shift+V reads the call on the clipboard even from inside a text field.
-    // Text dropped beside the fields is read as a call; on a field it is only text.
+    // Ctrl+Shift+V reads the call on the clipboard even from inside a text field,
+    // where Ctrl+Z then takes the read back; after that the field's Ctrl+Z takes
+    // back its typing. Text dropped beside the fields is read as a call; on a
+    // field it is only text.
     void readsCallByKeyAndDrop()
     {
         auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
@@ -414,6 +434,12 @@ private slots:
         QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(body->text(), QStringLiteral("From the clipboard"));
         QVERIFY(checked(QStringLiteral("optYesNo1")));
+        for (const QString& typed : {QString(), QStringLiteral("ab")}) {
+            QTest::keyClicks(body, typed);
+            QTest::keyClick(body, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(body->text(), QString());
+        }
+        QVERIFY(checked(QStringLiteral("optOKOnly")));
 
         const auto drop = [this](QWidget* target, const QString& text) {
             QMimeData data;
