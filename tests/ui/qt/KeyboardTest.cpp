@@ -41,9 +41,6 @@ class KeyboardTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
-
     void tabWalks_data()
     {
         QTest::addColumn<testing::TabWalk>("walk");

@@ -21,10 +21,6 @@ class MainWindowTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-
-    void cleanup() { closeWindow(); }
-
     void controlsFollowTheLayout_data()
     {
         QTest::addColumn<Control>("control");
