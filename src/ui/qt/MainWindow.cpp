@@ -375,9 +375,14 @@ void QtMainWindow::Show(Control control, Property property)
 
 void QtMainWindow::ShowTab(int tab) { tabs->setCurrentIndex(tab); }
 
+// A window that is not active, as while a message box closes, gives the
+// focus only once it is active again, which is no arrival (OnGotFocus); the
+// program's move is one all the same.
 void QtMainWindow::MoveFocus(Control control)
 {
     (control == Control::SSTab1 ? tabs->strip() : Widget(control))->setFocus();
+    if (!isActiveWindow())
+        form.GotFocus(control);
 }
 
 void QtMainWindow::Unload() { close(); }
