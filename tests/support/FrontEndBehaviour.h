@@ -5,10 +5,10 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
+#include <functional>
+#include <future>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -129,35 +129,21 @@ inline std::vector<std::vector<std::string>> KeysAfterReset()
     return keys;
 }
 
-// Ends the test process when what it watches takes longer than the limit: a
-// window that stops answering would otherwise hold the test for ever.
-class Watchdog {
-public:
-    explicit Watchdog(std::chrono::seconds limit)
-        : thread([this, limit] {
-            std::unique_lock lock(mutex);
-            if (!done.wait_for(lock, limit, [this] { return finished; })) {
-                std::fputs("The window stopped answering.\n", stderr);
-                std::_Exit(3);
-            }
-        })
-    {}
-    ~Watchdog()
-    {
-        {
-            const std::lock_guard lock(mutex);
-            finished = true;
+// Runs the steps, and ends the test process should they take longer than the
+// limit: a window that stops answering would otherwise hold the test for ever.
+inline void WithinTimeLimit(std::chrono::seconds limit, const std::function<void()>& steps)
+{
+    std::promise<void> finished;
+    std::thread watch([limit, done = finished.get_future()] {
+        if (done.wait_for(limit) == std::future_status::timeout) {
+            std::fputs("The window stopped answering.\n", stderr);
+            std::_Exit(3);
         }
-        done.notify_one();
-        thread.join();
-    }
-
-private:
-    std::mutex mutex;
-    std::condition_variable done;
-    bool finished = false;
-    std::thread thread;
-};
+    });
+    steps();
+    finished.set_value();
+    watch.join();
+}
 
 // Enter presses the command button that has the focus, on its tab, with the
 // steps that make it available first.

@@ -356,28 +356,15 @@ private slots:
         }
     }
 
-    void closingAsksFirst_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("close box, No") << true << 7;
-        QTest::newRow("close box, Yes") << true << 6;
-        QTest::newRow("Exit, No") << false << 7;
-        QTest::newRow("Exit, Yes") << false << 6;
-    }
-
-    // The close box and Exit ask the unload query; No keeps the window open.
+    // The close box and Exit ask the unload query; No keeps the window open, Yes closes it.
     void closingAsksFirst()
     {
-        QFETCH(bool, byCloseBox);
-        QFETCH(int, answer);
-        platform->answer = answer;
-        if (byCloseBox)
-            window->close();
-        else
-            click(QStringLiteral("cmdExit"));
-        QCOMPARE(platform->messageBoxes.size(), std::size_t{1});
-        QCOMPARE(window->isVisible(), answer == 7);
+        for (const auto& [byCloseBox, answer] : {std::pair(true, 7), std::pair(false, 7), std::pair(false, 6)}) {
+            platform->answer = answer;
+            byCloseBox ? void(window->close()) : click(QStringLiteral("cmdExit"));
+            QCOMPARE(window->isVisible(), answer == 7);
+        }
+        QCOMPARE(platform->messageBoxes.size(), std::size_t{3});
     }
 
     // Browse, Help and the maker's link hand the platform this window as the owner.
