@@ -49,8 +49,11 @@ inline std::vector<TabWalk> TabWalks()
         {"Style", 2, {}, Split("optNoIcon optOKOnly" + commands)},
         {"StyleLastOptionsChosen", 2, {"click:optInformation", "click:optRetryCancel2"},
          Split("optInformation optRetryCancel2 txtVariable" + commands)},
-        // Reset selects the first options while the focus was last on others.
-        {"StyleAfterReset", 2, {"click:optCritical", "click:optAbortRetryIgnore3", "click:optValue", "key:Escape"},
+        // Reset, by Esc from inside the body, puts back every choice and text and
+        // selects the first options while the focus was last on others.
+        {"StyleAfterReset", 2, {"type:txtTitle:Title", "type:txtBody:Body", "click:optCritical",
+         "click:optAbortRetryIgnore3", "type:txtVariable:Answer", "click:chkMsgBoxHelpButton", "type:txtTopicID:25",
+         "click:chkHelpButtonDefault", "click:optValue", "click:txtBody", "key:Escape"},
          Split("optNoIcon optOKOnly" + commands)},
         {"GeneralAfterReset", 1, {"click:optValue", "key:Escape"}, Split(general + "optText" + commands)},
         {"HelpButton", 3, {}, Split("chkMsgBoxHelpButton" + commands)},

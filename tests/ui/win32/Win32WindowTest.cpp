@@ -497,24 +497,6 @@ TEST_P(EnterKey, PressesTheFocusedButton)
     ExpectPresses(GetParam().Button, GetParam().Steps, [this] { Press("Enter"); });
 }
 
-// Esc from inside the body, whose own keys close its parent, presses Reset:
-// every change it makes shows on the screen, and the first tab shows with the
-// focus on the tab strip.
-TEST_F(Win32Window, ResetShowsEveryChange)
-{
-    for (const char* step : {"type:txtTitle:Title", "type:txtBody:Body", "click:optValue", "click:optYesNoCancel3",
-                             "type:txtVariable:Answer", "click:chkMsgBoxHelpButton", "type:txtTopicID:25",
-                             "click:chkHelpButtonDefault", "click:optRetryCancel2", "click:txtBody"})
-        Perform(step);
-    Press("Esc");
-    EXPECT_EQ(window->Form().Snapshot(), MessageBoxOptions());
-    ExpectScreenShowsForm();
-    EXPECT_EQ(SelectedTab(), 0);
-    EXPECT_TRUE(IsWindowVisible(window->Page(0)));
-    EXPECT_FALSE(IsWindowVisible(window->Page(1)));
-    EXPECT_EQ(Focus(), "SSTab1");
-}
-
 // What is typed and pasted reaches frmMain as UTF-8. Enter breaks a line in
 // the body and Tab leaves it; a pasted line break stays in the body as it is.
 // A one-line field reads the clipboard through the platform, as Ctrl+Shift+V
