@@ -4,6 +4,7 @@
 
 #include "Layout.h"
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -26,18 +27,37 @@ bool EnterPresses(Control focused);
 // Esc presses this button, wherever the focus is.
 inline constexpr Control EscapePresses = Control::cmdReset;
 
-enum KeyModifiers : unsigned { NoModifiers = 0, ControlHeld = 1, ShiftHeld = 2 };
-
-// A key, as its capital letter, with the modifiers held down.
-struct KeyChord {
-    char Key;
-    unsigned Modifiers;
+// What the window's own keys do, wherever the focus is (frmMain::KeyPressed).
+enum class WindowCommand {
+    ReadCall,    // read the MsgBox call on the clipboard into the window
+    Undo,        // take back the last whole-window change: Reset or a call read
+    NextTab,     // show the next tab, from the last the first
+    PreviousTab, // show the previous tab, from the first the last
 };
 
-// Reads a MsgBox call from the clipboard (frmMain::CallPasted), wherever the focus is.
-inline constexpr KeyChord ReadCallKey{'V', ControlHeld | ShiftHeld};
+enum KeyModifiers : unsigned { NoModifiers = 0, ControlHeld = 1, ShiftHeld = 2 };
 
-// The Alt letters of the command buttons are those their captions mark with '&'.
+// The keys the window's chords are made of; each front end names them in its own terms.
+enum class Key { Tab, PageUp, PageDown, V, Z };
+
+// A key with exactly these modifiers held of Ctrl and Shift, and what it does.
+struct KeyChord {
+    Key Pressed;
+    unsigned Modifiers;
+    WindowCommand Does;
+};
+
+// The tab keys of every tabbed window, and Ctrl+Z, which a text field keeps
+// for its typing while there is no whole-window change to take back. The
+// Alt letters of the command buttons are those their captions mark with '&'.
+inline constexpr std::array<KeyChord, 6> WindowKeys{{
+    {Key::V, ControlHeld | ShiftHeld, WindowCommand::ReadCall},
+    {Key::Z, ControlHeld, WindowCommand::Undo},
+    {Key::Tab, ControlHeld, WindowCommand::NextTab},
+    {Key::Tab, ControlHeld | ShiftHeld, WindowCommand::PreviousTab},
+    {Key::PageDown, ControlHeld, WindowCommand::NextTab},
+    {Key::PageUp, ControlHeld, WindowCommand::PreviousTab},
+}};
 
 // The letter a caption marks with '&' as its Alt letter, as a capital; none where
 // it marks none ("&&" stands for a plain '&').

@@ -214,6 +214,8 @@ void frmMain::Edited(Control field, const std::string& text)
     if (!State(field).Enabled || !IsTextField(field))
         return;
     const std::string fitted = FittedText(field, text);
+    if (fitted != State(field).Text)
+        ++changes;
     controls[Index(field)].Text = fitted;
     if (fitted != text)
         frontEnd.Show(field, Property::Text);
@@ -241,6 +243,7 @@ void frmMain::TabSelected(int tab)
 {
     if (tab >= 0 && tab < static_cast<int>(TabCaptions.size()))
         selectedTab = tab;
+    KeepFocusReachable();
 }
 
 bool frmMain::UnloadQuery()
@@ -250,9 +253,71 @@ bool frmMain::UnloadQuery()
     return Cancel == 0;
 }
 
-void frmMain::CallPasted() { ReadCallFrom(platform.ClipboardText(), "on the clipboard"); }
+// The choices and the tab are kept before the change runs; a change that
+// changes nothing, such as a second Reset or a call that cannot be read,
+// leaves the earlier change to be taken back.
+template <class Change>
+void frmMain::WholeWindowChange(Change change)
+{
+    Replaced before{Snapshot(), selectedTab};
+    const unsigned changesBefore = changes;
+    change();
+    if (changes != changesBefore) {
+        replaced = std::move(before);
+        changesAtReplacement = changes;
+    }
+    KeepFocusReachable();
+}
 
-void frmMain::CallDropped(const std::string& text) { ReadCallFrom(text, "in the dropped text"); }
+void frmMain::CallPasted()
+{
+    WholeWindowChange([this] { ReadCallFrom(platform.ClipboardText(), "on the clipboard"); });
+}
+
+void frmMain::CallDropped(const std::string& text)
+{
+    WholeWindowChange([this, &text] { ReadCallFrom(text, "in the dropped text"); });
+}
+
+bool frmMain::Takes(WindowCommand command) const
+{
+    return command != WindowCommand::Undo || (replaced && changes == changesAtReplacement);
+}
+
+void frmMain::KeyPressed(WindowCommand command)
+{
+    if (!Takes(command))
+        return;
+    switch (command) {
+    case WindowCommand::ReadCall: return CallPasted();
+    case WindowCommand::Undo: return UndoWholeWindowChange();
+    case WindowCommand::NextTab: return ShowNeighbourTab(1);
+    case WindowCommand::PreviousTab: return ShowNeighbourTab(-1);
+    }
+}
+
+// The choices go back as a call that makes them would set them; one level only.
+void frmMain::UndoWholeWindowChange()
+{
+    const Replaced before = *std::exchange(replaced, std::nullopt);
+    ShowChoices(before.Choices);
+    SetTab(before.Tab);
+    KeepFocusReachable();
+}
+
+// As a click on the tab does, the tab strip takes the focus.
+void frmMain::ShowNeighbourTab(int step)
+{
+    const int count = static_cast<int>(TabCaptions.size());
+    SetTab((selectedTab + step + count) % count);
+    SetFocus(SSTab1);
+}
+
+void frmMain::KeepFocusReachable()
+{
+    if (focus && !Reachable(*focus))
+        SetFocus(SSTab1);
+}
 
 void frmMain::ReadCallFrom(const std::string& source, const char* place)
 {
@@ -317,6 +382,7 @@ void frmMain::SetValue(Control control, int value)
 {
     if (State(control).Value == value)
         return;
+    ++changes;
     if (IsOption(control))
         for (Control member : OptionsOf(GroupOf(control)))
             if (member != control && State(member).Value != 0) {
@@ -332,6 +398,8 @@ void frmMain::SetValue(Control control, int value)
 
 void frmMain::SetText(Control control, const std::string& text)
 {
+    if (State(control).Text != text)
+        ++changes;
     controls[Index(control)].Text = text;
     frontEnd.Show(control, Property::Text);
 }
@@ -352,6 +420,7 @@ void frmMain::SetTab(int tab)
 {
     selectedTab = tab;
     frontEnd.ShowTab(tab);
+    KeepFocusReachable();
 }
 
 void frmMain::SetFocus(Control control) { frontEnd.MoveFocus(control); }
@@ -484,25 +553,28 @@ void frmMain::Refuse(GenerateFailure failure)
 }
 
 // Puts back the start values of the layout, in an order whose nested click
-// handlers leave every dependent control at its start value too.
+// handlers leave every dependent control at its start value too, and the
+// start's tab with the focus on the tab strip.
 void frmMain::cmdReset_Click()
 {
-    RestoreText(txtTitle);
-    RestoreText(txtBody);
-    RestoreValue(chkSystemModal);
-    RestoreValue(optText);
-    RestoreValue(optNoIcon);
-    RestoreValue(optOKOnly);
-    RestoreText(txtVariable);
-    RestoreEnabled(txtVariable);
-    RestoreEnabled(lblVariable);
-    RestoreValue(chkMsgBoxHelpButton);
-    RestoreValue(chkHelpButtonDefault);
-    RestoreEnabled(chkHelpButtonDefault);
-    defaultButtonCaption = LayoutOf(lblDefault).Caption;
-    UpdateDefaultLabel();
+    WholeWindowChange([this] {
+        RestoreText(txtTitle);
+        RestoreText(txtBody);
+        RestoreValue(chkSystemModal);
+        RestoreValue(optText);
+        RestoreValue(optNoIcon);
+        RestoreValue(optOKOnly);
+        RestoreText(txtVariable);
+        RestoreEnabled(txtVariable);
+        RestoreEnabled(lblVariable);
+        RestoreValue(chkMsgBoxHelpButton);
+        RestoreValue(chkHelpButtonDefault);
+        RestoreEnabled(chkHelpButtonDefault);
+        defaultButtonCaption = LayoutOf(lblDefault).Caption;
+        UpdateDefaultLabel();
+    });
     SetTab(LayoutOf(SSTab1).Value);
-    SetFocus(txtTitle);
+    SetFocus(SSTab1);
 }
 
 void frmMain::cmdHelp_Click()

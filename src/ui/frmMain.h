@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FrontEnd.h"
+#include "Keyboard.h"
 #include "Layout.h"
 #include "codegen/BuildCode.h"
 #include "codegen/Languages.h"
@@ -33,8 +34,9 @@ public:
     frmMain(Platform& platform, MainWindowFrontEnd& frontEnd);
 
     // The user's events. A disabled control takes none, and only a control the
-    // user can reach takes a click. A field that keeps the focus while its tab
-    // is hidden, as after Reset, still takes what is typed.
+    // user can reach takes a click. The focus never rests on a control out of
+    // reach: when its tab hides or it is disabled, the focus goes to the tab
+    // strip, where the window starts with it.
     void Clicked(Control control);
     void Edited(Control field, const std::string& text);
     // The user chose the item at this place of a drop-down list.
@@ -51,6 +53,13 @@ public:
     // in a warning, and the window is left as it was.
     void CallPasted();
     void CallDropped(const std::string& text);
+    // The window's own keys (WindowKeys). Reset and reading a call are
+    // whole-window changes, which Undo takes back, one level, until any other
+    // value or text changes; until then a text field keeps Ctrl+Z for its
+    // typing, as frmMain does not take the command. A key of the next or the
+    // previous tab shows it, wrapping round, with the focus on the tab strip.
+    bool Takes(WindowCommand command) const;
+    void KeyPressed(WindowCommand command);
 
     const ControlState& State(Control control) const { return controls[Index(control)]; }
     int SelectedTab() const { return selectedTab; }
@@ -104,6 +113,17 @@ private:
     void ReadCallFrom(const std::string& source, const char* place);
     void ShowChoices(const MessageBoxOptions& options);
 
+    // What a whole-window change replaced: the choices, and the tab that showed.
+    struct Replaced {
+        MessageBoxOptions Choices;
+        int Tab;
+    };
+    template <class Change>
+    void WholeWindowChange(Change change);
+    void UndoWholeWindowChange();
+    void ShowNeighbourTab(int step);
+    void KeepFocusReachable();
+
     void txtTitle_GotFocus();
     void txtBody_GotFocus();
     void txtVariable_GotFocus();
@@ -136,6 +156,11 @@ private:
     int selectedTab;
     std::optional<Control> focus;
     std::string defaultButtonCaption;
+    // How many values and texts have changed so far, and how many had when
+    // the change that `replaced` can take back was made.
+    unsigned changes = 0;
+    unsigned changesAtReplacement = 0;
+    std::optional<Replaced> replaced;
 };
 
 } // namespace vellumet

@@ -4,8 +4,14 @@
 // focus is. Controls go by their names, keys by names such as "Alt+T".
 #pragma once
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <future>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace vellumet::testing {
@@ -43,8 +49,11 @@ inline std::vector<TabWalk> TabWalks()
         {"Style", 2, {}, Split("optNoIcon optOKOnly" + commands)},
         {"StyleLastOptionsChosen", 2, {"click:optInformation", "click:optRetryCancel2"},
          Split("optInformation optRetryCancel2 txtVariable" + commands)},
-        // Reset selects the first options while the focus was last on others.
-        {"StyleAfterReset", 2, {"click:optCritical", "click:optAbortRetryIgnore3", "click:optValue", "key:Escape"},
+        // Reset, by Esc from inside the body, puts back every choice and text and
+        // selects the first options while the focus was last on others.
+        {"StyleAfterReset", 2, {"type:txtTitle:Title", "type:txtBody:Body", "click:optCritical",
+         "click:optAbortRetryIgnore3", "type:txtVariable:Answer", "click:chkMsgBoxHelpButton", "type:txtTopicID:25",
+         "click:chkHelpButtonDefault", "click:optValue", "click:txtBody", "key:Escape"},
          Split("optNoIcon optOKOnly" + commands)},
         {"GeneralAfterReset", 1, {"click:optValue", "key:Escape"}, Split(general + "optText cboLanguage" + commands)},
         {"HelpButton", 3, {}, Split("chkMsgBoxHelpButton" + commands)},
@@ -98,6 +107,45 @@ inline std::vector<CommandKey> CommandKeys()
 {
     return {{"Alt+T", "cmdTry"},  {"Alt+R", "cmdReset"}, {"Alt+C", "cmdCopy"},
             {"Alt+H", "cmdHelp"}, {"Alt+E", "cmdExit"},  {"Esc", "cmdReset"}};
+}
+
+// The keys that show the next or the previous tab wherever the focus is,
+// wrapping round, with the focus on the tab strip.
+struct TabKey {
+    std::string Key;
+    int Step;
+};
+
+inline std::vector<TabKey> TabKeys()
+{
+    return {{"Ctrl+Tab", 1}, {"Ctrl+Shift+Tab", -1}, {"Ctrl+PgDown", 1}, {"Ctrl+PgUp", -1}};
+}
+
+// Keys pressed after Esc, which leaves the focus on the tab strip: every Alt
+// letter, and Tab or Shift+Tab before a letter. The focus stays on controls
+// that show, and the window keeps answering.
+inline std::vector<std::vector<std::string>> KeysAfterReset()
+{
+    std::vector<std::vector<std::string>> keys{{"Tab", "Tab", "F"}, {"Shift+Tab", "Shift+Tab", "F"}, {"Tab", "Alt+F"}};
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        keys.push_back({std::string("Alt+") + letter});
+    return keys;
+}
+
+// Runs the steps, and ends the test process should they take longer than the
+// limit: a window that stops answering would otherwise hold the test for ever.
+inline void WithinTimeLimit(std::chrono::seconds limit, const std::function<void()>& steps)
+{
+    std::promise<void> finished;
+    std::thread watch([limit, done = finished.get_future()] {
+        if (done.wait_for(limit) == std::future_status::timeout) {
+            std::fputs("The window stopped answering.\n", stderr);
+            std::_Exit(3);
+        }
+    });
+    steps();
+    finished.set_value();
+    watch.join();
 }
 
 // Enter presses the command button that has the focus, on its tab, with the

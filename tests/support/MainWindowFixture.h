@@ -15,11 +15,13 @@
 
 using Steps = std::vector<std::string>;
 
-// A freshly loaded main window, shown and active, with a recording platform
-// behind it, and the moves a person makes on it.
+// A freshly loaded main window for each test function, shown and active,
+// with a recording platform behind it, and the moves a person makes on it.
 class MainWindowFixture : public QObject {
-protected:
-    void openWindow()
+    Q_OBJECT
+
+private slots:
+    void init()
     {
         platform = std::make_unique<vellumet::testing::RecordingPlatform>();
         window = std::make_unique<vellumet::QtMainWindow>(*platform);
@@ -27,12 +29,13 @@ protected:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
-    void closeWindow()
+    void cleanup()
     {
         window.reset();
         platform.reset();
     }
 
+protected:
     // A control by name; the window's own name gives the window.
     template <class Widget = QWidget>
     Widget* control(const QString& name) const

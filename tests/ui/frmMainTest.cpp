@@ -176,7 +176,7 @@ TEST_F(MainWindow, LinkFollowsPointerAndOpensMakersPage)
 }
 
 // A disabled control takes no event, and a control on a hidden tab no click;
-// a field that keeps the focus on a hidden tab still takes what is typed.
+// a field on a hidden tab still takes what a desktop reports typed into it.
 TEST_F(MainWindow, IgnoresEventsOnControlsOutOfReach)
 {
     form->Clicked(chkHelpButtonDefault);
@@ -340,28 +340,70 @@ INSTANTIATE_TEST_SUITE_P(From, Reset, ::testing::Values(
 
 // A call read over a window full of choices leaves nothing of them behind:
 // every setting the call does not make goes back to its start value. Reset
-// brings back the start state of every control, and shows the first tab while
-// the keyboard focus rests in the title.
+// brings back the start state of every control, and shows the first tab with
+// the focus on the tab strip. Undo takes either back, one level: a second
+// Reset, which changes nothing, keeps the first to take back.
 TEST_P(Reset, CallReadOverChoicesLeavesOnlyItsBodyAndResetRestoresStartState)
 {
     const std::vector<std::string> start = ControlStates();
     std::vector<std::string> onlyBody = start;
     onlyBody[static_cast<std::size_t>(txtBody)] = "txtBody on 0 Hi";
     PerformAll(GetParam());
+    const std::vector<std::string> chosen = ControlStates();
+    const int chosenTab = form->SelectedTab();
     form->CallDropped("MsgBox \"Hi\"");
     EXPECT_EQ(ControlStates(), onlyBody);
     EXPECT_EQ(form->DefaultButtonCaption(), "OK");
+    form->KeyPressed(WindowCommand::Undo);
+    EXPECT_EQ(ControlStates(), chosen);
+    EXPECT_FALSE(form->Takes(WindowCommand::Undo));
 
-    PerformAll(GetParam());
     Click(cmdReset);
-
+    Click(cmdReset);
     EXPECT_EQ(ControlStates(), start);
     EXPECT_EQ(form->Snapshot(), MessageBoxOptions());
     EXPECT_EQ(form->DefaultButtonCaption(), "OK");
     EXPECT_EQ(form->SelectedTab(), AboutTab);
-    EXPECT_EQ(frontEnd.focus, txtTitle);
+    EXPECT_EQ(frontEnd.focus, SSTab1);
     EXPECT_EQ(State(txtTitle).SelLength, 0u);
     EXPECT_TRUE(platform.calls.empty());
+    form->KeyPressed(WindowCommand::Undo);
+    EXPECT_EQ(ControlStates(), chosen);
+    EXPECT_EQ(form->SelectedTab(), chosenTab);
+}
+
+// Any change of a value or text after a whole-window change forgets it, and
+// Ctrl+Z is then the text field's; changing tabs forgets nothing. The tab keys
+// show the neighbouring tab, wrapping round, with the focus on the tab strip,
+// where the focus also goes from a control that hides or goes out of reach.
+TEST_F(MainWindow, UndoIsForgottenByAnyChangeAndTabKeysWrapRound)
+{
+    for (const std::string change : {"type:txtBody:More", "click:chkSystemModal", "click:optCritical"}) {
+        WindowDriver window;
+        window.PerformAll({"type:txtTitle:Kept", "key:Escape"});
+        window.form->KeyPressed(WindowCommand::NextTab);
+        EXPECT_TRUE(window.form->Takes(WindowCommand::Undo));
+        window.Perform(change);
+        EXPECT_FALSE(window.form->Takes(WindowCommand::Undo)) << change;
+        window.form->KeyPressed(WindowCommand::Undo);
+        EXPECT_EQ(window.Text(txtTitle), "") << change;
+    }
+    Click(txtBody);
+    const std::pair<WindowCommand, int> presses[] = {{WindowCommand::NextTab, StyleTab},
+                                                     {WindowCommand::NextTab, HelpButtonTab},
+                                                     {WindowCommand::NextTab, AboutTab},
+                                                     {WindowCommand::PreviousTab, HelpButtonTab}};
+    for (const auto& [command, tab] : presses) {
+        form->KeyPressed(command);
+        EXPECT_EQ(std::pair(form->SelectedTab(), frontEnd.tabsShown.back()), std::pair(tab, tab));
+        EXPECT_EQ(frontEnd.focus, SSTab1);
+    }
+    PerformAll({"click:chkMsgBoxHelpButton", "click:txtHelpFile"});
+    form->CallDropped("MsgBox \"No help\"");
+    EXPECT_EQ(frontEnd.focus, SSTab1);
+    Click(txtTitle);
+    form->TabSelected(StyleTab);
+    EXPECT_EQ(frontEnd.focus, SSTab1);
 }
 
 // The list names the language: the check box of the help file's folder and the

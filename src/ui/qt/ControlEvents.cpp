@@ -60,10 +60,13 @@ void OnGotFocus(QWidget* field, Handler handler)
     auto focusedByClick = std::make_shared<bool>(false);
     const Watch watch = [field, handler = std::move(handler), focusedByClick](QEvent* event) {
         switch (event->type()) {
-        case QEvent::FocusIn:
-            handler();
-            *focusedByClick = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        case QEvent::FocusIn: {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                handler();
+            *focusedByClick = reason == Qt::MouseFocusReason;
             break;
+        }
         case QEvent::FocusOut: *focusedByClick = false; break;
         case QEvent::MouseButtonRelease:
             // The field places its caret while it handles the click, after this filter.

@@ -15,7 +15,9 @@ using Handler = std::function<void()>;
 // Runs when a label is clicked: pressed and released on it with the left button.
 void OnLabelClick(QWidget* label, Handler handler);
 
-// Runs on every focus gain, the program's setFocus included. A click that
+// Runs when the focus arrives from inside the window: by a key, a click or the
+// program's setFocus. The focus coming back with the window, or from a menu
+// that opened over it, is no arrival: the field keeps its caret. A click that
 // brings the focus would then place the caret, undoing what the handler
 // selected; unless the click dragged out a selection of its own, the handler
 // runs again once the click is done.

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -109,6 +110,35 @@ int WidgetPosition(const QString& units, std::size_t characters, bool crLfIsOne)
     return position;
 }
 
+Qt::Key QtKey(Key key)
+{
+    switch (key) {
+    case Key::Tab: return Qt::Key_Tab;
+    case Key::PageUp: return Qt::Key_PageUp;
+    case Key::PageDown: return Qt::Key_PageDown;
+    case Key::V: return Qt::Key_V;
+    case Key::Z: return Qt::Key_Z;
+    }
+    return Qt::Key_unknown;
+}
+
+// The chord of WindowKeys the key event presses: its key with just its
+// modifiers held. Shift+Tab comes as Backtab.
+const KeyChord* ChordOf(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    const int key = event.key() == Qt::Key_Backtab ? Qt::Key_Tab : event.key();
+    for (const KeyChord& chord : WindowKeys) {
+        Qt::KeyboardModifiers modifiers;
+        modifiers.setFlag(Qt::ControlModifier, (chord.Modifiers & ControlHeld) != 0);
+        modifiers.setFlag(Qt::ShiftModifier, (chord.Modifiers & ShiftHeld) != 0);
+        if (key == QtKey(chord.Pressed) && held == modifiers)
+            return &chord;
+    }
+    return nullptr;
+}
+
 QWidget* Named(QWidget* widget, const ControlLayout& row)
 {
     widget->setObjectName(QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
@@ -167,20 +197,37 @@ void QtMainWindow::BuildControls()
     SetTabOrder();
     LabelFields(*this);
     BindLabelKeys();
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->installEventFilter(this);
     tabs->setFocus();
 }
 
-// The window's own keys act wherever the focus is. The command buttons' Alt
-// letters come with their captions, and Enter with each button (EnterPresses).
+// The window's own keys act wherever the focus is: Esc, and the chords of
+// WindowKeys, which eventFilter hears. The command buttons' Alt letters come
+// with their captions, and Enter with each button (EnterPresses).
 void QtMainWindow::BindWindowKeys()
 {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             [this] { static_cast<QAbstractButton*>(Widget(EscapePresses))->click(); });
-    Qt::KeyboardModifiers modifiers;
-    modifiers.setFlag(Qt::ControlModifier, (ReadCallKey.Modifiers & ControlHeld) != 0);
-    modifiers.setFlag(Qt::ShiftModifier, (ReadCallKey.Modifiers & ShiftHeld) != 0);
-    connect(new QShortcut(QKeyCombination(modifiers, Qt::Key(ReadCallKey.Key)), this), &QShortcut::activated, this,
-            [this] { form.CallPasted(); });
+    installEventFilter(this);
+}
+
+// A chord frmMain takes now comes before the focused widget's own use of the
+// key and before any shortcut: claimed when Qt asks who overrides shortcuts,
+// it arrives as a key press, which goes no further. While frmMain does not
+// take Ctrl+Z, a text field has it for its typing.
+bool QtMainWindow::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const KeyChord* chord = ChordOf(*static_cast<QKeyEvent*>(event));
+    if (!chord || !form.Takes(chord->Does))
+        return false;
+    if (event->type() == QEvent::ShortcutOverride)
+        event->accept();
+    else
+        form.KeyPressed(chord->Does);
+    return true;
 }
 
 // A label's Alt letter reaches its own shortcut only while the label shows. On
@@ -380,9 +427,14 @@ void QtMainWindow::Show(Control control, Property property)
 
 void QtMainWindow::ShowTab(int tab) { tabs->setCurrentIndex(tab); }
 
+// A window that is not active, as while a message box closes, gives the
+// focus only once it is active again, which is no arrival (OnGotFocus); the
+// program's move is one all the same.
 void QtMainWindow::MoveFocus(Control control)
 {
     (control == Control::SSTab1 ? tabs->strip() : Widget(control))->setFocus();
+    if (!isActiveWindow())
+        form.GotFocus(control);
 }
 
 void QtMainWindow::Unload() { close(); }

@@ -60,6 +60,8 @@ TabControl::TabControl(QWidget* parent)
     tabStrip->setObjectName(QStringLiteral("tabStrip"));
     tabStrip->setExpanding(false);
     tabStrip->setUsesScrollButtons(false);
+    // A click on a tab takes the focus to the strip, before the page it leaves hides.
+    tabStrip->setFocusPolicy(Qt::StrongFocus);
     setFocusPolicy(Qt::TabFocus);
     setFocusProxy(tabStrip);
     connect(tabStrip, &QTabBar::currentChanged, this, &TabControl::showPage);

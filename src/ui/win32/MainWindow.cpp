@@ -263,7 +263,8 @@ LRESULT Win32MainWindow::OnControlMessage(Control control, HWND window, UINT mes
     switch (message) {
     case WM_SETFOCUS: {
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        form.GotFocus(control);
+        if (!returningFocus)
+            form.GotFocus(control);
         return result;
     }
     case WM_MOUSEMOVE:

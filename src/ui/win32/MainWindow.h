@@ -50,10 +50,10 @@ public:
     static std::optional<Control> ControlOf(HWND control) { return ControlOfId(GetDlgCtrlID(control)); }
 
     // Gives the window's keyboard interface the first look at a message of the
-    // thread's queue: Tab and Shift+Tab, the arrow keys in an option group,
-    // Alt with a command's or a label's letter, Enter on a command button, Esc, which
-    // presses Reset, and Ctrl+Shift+V, which reads a MsgBox call from the
-    // clipboard. True when it took the message, which must then not be dispatched.
+    // thread's queue: the window's own chords (WindowKeys), Tab and Shift+Tab,
+    // the arrow keys in an option group, Alt with a command's or a label's
+    // letter, Enter on a command button and Esc, which presses Reset. True when
+    // it took the message, which must then not be dispatched.
     bool TranslateKeys(MSG& message);
 
     // Creates the controls, if they are not there yet; the window shows nothing before.
@@ -138,6 +138,7 @@ private:
     HCURSOR handPointer = nullptr;
     // Where the focus goes back to when the window is active again.
     Control lastFocus = Control::SSTab1;
+    bool returningFocus = false;
     std::optional<Control> focusedByClick;
     bool showingText = false;
     bool centred = false;

@@ -24,10 +24,6 @@ class AccessibilityTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-
-    void cleanup() { closeWindow(); }
-
     void eachControlAsFrmMainHasIt_data()
     {
         QTest::addColumn<Control>("control");

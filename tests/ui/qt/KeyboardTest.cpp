@@ -41,9 +41,6 @@ class KeyboardTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
-
     void tabWalks_data()
     {
         QTest::addColumn<testing::TabWalk>("walk");
@@ -117,7 +114,11 @@ private slots:
             QTest::addRow("%s on tab %d", place.Control.c_str(), place.Tab) << place;
     }
 
-    // Each key presses its command button, wherever the focus rests.
+    // Each key presses its command button, wherever the focus rests. The tab
+    // keys show the neighbouring tab, with the focus on the tab strip, and type
+    // nothing. Esc leaves the focus on the tab strip of the first tab, and
+    // whatever is pressed next keeps it on controls that show; each Esc after
+    // the first shows the window still answering.
     void commandKeys()
     {
         QFETCH(testing::FocusPlace, place);
@@ -128,6 +129,25 @@ private slots:
             Press(key.Key);
             QTRY_COMPARE(pressed.count(), 1); // a mnemonic presses its button after a moment
         }
+        performAll({"type:txtBody:Body"});
+        for (const auto& [key, step] : testing::TabKeys()) {
+            FocusOn(place.Tab, place.Control);
+            Press(key);
+            QCOMPARE(tabs()->currentIndex(), (place.Tab + step + 4) % 4);
+            QVERIFY2(OnTabStrip(), key.c_str());
+        }
+        QCOMPARE(window->Form().State(Control::txtBody).Text, "Body");
+        testing::WithinTimeLimit(std::chrono::seconds(60), [&] {
+            for (const auto& keys : testing::KeysAfterReset()) {
+                FocusOn(place.Tab, place.Control);
+                Press(Qt::Key_Escape);
+                QCOMPARE(tabs()->currentIndex(), 0);
+                QVERIFY(OnTabStrip());
+                for (const std::string& key : keys)
+                    Press(key);
+                QVERIFY2(Focus()->isVisible(), keys.back().c_str());
+            }
+        });
     }
 
     void enterPressesTheFocusedButton_data()
@@ -198,15 +218,6 @@ private:
         (name == "SSTab1" ? tabs()->strip() : control(QString::fromStdString(name)))->setFocus();
     }
 
-    // Shift+Tab goes back to the tab strip from anywhere, the field left focused
-    // on a hidden tab by Reset included.
-    void BackToTabStrip() const
-    {
-        for (int presses = 0; presses < MostPresses && !OnTabStrip(); ++presses)
-            Press(Qt::Key_Backtab);
-        QVERIFY2(OnTabStrip(), "Shift+Tab never reaches the tab strip");
-    }
-
     // On the tab strip, the arrow keys go from tab to tab.
     void ShowTab(int tab) const
     {
@@ -226,7 +237,7 @@ private:
             const std::optional<Control> at = ControlOf(Focus());
             return at && (*at == target || (IsOption(target) && IsOption(*at) && GroupOf(*at) == GroupOf(target)));
         };
-        BackToTabStrip();
+        Press("Ctrl+Tab"); // from anywhere to the tab strip
         if (const int tab = TabOf(target); tab != NoTab)
             ShowTab(tab);
         for (int presses = 0; presses < MostPresses && !arrived(); ++presses) {

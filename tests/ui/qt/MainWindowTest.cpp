@@ -23,10 +23,6 @@ class MainWindowTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-
-    void cleanup() { closeWindow(); }
-
     void controlsFollowTheLayout_data()
     {
         QTest::addColumn<Control>("control");
@@ -302,6 +298,24 @@ private slots:
         QCOMPARE(box->property("text").toString(), typed);
     }
 
+    // Coming back to the window from another, the field keeps its caret: only
+    // the focus arriving from inside the window selects the whole text.
+    void returningToTheWindowKeepsTheCaret()
+    {
+        click(QStringLiteral("txtBody"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abcdef"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QWidget other;
+        other.show();
+        for (QWidget* active : {&other, static_cast<QWidget*>(window.get())}) {
+            active->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(active));
+        }
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("X"));
+        QCOMPARE(window->Form().State(Control::txtBody).Text, "abcdXef");
+    }
+
     // The link turns red under the pointer, and blue again only over the frame
     // around it, the tab control or the bare window. On the #EFEFEF window the
     // red takes the darker shade that reads well.
@@ -345,28 +359,15 @@ private slots:
         }
     }
 
-    void closingAsksFirst_data()
-    {
-        QTest::addColumn<bool>("byCloseBox");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("close box, No") << true << 7;
-        QTest::newRow("close box, Yes") << true << 6;
-        QTest::newRow("Exit, No") << false << 7;
-        QTest::newRow("Exit, Yes") << false << 6;
-    }
-
-    // The close box and Exit ask the unload query; No keeps the window open.
+    // The close box and Exit ask the unload query; No keeps the window open, Yes closes it.
     void closingAsksFirst()
     {
-        QFETCH(bool, byCloseBox);
-        QFETCH(int, answer);
-        platform->answer = answer;
-        if (byCloseBox)
-            window->close();
-        else
-            click(QStringLiteral("cmdExit"));
-        QCOMPARE(platform->messageBoxes.size(), std::size_t{1});
-        QCOMPARE(window->isVisible(), answer == 7);
+        for (const auto& [byCloseBox, answer] : {std::pair(true, 7), std::pair(false, 7), std::pair(false, 6)}) {
+            platform->answer = answer;
+            byCloseBox ? void(window->close()) : click(QStringLiteral("cmdExit"));
+            QCOMPARE(window->isVisible(), answer == 7);
+        }
+        QCOMPARE(platform->messageBoxes.size(), std::size_t{3});
     }
 
     // Browse, Help and the maker's link hand the platform this window as the owner.
@@ -402,7 +403,7 @@ private slots:
                     "type:txtTopicID:25", "click:chkHelpButtonDefault", "key:Escape"});
         QCOMPARE(widgetStates(), start);
         QCOMPARE(tabs()->currentIndex(), 0);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTitle"));
+        QCOMPARE(QApplication::focusWidget(), tabs()->strip());
     }
 
     // The list offers the languages' captions, a pick by keys reaches frmMain and
@@ -427,9 +428,10 @@ private slots:
         QTRY_VERIFY(!list->view()->isVisible());
         QCOMPARE(QApplication::focusWidget(), list);
     }
-
-    // Ctrl+Shift+V reads the call on the clipboard even from inside a text field.
-    // Text dropped beside the fields is read as a call; on a field it is only text.
+    // Ctrl+Shift+V reads the call on the clipboard even from inside a text field,
+    // where Ctrl+Z then takes the read back; after that the field's Ctrl+Z takes
+    // back its typing. Text dropped beside the fields is read as a call; on a
+    // field it is only text.
     void readsCallByKeyAndDrop()
     {
         auto* body = control<MultiLineTextBox>(QStringLiteral("txtBody"));
@@ -440,6 +442,12 @@ private slots:
         QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(body->text(), QStringLiteral("From the clipboard"));
         QVERIFY(checked(QStringLiteral("optYesNo1")));
+        for (const QString& typed : {QString(), QStringLiteral("ab")}) {
+            QTest::keyClicks(body, typed);
+            QTest::keyClick(body, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(body->text(), QString());
+        }
+        QVERIFY(checked(QStringLiteral("optOKOnly")));
 
         const auto drop = [this](QWidget* target, const QString& text) {
             QMimeData data;
