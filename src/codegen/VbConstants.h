@@ -41,13 +41,14 @@ using enum StyleKind;
 
 // Grouped, and within a group in the order generated code prefers: where two text constants hold the same text,
 // the first is the one written; the style constants stand in expression order.
-inline constexpr std::array<VbConstant, 33> Table = {{
+inline constexpr std::array<VbConstant, 34> Table = {{
     TextRow("vbCrLf", "\r\n"),
     TextRow("vbNewLine", "\r\n"),
     TextRow("vbCr", "\r"),
     TextRow("vbLf", "\n"),
     TextRow("vbTab", "\t"),
     TextRow("vbNullString", ""),
+    TextRow("vbNullChar", std::string_view("", 1)),
     StyleRow("vbOKOnly", 0, Buttons),
     StyleRow("vbOKCancel", 1, Buttons),
     StyleRow("vbAbortRetryIgnore", 2, Buttons),

@@ -7,6 +7,7 @@
 #include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
 #include "codegen/StyleDecode.h"
+#include "platform/CodePage.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -232,9 +233,9 @@ int ReadChoices(std::istream& in, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream& err)
+int WriteCode(const MessageBoxOptions& options, const CodePageWidth& codePage, std::ostream& out, std::ostream& err)
 {
-    const auto checked = CheckOptions(GenerateMode::Copy, options);
+    const auto checked = CheckOptions(GenerateMode::Copy, options, codePage);
     // The window's messages break their lines; on standard error they take one line.
     if (const auto* failure = std::get_if<GenerateFailure>(&checked))
         return Refused(err, ReplaceLineBreaks(FailureMessage(*failure), ' '));
@@ -244,7 +245,8 @@ int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream&
 }
 
 // --options: the choices and the body from a JSON file, or from standard input for "-".
-int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& out, std::ostream& err)
+int WriteCodeOfChoices(const std::string& path, const CodePageWidth& codePage, std::istream& in, std::ostream& out,
+                       std::ostream& err)
 {
     std::ifstream file;
     if (path != "-")
@@ -268,13 +270,13 @@ int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& 
     }
     if (const auto* fault = std::get_if<std::string>(&choices))
         return Refused(err, About("--options " + path, *fault));
-    return WriteCode(std::get<MessageBoxOptions>(choices), out, err);
+    return WriteCode(std::get<MessageBoxOptions>(choices), codePage, out, err);
 }
 
-// Whether any option but `only` was given.
-bool OthersGiven(const CLI::App& app, const CLI::Option* only)
+// Whether any option but `only` and `also` was given.
+bool OthersGiven(const CLI::App& app, const CLI::Option* only, const CLI::Option* also)
 {
-    const auto others = app.get_options([&](const CLI::Option* option) { return option != only; });
+    const auto others = app.get_options([&](const CLI::Option* option) { return option != only && option != also; });
     return std::ranges::any_of(others, [](const CLI::Option* option) { return option->count() > 0; });
 }
 
@@ -284,6 +286,7 @@ struct GenTask {
     Action What = Action::WriteCode;
     MessageBoxOptions Options; // The choices of WriteCode; its body is read from standard input when it runs.
     std::string Argument;      // The style to decode, the file of choices, or the usage to show.
+    CodePageWidth CodePage;    // What the code of WriteCode and WriteCodeOfChoices is saved in.
 };
 
 // A command line that cannot be read: why, and the usage to show with it.
@@ -336,6 +339,13 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
         ->capture_default_str();
     flag("--help-default", &MessageBoxOptions::HelpButtonIsDefault, "The Help button is the default button");
 
+    unsigned codePage = SystemAnsiCodePage();
+    CLI::Option* codePageOption =
+        app.add_option("--code-page", codePage,
+                       "The ANSI code page the code is saved in; a character it lacks is written as ChrW(...). "
+                       "65001 keeps every character as it is. The default is this system's")
+            ->capture_default_str();
+
     std::string decode;
     CLI::Option* decodeOption =
         app.add_option("--decode", decode,
@@ -354,20 +364,27 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        return GenTask{GenTask::Action::ShowUsage, {}, app.help()};
+        return GenTask{GenTask::Action::ShowUsage, {}, app.help(), {}};
     } catch (const CLI::ParseError& error) {
         return UsageFault{error.what(), app.help()};
     }
 
     for (CLI::Option* alone : {decodeOption, readOption, optionsOption})
-        if (*alone && OthersGiven(app, alone))
-            return UsageFault{alone->get_name() + " takes no other option.", app.help()};
+        if (*alone && OthersGiven(app, alone, alone == optionsOption ? codePageOption : alone))
+            return UsageFault{alone->get_name() + " takes no other option" +
+                                  (alone == optionsOption ? " but " + codePageOption->get_name() : "") + ".",
+                              app.help()};
     if (*decodeOption)
-        return GenTask{GenTask::Action::Decode, {}, decode};
+        return GenTask{GenTask::Action::Decode, {}, decode, {}};
     if (*readOption)
-        return GenTask{GenTask::Action::ReadChoices, {}, {}};
+        return GenTask{GenTask::Action::ReadChoices, {}, {}, {}};
+    auto width = CodePageWidthOf(codePage);
+    if (!width)
+        return UsageFault{About("--code-page " + std::to_string(codePage), "this system cannot convert to it"),
+                          app.help()};
+    task.CodePage = std::move(*width);
     if (*optionsOption)
-        return GenTask{GenTask::Action::WriteCodeOfChoices, {}, choicesPath};
+        return GenTask{GenTask::Action::WriteCodeOfChoices, {}, choicesPath, task.CodePage};
 
     const int buttonSet = ButtonSetNames.at(buttons);
     const auto buttonChoice = ButtonChoiceFor(buttonSet, defaultPosition);
@@ -389,11 +406,14 @@ int RunTask(GenTask task, std::istream& in, std::ostream& out, std::ostream& err
     case GenTask::Action::ShowUsage: out << task.Argument; return 0;
     case GenTask::Action::Decode: return Decode(task.Argument, out, err);
     case GenTask::Action::ReadChoices: return ReadChoices(in, out, err);
-    case GenTask::Action::WriteCodeOfChoices: return WriteCodeOfChoices(task.Argument, in, out, err);
+    case GenTask::Action::WriteCodeOfChoices: return WriteCodeOfChoices(task.Argument, task.CodePage, in, out, err);
     case GenTask::Action::WriteCode: break;
     }
     task.Options.BodyText.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return WriteCode(task.Options, out, err);
+    if (const auto fault = FirstInvalidUtf8(task.Options.BodyText))
+        return Refused(err, About("standard input",
+                                  "the body is not UTF-8 (the fault is at byte " + std::to_string(*fault) + ")"));
+    return WriteCode(task.Options, task.CodePage, out, err);
 }
 
 } // namespace
