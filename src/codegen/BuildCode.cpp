@@ -113,8 +113,12 @@ void AppendVariable(const CallArgument& argument, const std::string& name, const
         statement->Add({{std::move(assignment), width, false, false}, ""});
     };
     start("\t" + name + " = ");
-    for (std::size_t i = 0; i < argument.Terms.size(); ++i) {
-        const StatementPart part{argument.Terms[i], i + 1 < argument.Terms.size() ? " & " : ""};
+    std::vector<ExpressionTerm> terms;
+    for (const ExpressionTerm& term : argument.Terms)
+        for (ExpressionTerm& piece : LiteralPieces(term, language.MaxLineLength / 2, checked.CodePage))
+            terms.push_back(std::move(piece));
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const StatementPart part{terms[i], i + 1 < terms.size() ? " & " : ""};
         if (statement->Add(part))
             continue;
         statement->DropJoiner(" & ");

@@ -129,14 +129,15 @@ std::vector<std::string> ArgumentValues(std::string_view arguments, const std::m
     return values;
 }
 
-// Bodies of 1024 characters of every kind, with titles short and long, in each language and on a single- and a
-// double-byte code page: every physical line and statement is within the language's limits, and the prompt and
-// title the code builds are the texts typed.
+// Bodies of 1024 characters of every kind (and one of 30 times as many letters, with no place to break), with titles
+// short and long, in each language and on a single- and a double-byte code page: every physical line and statement is
+// within the language's limits, and the prompt and title the code builds are the texts typed.
 TEST(GenerateCode, EveryLineWithinTheLanguagesLimits)
 {
     const std::vector<std::vector<std::string>> kinds = {
         {"Order ", "late ", "disk "}, {"\r\n"},        {"\""}, {{"\0", 1}, "\x01", "\x1b", "\x7f", "a"},
-        {"日", "本", "語"},           {"Ω", "μ", "έ"}, {"😀"},  {"a", "\r\n", "\"", "\t", "日", "Ω", "😀", "\x02", " "}};
+        {"日", "本", "語"},           {"Ω", "μ", "έ"}, {"😀"},  {"a", "\r\n", "\"", "\t", "日", "Ω", "😀", "\x02", " "},
+        {std::string(30, 'a')}};
     const auto text = [](const std::vector<std::string>& characters) {
         std::string typed;
         for (std::size_t i = 0; i < 1024; ++i)
