@@ -10,7 +10,7 @@ SANITIZE_DIR ?= build-sanitize
 WINDOWS_DIR ?= build-windows
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test release bench artwork package check-deps sanitize-configure sanitize-build sanitize fuzz lint windows-deps windows test-windows bench-windows windows-package clean
+.PHONY: all deps build run test release bench artwork package check-deps sanitize-configure sanitize-build sanitize fuzz lint windows-deps windows test-windows bench-windows windows-package check-engines clean
 
 all: build
 
@@ -94,6 +94,15 @@ bench-windows: windows
 # Vellumet-1.0-win64.zip and Vellumet-1.0-x64.msi, written into $(WINDOWS_DIR).
 windows-package: windows
 	cmake --build $(WINDOWS_DIR) --target windows-package
+
+# The generated code run in real engines: VBScript under Wine's cscript, VB6 and VBA in headless LibreOffice Basic,
+# ENGINE_CASES random cases a language; ENGINE_SEED replays a run.
+ENGINE_CASES ?= 40
+check-engines: deps
+	@tools/install-deps --engines
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUMET_WERROR=ON
+	cmake --build $(BUILD_DIR) --target vellumet-gen -j $(JOBS)
+	tools/check-engines $(BUILD_DIR) --cases $(ENGINE_CASES) $(if $(ENGINE_SEED),--seed $(ENGINE_SEED))
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(RELEASE_DIR) $(WINDOWS_DIR)

@@ -113,8 +113,12 @@ void AppendVariable(const CallArgument& argument, const std::string& name, const
         statement->Add({{std::move(assignment), width, false, false}, ""});
     };
     start("\t" + name + " = ");
-    for (std::size_t i = 0; i < argument.Terms.size(); ++i) {
-        const StatementPart part{argument.Terms[i], i + 1 < argument.Terms.size() ? " & " : ""};
+    std::vector<ExpressionTerm> terms;
+    for (const ExpressionTerm& term : argument.Terms)
+        for (ExpressionTerm& piece : LiteralPieces(term, language.MaxLineLength / 2, checked.CodePage))
+            terms.push_back(std::move(piece));
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const StatementPart part{terms[i], i + 1 < terms.size() ? " & " : ""};
         if (statement->Add(part))
             continue;
         statement->DropJoiner(" & ");
@@ -155,20 +159,29 @@ std::optional<std::string> CallStatement(const std::string& start, const std::ve
     return statement.Text();
 }
 
-// Appends the call and the String variables it needs: the texts go into variables, the body first, then the title,
-// then the help file, until the call fits in one statement.
+// The width of an argument's terms.
+std::size_t WidthOf(const CallArgument& argument)
+{
+    std::size_t width = 0;
+    for (const ExpressionTerm& term : argument.Terms)
+        width += term.Width;
+    return width;
+}
+
+// Appends the call and the String variables it needs: the longest text goes into a variable, then the next longest,
+// until the call fits in one statement.
 void AppendCall(const CheckedOptions& checked, const std::string& start, std::string_view end, std::string& code)
 {
     std::vector<CallArgument> arguments = CallArguments(checked);
     std::string variables;
-    auto argument = arguments.begin();
     for (;;) {
         if (const auto call = CallStatement(start, arguments, end, checked)) {
             code.append(variables).append(*call);
             return;
         }
-        argument = std::find_if(argument, arguments.end(), [](const CallArgument& a) { return !a.Variable.empty(); });
         // Each text alone in a variable leaves the call a few short words, which always fit.
+        const auto argument = std::ranges::max_element(
+            arguments, {}, [](const CallArgument& a) { return a.Variable.empty() ? 0 : WidthOf(a) + 1; });
         const std::string name = VariableFor(*argument, checked.VariableName);
         AppendVariable(*argument, name, checked, variables);
         argument->Terms = {FixedTerm(name)};

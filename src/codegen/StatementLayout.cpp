@@ -42,6 +42,17 @@ std::pair<ExpressionTerm, ExpressionTerm> SplitLiteral(const ExpressionTerm& lit
 
 } // namespace
 
+std::vector<ExpressionTerm> LiteralPieces(const ExpressionTerm& term, std::size_t most, const CodePageWidth& codePage)
+{
+    std::vector<ExpressionTerm> pieces{term};
+    while (pieces.back().Literal && pieces.back().Width > most) {
+        auto [head, tail] = SplitLiteral(pieces.back(), most - 2, codePage);
+        pieces.back() = std::move(head);
+        pieces.push_back(std::move(tail));
+    }
+    return pieces;
+}
+
 StatementLayout::StatementLayout(const LanguageRow& language, const CodePageWidth& codePage)
     : language(language)
     , codePage(codePage)

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellumet {
 
@@ -16,6 +17,10 @@ struct StatementPart {
     ExpressionTerm Term;
     std::string_view Joiner;
 };
+
+// The term as it is, or, for a literal wider than `most` bytes, literals of at most that width each, so that a text
+// built over several statements can go on in the next statement between two of them.
+std::vector<ExpressionTerm> LiteralPieces(const ExpressionTerm& term, std::size_t most, const CodePageWidth& codePage);
 
 // Fills lines as far as the language lets a physical line go and breaks them with " _": after the last line-break
 // constant of the line when what follows it fits on the next line, else inside a literal that would not fit (as

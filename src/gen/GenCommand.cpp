@@ -344,8 +344,7 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     CLI::Option* codePageOption =
         app.add_option("--code-page", codePage,
                        "The ANSI code page the code is saved in; a character it lacks is written as ChrW(...). "
-                       "65001 keeps every character as it is. The default is this system's")
-            ->capture_default_str();
+                       "65001 keeps every character as it is. The default is this system's");
 
     std::string decode;
     CLI::Option* decodeOption =

@@ -2,13 +2,13 @@
 // tables, which run the same code.
 #include "codegen/BuildCode.h"
 #include "platform/CodePage.h"
+#include "support/CodeMeasure.h"
 #include "support/VbStringEvaluator.h"
 
 #include <gtest/gtest.h>
 
 #include <iostream>
 #include <map>
-#include <sstream>
 
 namespace vellumet {
 namespace {
@@ -112,29 +112,13 @@ TEST(GenerateCode, TryShowsTheBoxAsTyped)
     }
 }
 
-// The names a person is likely to choose stay allowed in every language, as do letters of the code page.
-TEST(GenerateCode, CommonNamesStayAllowed)
-{
-    for (const LanguageRow& language : Languages)
-        for (const char* name : {"Response", "Answer", "Result", "Text", "Name", "Value", "Left", "Title", "Ärger"}) {
-            const MessageBoxOptions options{.ButtonOption = ButtonChoice::YesNo1,
-                                            .BodyText = "Go?",
-                                            .VariableText = name,
-                                            .CodeLanguage = language.Id};
-            EXPECT_TRUE(std::holds_alternative<CheckedOptions>(CheckOptions(GenerateMode::Copy, options, Western)))
-                << name << " in " << language.Caption;
-        }
-}
-
 // The value of each argument of a call, where a String variable built before it stands for its text.
 std::vector<std::string> ArgumentValues(std::string_view arguments, const std::map<std::string, std::string>& texts)
 {
     std::vector<std::string> values;
     bool inLiteral = false;
-    std::size_t start = 0;
-    for (std::size_t at = 0; at <= arguments.size(); ++at) {
-        if (at < arguments.size() && arguments[at] == '"')
-            inLiteral = !inLiteral;
+    for (std::size_t at = 0, start = 0; at <= arguments.size(); ++at) {
+        inLiteral = at < arguments.size() && arguments[at] == '"' ? !inLiteral : inLiteral;
         if (at == arguments.size() || (!inLiteral && arguments.substr(at, 2) == ", ")) {
             const std::string argument(arguments.substr(start, at - start));
             values.push_back(texts.contains(argument) ? texts.at(argument)
@@ -145,69 +129,52 @@ std::vector<std::string> ArgumentValues(std::string_view arguments, const std::m
     return values;
 }
 
-// Bodies of 1024 characters of every kind, with titles short and long, in each language and on a single- and a
-// double-byte code page: every physical line and statement is within the language's limits, and the prompt and
-// title the code builds are the texts typed.
+// Bodies of 1024 characters of every kind (and one of 30 times as many letters, with no place to break), with titles
+// short and long, in each language and on a single- and a double-byte code page: every physical line and statement is
+// within the language's limits, and the prompt and title the code builds are the texts typed.
 TEST(GenerateCode, EveryLineWithinTheLanguagesLimits)
 {
     const std::vector<std::vector<std::string>> kinds = {
         {"Order ", "late ", "disk "}, {"\r\n"},        {"\""}, {{"\0", 1}, "\x01", "\x1b", "\x7f", "a"},
-        {"日", "本", "語"},           {"Ω", "μ", "έ"}, {"😀"},  {"a", "\r\n", "\"", "\t", "日", "Ω", "😀", "\x02", " "}};
-    const auto text = [](const std::vector<std::string>& characters, std::size_t length) {
+        {"日", "本", "語"},           {"Ω", "μ", "έ"}, {"😀"},  {"a", "\r\n", "\"", "\t", "日", "Ω", "😀", "\x02", " "},
+        {std::string(30, 'a')}};
+    const auto text = [](const std::vector<std::string>& characters) {
         std::string typed;
-        for (std::size_t i = 0; i < length; ++i)
+        for (std::size_t i = 0; i < 1024; ++i)
             typed += characters[i % characters.size()];
         return typed;
     };
     for (const LanguageRow& language : Languages) {
         std::size_t longestLine = 0, mostContinuations = 0;
-        for (const unsigned codePage : {1252u, 932u})
+        for (const CodePageWidth& width : {*CodePageWidthOf(1252), *CodePageWidthOf(932)})
             for (const auto& kind : kinds)
-                for (const std::string& title : {std::string(), std::string("Orders"),
-                                                 text({"a", "\"", "\t", "日", "Ω", "😀", "\x02", " "}, 1024)}) {
-                    MessageBoxOptions options =
-                        With(ExportFinished, [](auto& o) { o.ButtonOption = ButtonChoice::YesNo2; });
-                    options.BodyText = text(kind, 1024);
+                for (const std::string& title :
+                     {std::string(), std::string("Orders"), text({"a", "\"", "\t", "日", "Ω", "😀", "\x02", " "})}) {
+                    MessageBoxOptions options = ExportFinished;
+                    options.ButtonOption = ButtonChoice::YesNo2;
+                    options.BodyText = text(kind);
                     options.TitleText = title;
                     options.CodeLanguage = language.Id;
-                    const CodePageWidth width = *CodePageWidthOf(codePage);
                     const auto checked = CheckOptions(GenerateMode::Copy, options, width);
-                    ASSERT_TRUE(std::holds_alternative<CheckedOptions>(checked));
-                    std::istringstream lines(BuildCopyText(std::get<CheckedOptions>(checked)));
+                    const auto measure = testing::Measure(BuildCopyText(std::get<CheckedOptions>(checked)), width);
+                    EXPECT_TRUE(measure.Within(language)) << language.Key << " " << kind.at(0);
+                    longestLine = std::max(longestLine, measure.LongestLine);
+                    mostContinuations = std::max(mostContinuations, measure.MostContinuations);
                     std::map<std::string, std::string> texts;
-                    std::string statement;
-                    std::size_t continuations = 0, statementWidth = 0;
-                    for (std::string line; std::getline(lines, line);) {
-                        line.erase(line.find_last_not_of('\r') + 1);
-                        const std::size_t lineWidth = WidthIn(line, width);
-                        longestLine = std::max(longestLine, lineWidth);
-                        ASSERT_LE(lineWidth, language.MaxLineLength) << line;
-                        statementWidth += lineWidth + 2;
-                        statement += line.substr(statement.empty() ? 0 : line.find_first_not_of('\t'));
-                        if (statement.ends_with(" _")) {
-                            statement.pop_back();
-                            ++continuations;
-                            continue;
-                        }
-                        ASSERT_LE(continuations, language.MaxContinuations) << statement;
-                        ASSERT_LE(statementWidth, language.MaxStatementLength) << statement;
-                        mostContinuations = std::max(mostContinuations, continuations);
-                        const std::size_t equals = statement.find(" = ");
-                        const std::size_t call = statement.find("MsgBox(");
+                    for (const std::string& statement : measure.Statements) {
+                        const std::size_t equals = statement.find(" = "), call = statement.find("MsgBox(");
                         if (call != std::string::npos) {
-                            const auto values =
-                                ArgumentValues(statement.substr(call + 7, statement.size() - call - 8), texts);
+                            const auto values = ArgumentValues(
+                                std::string_view(statement).substr(call + 7, statement.size() - call - 8), texts);
                             EXPECT_TRUE(values.at(0) == options.BodyText) << language.Key << " " << kind.at(0);
                             EXPECT_TRUE(title.empty() || values.at(2) == title) << language.Key << " " << kind.at(0);
-                        } else if (equals != std::string::npos && !statement.starts_with("\tDim")) {
+                        } else if (equals != std::string::npos) {
                             const std::string name = statement.substr(1, equals - 1);
                             std::string_view value = std::string_view(statement).substr(equals + 3);
                             const bool adds = value.starts_with(name + " & ");
                             value.remove_prefix(adds ? name.size() + 3 : 0);
                             texts[name] = (adds ? texts[name] : "") + testing::EvaluateVbString(value).value_or("?");
                         }
-                        statement.clear();
-                        continuations = statementWidth = 0;
                     }
                 }
         std::cout << language.Caption << ": longest line " << longestLine << ", most continuations "

@@ -7,13 +7,13 @@
 #include "codegen/Languages.h"
 #include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
+#include "support/CodeMeasure.h"
 #include "support/VbStringEvaluator.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -70,23 +70,6 @@ bool BreaksOnlyBetweenLines(std::string_view code)
     return onlyCrLf;
 }
 
-// Whether every physical line and every statement of the code is within the language's limits.
-bool WithinLimits(const std::string& code, const LanguageRow& language, const CodePageWidth& codePage)
-{
-    std::istringstream lines(code);
-    std::size_t continuations = 0, statement = 0;
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t width = WidthIn(line, codePage) - (line.ends_with('\r') ? 1 : 0);
-        statement += width + 2;
-        if (width > language.MaxLineLength || continuations > language.MaxContinuations ||
-            statement > language.MaxStatementLength)
-            return false;
-        continuations = line.ends_with(" _\r") ? continuations + 1 : 0;
-        statement = continuations == 0 ? 0 : statement;
-    }
-    return true;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -112,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto* copied = std::get_if<CopyRequest>(&copy);
         if (!copied || copied->Text != BuildCopyText(std::get<CheckedOptions>(checked)))
             Fail("Copy Code does not hand over the code built from", options.BodyText);
-        if (!WithinLimits(copied->Text, RowOf(options.CodeLanguage), codePage))
+        if (!testing::Measure(copied->Text, codePage).Within(RowOf(options.CodeLanguage)))
             Fail("a line or statement of the code is beyond the language's limits:", copied->Text);
         if (!BreaksOnlyBetweenLines(copied->Text))
             Fail("the code breaks a line inside a statement:", copied->Text);

@@ -134,9 +134,11 @@ std::string RunExecutable(const std::string& body, const std::vector<std::string
 TEST(VellumetGen, ExecutableKeepsBytesExact)
 {
     const std::string body = "a\rb\nc\r\n\td \"q\" \xc3\xa9";
-    const std::vector<std::string> arguments = {"--buttons",  "ok-cancel",
-                                                "--title",    "Caf\xc3\xa9 \xce\xa9 \xe6\x97\xa5\xe6\x9c\xac",
-                                                "--variable", "r\xc3\xa9\xce\xa9\xe6\x97\xa5\xe6\x9c\xac"};
+    // Code page 65001 keeps every character literal, so the title and the name come out as they went in.
+    const std::vector<std::string> arguments = {"--buttons",   "ok-cancel",
+                                                "--title",     "Caf\xc3\xa9 \xce\xa9 \xe6\x97\xa5\xe6\x9c\xac",
+                                                "--variable",  "r\xc3\xa9\xce\xa9\xe6\x97\xa5\xe6\x9c\xac",
+                                                "--code-page", "65001"};
     const GenRun inProcess = Gen(arguments, body);
     ASSERT_EQ(inProcess.exitCode, 0) << inProcess.err;
     const std::string out = RunExecutable(body, arguments);

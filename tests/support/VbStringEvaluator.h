@@ -10,12 +10,8 @@ namespace vellumet::testing {
 // Appends a character as UTF-8.
 inline void AppendUtf8(char32_t c, std::string& out)
 {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-        return;
-    }
-    const int length = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-    out += static_cast<char>((0xF00 >> length) | (c >> (6 * (length - 1))));
+    const int length = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+    out += static_cast<char>(length == 1 ? c : (0xF00 >> length) | (c >> (6 * (length - 1))));
     for (int i = length - 2; i >= 0; --i)
         out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
 }
@@ -32,8 +28,6 @@ inline std::optional<std::string> EvaluateVbString(std::string_view e)
     char32_t highSurrogate = 0;
     for (std::size_t i = 0;; i += 3) {
         if (i < e.size() && e[i] == '"') {
-            if (highSurrogate != 0)
-                return std::nullopt;
             for (++i;; ++i) {
                 if (i == e.size() || e[i] == '\r' || e[i] == '\n')
                     return std::nullopt;
@@ -58,24 +52,21 @@ inline std::optional<std::string> EvaluateVbString(std::string_view e)
                     return std::nullopt;
                 value += static_cast<char>(code);
             } else if (term.starts_with("ChrW(&H") && term.ends_with(")") && term.size() > 8) {
+                // A character beyond U+FFFF is its two halves, the high one first.
                 code = static_cast<char32_t>(std::stoul(std::string(term.substr(7)), nullptr, 16));
                 if (code >= 0xD800 && code < 0xDC00)
                     highSurrogate = code;
-                else if (code >= 0xDC00 && code < 0xE000 && highSurrogate != 0)
-                    AppendUtf8(0x10000 + ((highSurrogate - 0xD800) << 10) + (code - 0xDC00), value);
                 else
-                    AppendUtf8(code, value);
+                    AppendUtf8(highSurrogate == 0 ? code : 0x10000 + ((highSurrogate - 0xD800) << 10) + code - 0xDC00,
+                               value);
             } else {
                 return std::nullopt;
             }
-            if (highSurrogate != 0 && code != highSurrogate && !(code >= 0xDC00 && code < 0xE000))
-                return std::nullopt;
-            if (code < 0xD800 || code >= 0xDC00)
-                highSurrogate = 0;
+            highSurrogate = code >= 0xD800 && code < 0xDC00 ? code : 0;
             i = end;
         }
         if (i == e.size())
-            return highSurrogate == 0 ? std::optional(value) : std::nullopt;
+            return value;
         if (e.substr(i, 3) != " & ")
             return std::nullopt;
     }
