@@ -407,8 +407,7 @@ TEST_F(MainWindow, UndoIsForgottenByAnyChangeAndTabKeysWrapRound)
 }
 
 // The list names the language: the check box of the help file's folder and the
-// choices follow it. Reset leaves it as chosen, a call read sets it, and the
-// label's Alt letter shows the list from another tab.
+// choices follow it. Reset leaves it as chosen, and a call read sets it.
 TEST_F(MainWindow, LanguageNamesTheFolderAndOutlivesReset)
 {
     for (const LanguageRow& language : Languages) {
@@ -420,8 +419,6 @@ TEST_F(MainWindow, LanguageNamesTheFolderAndOutlivesReset)
     PerformAll({"type:txtBody:Body", "click:chkMsgBoxHelpButton", "click:chkAppPathHelpFile", "key:Escape"});
     EXPECT_EQ(form->Snapshot().CodeLanguage, Languages.back().Id);
     EXPECT_EQ(Text(chkAppPathHelpFile), Languages.back().FolderCaption);
-    form->LabelKeyPressed(lblLanguage);
-    EXPECT_EQ(std::pair(form->SelectedTab(), frontEnd.focus), std::pair(int(GeneralTab), std::optional(cboLanguage)));
     form->CallDropped(R"(MsgBox "Hi", vbMsgBoxHelpButton, , App.Path & "\Orders.chm", 0)");
     EXPECT_EQ(form->Snapshot().CodeLanguage, Language::VB6);
     EXPECT_EQ(Text(chkAppPathHelpFile), RowOf(Language::VB6).FolderCaption);

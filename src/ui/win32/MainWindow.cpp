@@ -208,10 +208,9 @@ void Win32MainWindow::OnCommand(int id, int code, HWND control)
         return;
     if (code == EN_CHANGE && !showingText)
         form.Edited(*source, Utf8(TextOf(control)));
-    else if (LayoutOf(*source).Kind == ControlKind::DropDownList) {
-        if (code == CBN_SELCHANGE)
-            form.Picked(*source, static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
-    }
+    // A label's STN_DBLCLK has the same code as a list's CBN_SELCHANGE.
+    else if (code == CBN_SELCHANGE && LayoutOf(*source).Kind == ControlKind::DropDownList)
+        form.Picked(*source, static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0)));
     // A label's STN_CLICKED has the same code as a button's BN_CLICKED.
     else if (code == BN_CLICKED && !IsTextField(*source))
         form.Clicked(*source);

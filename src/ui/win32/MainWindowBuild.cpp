@@ -46,13 +46,13 @@ WindowKind KindOf(const ControlLayout& row)
     // has SS_NOTIFY: labels, the picture and the frames take it themselves.
     // A label shows its caption as it is unless the caption marks an Alt letter.
     constexpr DWORD TakesPointer = SS_NOTIFY;
-    const DWORD Label = (MarkedLetter(row.Caption) ? 0 : SS_NOPREFIX) | TakesPointer;
+    const DWORD label = (MarkedLetter(row.Caption) ? 0 : SS_NOPREFIX) | TakesPointer;
     switch (row.Kind) {
     case ControlKind::TabControl: return {WC_TABCONTROLW, TCS_FOCUSONBUTTONDOWN, 0};
     case ControlKind::Picture: return {WC_STATICW, SS_BITMAP | TakesPointer, 0};
     case ControlKind::Label:
-    case ControlKind::AutoSizeLabel: return {WC_STATICW, SS_LEFTNOWORDWRAP | Label, 0};
-    case ControlKind::CentredLabel: return {WC_STATICW, SS_CENTER | Label, 0};
+    case ControlKind::AutoSizeLabel: return {WC_STATICW, SS_LEFTNOWORDWRAP | label, 0};
+    case ControlKind::CentredLabel: return {WC_STATICW, SS_CENTER | label, 0};
     case ControlKind::TextBox: return {WC_EDITW, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::MultiLineTextBox:
         return {WC_EDITW, ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL,
