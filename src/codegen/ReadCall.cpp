@@ -186,12 +186,12 @@ std::array<Tokens, ArgumentNames.size()> PlaceArguments(Tokens tokens)
     return arguments;
 }
 
-// A text argument of the call, which must hold whole characters, and keep to one line unless it is the body.
-std::string ReadTextArgument(Tokens tokens, std::string_view part, const TextVariables& variables)
+// A text argument of the call, which must hold whole characters; only the body may hold line breaks.
+std::string ReadTextArgument(Tokens tokens, std::string_view part, const TextVariables& variables, bool oneLine = true)
 {
     std::string text = ReadText(tokens, part, variables);
     RefuseHalfCharacters(text, part);
-    if (part != "the body" && HoldsLineBreak(text))
+    if (oneLine && HoldsLineBreak(text))
         RefuseRead(std::string(part) + " holds a line break, which the window keeps to the body");
     return text;
 }
@@ -269,7 +269,7 @@ ReadStatementResult ReadStatement(Tokens statement, const TextVariables& variabl
     const auto arguments = PlaceArguments(argumentTokens);
     if (arguments[0].empty())
         RefuseRead("the call has no body");
-    options.BodyText = ReadTextArgument(arguments[0], "the body", variables);
+    options.BodyText = ReadTextArgument(arguments[0], "the body", variables, false);
     if (TrimSpaces(options.BodyText).empty())
         RefuseRead("the body is blank, and the window writes no call without one");
 
