@@ -35,7 +35,8 @@ void CopyText(benchmark::State& state, const std::string& pattern)
 
     const auto noApplicationPath = [] { return std::string(); };
     for (auto _ : state)
-        benchmark::DoNotOptimize(vellumet::GenerateCode(vellumet::GenerateMode::Copy, options, noApplicationPath));
+        benchmark::DoNotOptimize(
+            vellumet::GenerateCode(vellumet::GenerateMode::Copy, options, noApplicationPath, vellumet::Utf8Width));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
     state.SetComplexityN(state.range(0));
 }
@@ -45,7 +46,7 @@ void BodyExpression(benchmark::State& state, const std::string& pattern)
 {
     const std::string body = Repeat(pattern, static_cast<std::size_t>(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(vellumet::BodyExpression(body));
+        benchmark::DoNotOptimize(vellumet::BodyExpression(body, vellumet::Utf8Width));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
 }
 

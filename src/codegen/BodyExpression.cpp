@@ -1,163 +1,102 @@
-// The body expression: one pass over the body, writing fixed pieces through a pointer.
+// The terms of a string expression, written in one pass over the text.
 #include "BodyExpression.h"
 
 #include "LineBreaks.h"
 #include "VbConstants.h"
 
-#include <algorithm>
-#include <array>
-#include <cstdint>
-#include <cstring>
+#include <cstdio>
 
 namespace vellumet {
 namespace {
 
-// What was written last, which decides how the next piece joins on.
-enum class Written { Nothing, Literal, CrLf, OtherConstant };
-constexpr int WrittenKinds = 4;
+constexpr char32_t ReplacementCharacter = 0xFFFD;
 
-// The characters a string literal cannot hold, each written as its constant.
-enum class Constant { CrLf, Lf, Cr, Tab };
-constexpr std::array<std::string_view, 4> ConstantCharacters = {"\r\n", "\n", "\r", "\t"};
-
-// A piece of fixed text with its length, in sixteen bytes, so that putting it is one copy of a size known when
-// compiling: the bytes after the text are written over by the next piece.
-struct Piece {
-    std::array<char, 16> Bytes{};
-    std::size_t Length = 0;
-};
-
-constexpr Piece PieceOf(std::string_view join, std::string_view name = {})
+ExpressionTerm ConstantTerm(std::string text, bool endsLine = false)
 {
-    Piece piece;
-    for (char c : join)
-        piece.Bytes.at(piece.Length++) = c;
-    for (char c : name)
-        piece.Bytes.at(piece.Length++) = c;
-    return piece;
+    const std::size_t width = text.size();
+    return {std::move(text), width, false, endsLine};
 }
 
-// A constant closes the literal before it; at the start it needs an empty literal before it, unless it is vbCrLf.
-constexpr std::string_view JoinBefore(Written last, Constant constant)
+// ChrW(&H3A9): Visual Basic's way to write a character by its UTF-16 code, in hex without leading zeros.
+ExpressionTerm ChrWTerm(unsigned code)
 {
-    switch (last) {
-    case Written::Nothing: return constant == Constant::CrLf ? "" : "\"\" & ";
-    case Written::Literal: return "\" & ";
-    case Written::CrLf:
-    case Written::OtherConstant: break;
-    }
-    return " & ";
+    char text[16];
+    const int length = std::snprintf(text, sizeof text, "ChrW(&H%X)", code);
+    return ConstantTerm(std::string(text, static_cast<std::size_t>(length)));
 }
 
-// Indexed by what was written last, then by the constant.
-constexpr auto ConstantPieces = [] {
-    std::array<std::array<Piece, ConstantCharacters.size()>, WrittenKinds> pieces{};
-    for (std::size_t last = 0; last < pieces.size(); ++last)
-        for (std::size_t constant = 0; constant < ConstantCharacters.size(); ++constant)
-            pieces.at(last).at(constant) = PieceOf(JoinBefore(Written(last), Constant(constant)),
-                                                   TextConstantName(ConstantCharacters.at(constant)));
-    return pieces;
-}();
-
-// Indexed by what was written last: what opens a literal, and what ends the expression. Only a vbCrLf may end it;
-// after any other constant, and in an empty body, an empty literal does.
-constexpr std::array<Piece, WrittenKinds> LiteralOpenings = {PieceOf("\""), PieceOf(""), PieceOf(" & \""),
-                                                             PieceOf(" & \"")};
-constexpr std::array<Piece, WrittenKinds> Endings = {PieceOf("\"\""), PieceOf("\""), PieceOf(""), PieceOf(" & \"\"")};
-
-// Writes into a string through a pointer, keeping the string longer than what is written and growing it when a
-// piece would not fit: std::string::append checks the capacity and sets the length for each piece, and most pieces
-// are a few bytes long.
-class PieceWriter {
-public:
-    PieceWriter(std::string& out, std::size_t expected)
-        : out(out)
-    {
-        const std::size_t written = out.size();
-        out.resize(written + expected);
-        to = out.data() + written;
-        end = out.data() + out.size();
-    }
-    PieceWriter(const PieceWriter&) = delete;
-    PieceWriter& operator=(const PieceWriter&) = delete;
-    ~PieceWriter() { out.resize(static_cast<std::size_t>(to - out.data())); }
-
-    void Put(const Piece& piece)
-    {
-        Room(sizeof piece.Bytes);
-        std::memcpy(to, piece.Bytes.data(), sizeof piece.Bytes);
-        to += piece.Length;
-    }
-
-    // A piece and then text.
-    void Put(const Piece& piece, std::string_view text)
-    {
-        Room(sizeof piece.Bytes + text.size());
-        std::memcpy(to, piece.Bytes.data(), sizeof piece.Bytes);
-        to += piece.Length;
-        std::memcpy(to, text.data(), text.size());
-        to += text.size();
-    }
-
-private:
-    std::string& out;
-    char* to;
-    char* end;
-
-    void Room(std::size_t needed)
-    {
-        if (static_cast<std::size_t>(end - to) < needed) [[unlikely]]
-            Grow(needed);
-    }
-
-    void Grow(std::size_t needed)
-    {
-        const auto written = static_cast<std::size_t>(to - out.data());
-        out.resize(std::max(2 * out.size(), written + needed));
-        to = out.data() + written;
-        end = out.data() + out.size();
-    }
-};
+bool IsEmptyLiteralNeeded(const ExpressionTerm& term) { return !term.Literal && term.Text != "vbCrLf"; }
 
 } // namespace
 
-void AppendBodyExpression(std::string_view body, std::string& out)
+std::vector<ExpressionTerm> ExpressionTerms(std::string_view text, TextKind kind, const CodePageWidth& codePage)
 {
-    // Room for text with a few line breaks; the writer grows for more.
-    PieceWriter writer(out, body.size() + body.size() / 2 + 2 * sizeof(Piece));
-    Written last = Written::Nothing;
-    const auto putLiteral = [&](std::string_view text) {
-        writer.Put(LiteralOpenings[static_cast<std::size_t>(last)], text);
-        last = Written::Literal;
+    std::vector<ExpressionTerm> terms;
+    // The literal being written, opened when the last term is no literal; each is closed at the end.
+    const auto literal = [&]() -> ExpressionTerm& {
+        if (terms.empty() || !terms.back().Literal)
+            terms.push_back({"\"", 1, true, false});
+        return terms.back();
     };
-    // The text between two stops is one run of a literal; a double quote in it is doubled.
-    std::size_t runStart = 0;
-    ForEachStop<'\t', '"'>(body, [&](std::size_t at, std::size_t length) {
-        if (at > runStart)
-            putLiteral(body.substr(runStart, at - runStart));
-        runStart = at + length;
-        const char c = body[at];
-        if (c == '"') {
-            putLiteral("\"\"");
-            return;
+    for (std::size_t at = 0; at < text.size();) {
+        if (const std::size_t lineBreak = LineBreakAt(text, at); lineBreak != 0) {
+            terms.push_back(ConstantTerm(std::string(TextConstantName(text.substr(at, lineBreak))), true));
+            at += lineBreak;
+            continue;
         }
-        const Constant constant = c == '\t'     ? Constant::Tab
-                                  : length == 2 ? Constant::CrLf
-                                  : c == '\r'   ? Constant::Cr
-                                                : Constant::Lf;
-        writer.Put(ConstantPieces[static_cast<std::size_t>(last)][static_cast<std::size_t>(constant)]);
-        last = constant == Constant::CrLf ? Written::CrLf : Written::OtherConstant;
-    });
-    if (runStart < body.size())
-        putLiteral(body.substr(runStart));
-    writer.Put(Endings[static_cast<std::size_t>(last)]);
+        const auto decoded = DecodeUtf8At(text, at);
+        const Utf8Character character = decoded.value_or(Utf8Character{ReplacementCharacter, 1});
+        const std::string_view bytes = decoded ? text.substr(at, character.Length) : "\xEF\xBF\xBD";
+        const char32_t c = character.Value;
+        at += character.Length;
+        if (c == '"') {
+            literal().Text.append("\"\"");
+            literal().Width += 2;
+        } else if (c == '\t' && kind == TextKind::Body) {
+            terms.push_back(ConstantTerm(std::string(TextConstantName("\t"))));
+        } else if (c == 0) {
+            terms.push_back(ConstantTerm(std::string(TextConstantName(std::string_view("", 1)))));
+        } else if ((c < 0x20 && c != '\t') || c == 0x7F) {
+            terms.push_back(ConstantTerm("Chr(" + std::to_string(c) + ")"));
+        } else if (const std::size_t width = c < 0x80 ? 1 : codePage(c); width != 0) {
+            literal().Text.append(bytes);
+            literal().Width += width;
+        } else if (c < 0x10000) {
+            terms.push_back(ChrWTerm(c));
+        } else {
+            // One term, so that no statement or line ever parts the two halves.
+            const char32_t offset = c - 0x10000;
+            ExpressionTerm pair = ChrWTerm(0xD800 + (offset >> 10));
+            const ExpressionTerm low = ChrWTerm(0xDC00 + (offset & 0x3FF));
+            pair.Text.append(" & ").append(low.Text);
+            pair.Width += 3 + low.Width;
+            terms.push_back(std::move(pair));
+        }
+    }
+    for (ExpressionTerm& term : terms)
+        if (term.Literal) {
+            term.Text += '"';
+            ++term.Width;
+        }
+    const ExpressionTerm empty{"\"\"", 2, true, false};
+    if (terms.empty() || IsEmptyLiteralNeeded(terms.front()))
+        terms.insert(terms.begin(), empty);
+    if (IsEmptyLiteralNeeded(terms.back()))
+        terms.push_back(empty);
+    return terms;
 }
 
-std::string BodyExpression(std::string_view body)
+std::string JoinTerms(const std::vector<ExpressionTerm>& terms)
 {
-    std::string expression;
-    AppendBodyExpression(body, expression);
-    return expression;
+    std::string joined;
+    for (const ExpressionTerm& term : terms)
+        joined.append(joined.empty() ? "" : " & ").append(term.Text);
+    return joined;
+}
+
+std::string BodyExpression(std::string_view body, const CodePageWidth& codePage)
+{
+    return JoinTerms(ExpressionTerms(body, TextKind::Body, codePage));
 }
 
 } // namespace vellumet

@@ -5,24 +5,20 @@
 #include "Functions.h"
 #include "LineBreaks.h"
 #include "MessageBoxStyle.h"
+#include "StatementLayout.h"
+#include "VariableName.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
+#include <vector>
 
 namespace vellumet {
 namespace {
 
 constexpr std::string_view StartLine = "'*** Start Vellumet Code ***\r\n";
 constexpr std::string_view SelectCaseEnd = "\r\n\tEnd Select\r\n'*** End Vellumet Code ***";
-
-// Appends the help file as an argument of the generated call: a string literal, after App.Path when it follows it.
-void AppendHelpFileArgument(std::string_view helpFileText, bool useAppPath, std::string& out)
-{
-    if (useAppPath)
-        out.append("App.Path & ");
-    AppendStringLiteral(TrimSpaces(helpFileText), out);
-}
 
 // The two lines of a Select Case branch for each answer, each line after a line break, indexed by the answer.
 const std::array<std::string, 8>& CaseBranches()
@@ -52,26 +48,144 @@ void AppendSelectCase(ButtonChoice buttonOption, std::string_view variable, std:
     code.append(SelectCaseEnd);
 }
 
-// Appends the arguments that follow the body: the style, then the title when
-// it is not blank, then the help file and topic (with an empty title place
-// when there is no title).
-void AppendCallArguments(std::string& code, const CheckedOptions& checked)
+// An argument of the generated call as the terms of its expression, what follows it in the call, and the String
+// variable that holds it when the call cannot.
+struct CallArgument {
+    std::vector<ExpressionTerm> Terms;
+    std::string_view Joiner;
+    std::string_view Variable; // empty for the style and the topic, which are short
+};
+
+ExpressionTerm FixedTerm(std::string text)
+{
+    const std::size_t width = text.size();
+    return {std::move(text), width, false, false};
+}
+
+// The arguments of the call: the body, the style, then the title when it is not blank, then the help file and topic
+// (with an empty title place when there is no title).
+std::vector<CallArgument> CallArguments(const CheckedOptions& checked)
 {
     const MessageBoxOptions& options = checked.Options;
-    code.append(", ");
+    const CodePageWidth& codePage = checked.CodePage;
+    std::vector<CallArgument> arguments;
+    arguments.push_back({ExpressionTerms(options.BodyText, TextKind::Body, codePage), ", ", "Prompt"});
+    std::string style;
     if (options.CopyAsValue)
-        code.append(std::to_string(StyleOf(options)));
+        style = std::to_string(StyleOf(options));
     else
-        AppendExpressionOf(StyleOf(options), code);
-    const bool hasTitle = !TrimSpaces(options.TitleText).empty();
-    if (hasTitle) {
-        code.append(", ");
-        AppendStringLiteral(options.TitleText, code);
-    }
+        AppendExpressionOf(StyleOf(options), style);
+    arguments.push_back({{FixedTerm(std::move(style))}, ", ", {}});
+    if (!TrimSpaces(options.TitleText).empty())
+        arguments.push_back({ExpressionTerms(options.TitleText, TextKind::OneLine, codePage), ", ", "Title"});
+    else if (options.IncludeHelpButton)
+        arguments.back().Joiner = ", , ";
     if (options.IncludeHelpButton) {
-        code.append(hasTitle ? ", " : ", , ");
-        AppendHelpFileArgument(options.HelpFileText, options.UseAppPath, code);
-        code.append(", ").append(std::to_string(checked.TopicID));
+        std::vector<ExpressionTerm> help;
+        if (options.UseAppPath)
+            help.push_back(FixedTerm(std::string(RowOf(options.CodeLanguage).FolderExpression)));
+        for (ExpressionTerm& term : ExpressionTerms(TrimSpaces(options.HelpFileText), TextKind::OneLine, codePage))
+            help.push_back(std::move(term));
+        arguments.push_back({std::move(help), ", ", "HelpFile"});
+        arguments.push_back({{FixedTerm(std::to_string(checked.TopicID))}, ", ", {}});
+    }
+    return arguments;
+}
+
+// The name of an argument's variable: its own, unless the answer's variable has it already.
+std::string VariableFor(const CallArgument& argument, std::string_view answerVariable)
+{
+    std::string name(argument.Variable);
+    return EqualIgnoringCase(name, answerVariable) ? name + "Text" : name;
+}
+
+// Appends the statements that build an argument's text in a String variable: its Dim, and as many assignments as
+// the language's limits need, each adding to what the one before built.
+void AppendVariable(const CallArgument& argument, const std::string& name, const CheckedOptions& checked,
+                    std::string& code)
+{
+    const LanguageRow& language = RowOf(checked.Options.CodeLanguage);
+    code.append("\tDim ").append(name).append(language.DeclaresTypes ? " As String" : "").append(Crlf);
+    std::optional<StatementLayout> statement;
+    const auto start = [&](std::string assignment) {
+        statement.emplace(language, checked.CodePage);
+        const std::size_t width = WidthIn(assignment, checked.CodePage);
+        statement->Add({{std::move(assignment), width, false, false}, ""});
+    };
+    start("\t" + name + " = ");
+    std::vector<ExpressionTerm> terms;
+    for (const ExpressionTerm& term : argument.Terms)
+        for (ExpressionTerm& piece : LiteralPieces(term, language.MaxLineLength / 2, checked.CodePage))
+            terms.push_back(std::move(piece));
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const StatementPart part{terms[i], i + 1 < terms.size() ? " & " : ""};
+        if (statement->Add(part))
+            continue;
+        statement->DropJoiner(" & ");
+        code.append(statement->Text()).append(Crlf);
+        start("\t" + name + " = " + name + " & ");
+        // A statement of its own always has room for a term.
+        statement->Add(part);
+    }
+    code.append(statement->Text()).append(Crlf);
+}
+
+// The call statement with the arguments as they are, laid out within the language's limits; nothing when it does
+// not fit in one statement.
+std::optional<std::string> CallStatement(const std::string& start, const std::vector<CallArgument>& arguments,
+                                         std::string_view end, const CheckedOptions& checked)
+{
+    const LanguageRow& language = RowOf(checked.Options.CodeLanguage);
+    std::vector<StatementPart> parts{{{start, WidthIn(start, checked.CodePage), false, false}, ""}};
+    for (std::size_t a = 0; a < arguments.size(); ++a)
+        for (std::size_t t = 0; t < arguments[a].Terms.size(); ++t)
+            parts.push_back({arguments[a].Terms[t], t + 1 < arguments[a].Terms.size() ? " & "
+                                                    : a + 1 < arguments.size()        ? arguments[a].Joiner
+                                                                                      : end});
+    // A call that fits on one line stays there.
+    std::size_t width = 0;
+    for (const StatementPart& part : parts)
+        width += part.Term.Width + part.Joiner.size();
+    if (width <= language.MaxLineLength) {
+        std::string line;
+        for (const StatementPart& part : parts)
+            line.append(part.Term.Text).append(part.Joiner);
+        return line;
+    }
+    StatementLayout statement(language, checked.CodePage);
+    for (const StatementPart& part : parts)
+        if (!statement.Add(part))
+            return std::nullopt;
+    return statement.Text();
+}
+
+// The width of an argument's terms.
+std::size_t WidthOf(const CallArgument& argument)
+{
+    std::size_t width = 0;
+    for (const ExpressionTerm& term : argument.Terms)
+        width += term.Width;
+    return width;
+}
+
+// Appends the call and the String variables it needs: the longest text goes into a variable, then the next longest,
+// until the call fits in one statement.
+void AppendCall(const CheckedOptions& checked, const std::string& start, std::string_view end, std::string& code)
+{
+    std::vector<CallArgument> arguments = CallArguments(checked);
+    std::string variables;
+    for (;;) {
+        if (const auto call = CallStatement(start, arguments, end, checked)) {
+            code.append(variables).append(*call);
+            return;
+        }
+        // Each text alone in a variable leaves the call a few short words, which always fit.
+        const auto argument = std::ranges::max_element(
+            arguments, {}, [](const CallArgument& a) { return a.Variable.empty() ? 0 : WidthOf(a) + 1; });
+        const std::string name = VariableFor(*argument, checked.VariableName);
+        AppendVariable(*argument, name, checked, variables);
+        argument->Terms = {FixedTerm(name)};
+        argument->Variable = {};
     }
 }
 
@@ -93,6 +207,15 @@ std::string FailureMessage(GenerateFailure failure)
     case GenerateFailure::LineBreakInHelpFile: return onOneLine("Help File");
     case GenerateFailure::TopicNotConvertible: return "The Topic ID must be " + TopicIDRange() + ".";
     case GenerateFailure::ClipboardRefused: return "The code could not be copied to the clipboard.";
+    case GenerateFailure::TextNotUtf8: return "The texts must be UTF-8.";
+    case GenerateFailure::VariableNameNotStartingWithLetter: return "The Variable Name must start with a letter.";
+    case GenerateFailure::VariableNameCharacter:
+        return "The Variable Name may hold only letters, digits and _;\r\nsigns such as % ! # @ $ ^ are not allowed.";
+    case GenerateFailure::VariableNameTooLong: return "The Variable Name must be at most 255 characters long.";
+    case GenerateFailure::VariableNameOutsideCodePage:
+        return "The Variable Name holds a letter that the code page\r\nof the code does not have.";
+    case GenerateFailure::VariableNameReserved:
+        return "The Variable Name is a word the language reserves\r\nor a name the code itself uses.";
     }
     return {};
 }
@@ -136,18 +259,27 @@ std::string CleanVariableName(std::string_view variable)
     return cleaned;
 }
 
-std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options)
+std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options,
+                                                           const CodePageWidth& codePage)
 {
     if (TrimSpaces(options.BodyText).empty())
         return GenerateFailure::BlankBody;
+    for (const std::string* text :
+         {&options.BodyText, &options.TitleText, &options.VariableText, &options.HelpFileText, &options.TopicIDText})
+        if (FirstInvalidUtf8(*text))
+            return GenerateFailure::TextNotUtf8;
     // A string literal of the generated code cannot hold a line break; only the body is written as an expression
     // that can. Try refuses these too, so that the box it shows is always one that Copy can write.
     if (HoldsLineBreak(options.TitleText))
         return GenerateFailure::LineBreakInTitle;
     std::string variable = CleanVariableName(options.VariableText);
     // "Dim  As Long" would not compile; Try declares nothing.
-    if (mode == GenerateMode::Copy && options.ButtonOption != ButtonChoice::OKOnly && variable.empty())
-        return GenerateFailure::MissingVariableName;
+    if (mode == GenerateMode::Copy && options.ButtonOption != ButtonChoice::OKOnly) {
+        if (variable.empty())
+            return GenerateFailure::MissingVariableName;
+        if (const auto fault = VariableNameFault(variable, options.CodeLanguage, codePage))
+            return *fault;
+    }
 
     std::int16_t topic = 0;
     if (options.IncludeHelpButton) {
@@ -158,7 +290,7 @@ std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, co
             return GenerateFailure::TopicNotConvertible;
         topic = *converted;
     }
-    return CheckedOptions{options, std::move(variable), topic};
+    return CheckedOptions{options, std::move(variable), topic, codePage};
 }
 
 std::string BuildCopyText(const CheckedOptions& checked)
@@ -167,28 +299,17 @@ std::string BuildCopyText(const CheckedOptions& checked)
     const std::string& variable = checked.VariableName;
     const bool okOnly = options.ButtonOption == ButtonChoice::OKOnly;
 
-    // The fixed text is a few hundred characters, and the body expression is written straight into the code,
-    // which grows for it only when line breaks and tabs make it longer than twice the body.
-    std::string code;
-    code.reserve(512 + 2 * (options.BodyText.size() + options.TitleText.size() + options.HelpFileText.size()) +
-                 3 * variable.size());
-    code.append(StartLine);
-    if (okOnly)
-        code.append("\tMsgBox ");
-    else
-        code.append("\tDim ")
-            .append(variable)
-            .append(" As Long\r\n\t")
-            .append(variable)
-            .append(options.CopyAsValue ? " = MsgBox (" : " = MsgBox(");
-
-    AppendBodyExpression(options.BodyText, code);
-    AppendCallArguments(code, checked);
-
-    if (okOnly)
-        code.append(Crlf).append(EndBanner);
-    else
-        AppendSelectCase(options.ButtonOption, variable, code.append(")").append(Crlf));
+    std::string code(StartLine);
+    if (okOnly) {
+        AppendCall(checked, "\tMsgBox ", "", code);
+        return code.append(Crlf).append(EndBanner);
+    }
+    code.append("\tDim ")
+        .append(variable)
+        .append(RowOf(options.CodeLanguage).DeclaresTypes ? " As Long" : "")
+        .append(Crlf);
+    AppendCall(checked, "\t" + variable + (options.CopyAsValue ? " = MsgBox (" : " = MsgBox("), ")", code);
+    AppendSelectCase(options.ButtonOption, variable, code.append(Crlf));
     return code;
 }
 
@@ -205,9 +326,9 @@ MessageBoxRequest BuildTryRequest(const CheckedOptions& checked, const std::func
 }
 
 GenerateResult GenerateCode(GenerateMode mode, const MessageBoxOptions& options,
-                            const std::function<std::string()>& applicationPath)
+                            const std::function<std::string()>& applicationPath, const CodePageWidth& codePage)
 {
-    const auto checked = CheckOptions(mode, options);
+    const auto checked = CheckOptions(mode, options, codePage);
     if (const auto* failure = std::get_if<GenerateFailure>(&checked))
         return *failure;
     if (mode == GenerateMode::Copy)

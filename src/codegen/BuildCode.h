@@ -1,6 +1,7 @@
 // The code generator: checking the choices, the text Copy Code puts on the clipboard and the box Try It shows.
 #pragma once
 
+#include "CodePage.h"
 #include "MessageBoxOptions.h"
 #include "MessageBoxRequest.h"
 
@@ -27,6 +28,13 @@ enum class GenerateFailure {
     LineBreakInHelpFile, // The box has a Help button, and its help file holds a CR or LF.
     TopicNotConvertible, // The box has a Help button, and its topic is not a 16-bit whole number.
     ClipboardRefused,    // The clipboard did not take the text.
+    TextNotUtf8,         // A text is not well-formed UTF-8, which only text from outside the window can be.
+    // The cleaned variable name is one Visual Basic would not take; see VariableNameFault.
+    VariableNameNotStartingWithLetter,
+    VariableNameCharacter,
+    VariableNameTooLong,
+    VariableNameOutsideCodePage,
+    VariableNameReserved,
 };
 
 // What to tell the user; the lines of a message are joined by CR LF.
@@ -45,11 +53,15 @@ struct CheckedOptions {
     const MessageBoxOptions& Options;
     std::string VariableName; // cleaned; what the Dim and the Select Case name
     std::int16_t TopicID = 0; // 0 when the box has no Help button
+    CodePageWidth CodePage;   // the code page the code is saved in
 };
 
-// The first reason the options cannot be tried or copied, or the checked values. The options must outlive them.
-std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options);
-std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, MessageBoxOptions&& options) = delete;
+// The first reason the options cannot be tried or copied, or the checked values. The options must outlive them. The
+// code page is UTF-8's, which keeps every character as it is, unless one is given.
+std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, const MessageBoxOptions& options,
+                                                           const CodePageWidth& codePage = Utf8Width);
+std::variant<CheckedOptions, GenerateFailure> CheckOptions(GenerateMode mode, MessageBoxOptions&& options,
+                                                           const CodePageWidth& codePage = Utf8Width) = delete;
 
 // The complete source text that Copy Code puts on the clipboard.
 std::string BuildCopyText(const CheckedOptions& checked);
@@ -67,9 +79,9 @@ struct CopyRequest {
 // What Try It or Copy Code is to do: show this box, copy this text, or refuse.
 using GenerateResult = std::variant<GenerateFailure, MessageBoxRequest, CopyRequest>;
 
-// Checks the options and builds what the mode asks for. Nothing is shown or
+// Checks the options and builds what the mode asks for, with the code for the given code page. Nothing is shown or
 // copied here; the window carries the result out through the platform.
 GenerateResult GenerateCode(GenerateMode mode, const MessageBoxOptions& options,
-                            const std::function<std::string()>& applicationPath);
+                            const std::function<std::string()>& applicationPath, const CodePageWidth& codePage);
 
 } // namespace vellumet

@@ -37,17 +37,4 @@ std::string ExpectedAt(std::string_view what, std::string_view text)
     return "expected " + std::string(what) + " at " + InQuotes(text);
 }
 
-void AppendStringLiteral(std::string_view text, std::string& out)
-{
-    out += '"';
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t quote = std::min(text.find('"', start), text.size());
-        out.append(text.substr(start, quote - start));
-        if (quote < text.size())
-            out.append("\"\"");
-        start = quote + 1;
-    }
-    out += '"';
-}
-
 } // namespace vellumet

@@ -22,7 +22,4 @@ std::string Counted(std::size_t count, std::string_view thing);
 // "expected WHAT at "TEXT"", for a reader's refusal.
 std::string ExpectedAt(std::string_view what, std::string_view text);
 
-// Appends the text as a Visual Basic string literal: in double quotes, each double quote inside doubled.
-void AppendStringLiteral(std::string_view text, std::string& out);
-
 } // namespace vellumet

@@ -7,6 +7,7 @@
 #include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
 #include "codegen/StyleDecode.h"
+#include "platform/CodePage.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -58,6 +59,14 @@ const std::map<std::string, IconChoice> IconNames = {
     {"exclamation", IconChoice::Exclamation},
     {"information", IconChoice::Information},
 };
+
+// The languages by their keys, from the table of languages.
+const std::map<std::string, Language> LanguageNames = [] {
+    std::map<std::string, Language> names;
+    for (const LanguageRow& row : Languages)
+        names.emplace(row.Key, row.Id);
+    return names;
+}();
 
 // The keys of the JSON choices of --read and --options, in the order --read writes them.
 using FlagKey = std::pair<std::string_view, bool MessageBoxOptions::*>;
@@ -130,6 +139,7 @@ std::string HelpDetailKeysNeedHelpButton()
 nlohmann::ordered_json ChoicesToJson(const MessageBoxOptions& options)
 {
     nlohmann::ordered_json json = {
+        {"language", RowOf(options.CodeLanguage).Key},
         {"buttons", NameOf(ButtonSetNames, ButtonSetOf(options.ButtonOption).Value)},
         {"default", DefaultPositionOf(options.ButtonOption)},
         {"icon", NameOf(IconNames, options.Icon)},
@@ -169,6 +179,10 @@ std::variant<MessageBoxOptions, std::string> ChoicesFromJson(const nlohmann::jso
             if (!value.is_number_integer())
                 return KeyMustBe(key, "a whole number");
             defaultPosition = value;
+        } else if (key == "language") {
+            if (!value.is_string() || !LanguageNames.contains(value.get<std::string>()))
+                return KeyMustBe(key, "one of " + NamesOf(LanguageNames));
+            options.CodeLanguage = LanguageNames.at(value.get<std::string>());
         } else if (key == "icon") {
             if (!value.is_string() || !IconNames.contains(value.get<std::string>()))
                 return KeyMustBe(key, "one of " + NamesOf(IconNames));
@@ -219,9 +233,9 @@ int ReadChoices(Language language, std::istream& in, std::ostream& out, std::ost
     return 0;
 }
 
-int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream& err)
+int WriteCode(const MessageBoxOptions& options, const CodePageWidth& codePage, std::ostream& out, std::ostream& err)
 {
-    const auto checked = CheckOptions(GenerateMode::Copy, options);
+    const auto checked = CheckOptions(GenerateMode::Copy, options, codePage);
     // The window's messages break their lines; on standard error they take one line.
     if (const auto* failure = std::get_if<GenerateFailure>(&checked))
         return Refused(err, ReplaceLineBreaks(FailureMessage(*failure), ' '));
@@ -231,7 +245,8 @@ int WriteCode(const MessageBoxOptions& options, std::ostream& out, std::ostream&
 }
 
 // --options: the choices and the body from a JSON file, or from standard input for "-".
-int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& out, std::ostream& err)
+int WriteCodeOfChoices(const std::string& path, const CodePageWidth& codePage, std::istream& in, std::ostream& out,
+                       std::ostream& err)
 {
     std::ifstream file;
     if (path != "-")
@@ -255,13 +270,13 @@ int WriteCodeOfChoices(const std::string& path, std::istream& in, std::ostream& 
     }
     if (const auto* fault = std::get_if<std::string>(&choices))
         return Refused(err, About("--options " + path, *fault));
-    return WriteCode(std::get<MessageBoxOptions>(choices), out, err);
+    return WriteCode(std::get<MessageBoxOptions>(choices), codePage, out, err);
 }
 
-// Whether any option but `only` was given.
-bool OthersGiven(const CLI::App& app, const CLI::Option* only)
+// Whether any option but `only` and `also` was given.
+bool OthersGiven(const CLI::App& app, const CLI::Option* only, const CLI::Option* also)
 {
-    const auto others = app.get_options([&](const CLI::Option* option) { return option != only; });
+    const auto others = app.get_options([&](const CLI::Option* option) { return option != only && option != also; });
     return std::ranges::any_of(others, [](const CLI::Option* option) { return option->count() > 0; });
 }
 
@@ -271,6 +286,7 @@ struct GenTask {
     Action What = Action::WriteCode;
     MessageBoxOptions Options; // The choices of WriteCode; its body is read from standard input when it runs.
     std::string Argument;      // The style to decode, the file of choices, or the usage to show.
+    CodePageWidth CodePage;    // What the code of WriteCode and WriteCodeOfChoices is saved in.
 };
 
 // A command line that cannot be read: why, and the usage to show with it.
@@ -289,6 +305,10 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     std::string buttons = "ok";
     int defaultPosition = 1;
     std::string icon = "none";
+    std::string language(RowOf(Language::VB6).Key);
+    CLI::Option* languageOption = app.add_option("--language", language, "The language the code is for")
+                                      ->check(CLI::IsMember(LanguageNames))
+                                      ->capture_default_str();
     app.add_option("--buttons", buttons, "The set of buttons")
         ->check(CLI::IsMember(ButtonSetNames))
         ->capture_default_str();
@@ -319,6 +339,12 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
         ->capture_default_str();
     flag("--help-default", &MessageBoxOptions::HelpButtonIsDefault, "The Help button is the default button");
 
+    unsigned codePage = SystemAnsiCodePage();
+    CLI::Option* codePageOption =
+        app.add_option("--code-page", codePage,
+                       "The ANSI code page the code is saved in; a character it lacks is written as ChrW(...). "
+                       "65001 keeps every character as it is. The default is this system's");
+
     std::string decode;
     CLI::Option* decodeOption =
         app.add_option("--decode", decode,
@@ -337,20 +363,36 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        return GenTask{GenTask::Action::ShowUsage, {}, app.help()};
+        return GenTask{GenTask::Action::ShowUsage, {}, app.help(), {}};
     } catch (const CLI::ParseError& error) {
         return UsageFault{error.what(), app.help()};
     }
 
-    for (CLI::Option* alone : {decodeOption, readOption, optionsOption})
-        if (*alone && OthersGiven(app, alone))
-            return UsageFault{alone->get_name() + " takes no other option.", app.help()};
+    // --options takes the code page of the code it writes, and --read the language it reads in unless the code
+    // shows another.
+    const std::map<const CLI::Option*, const CLI::Option*> companions = {{optionsOption, codePageOption},
+                                                                         {readOption, languageOption}};
+    for (CLI::Option* alone : {decodeOption, readOption, optionsOption}) {
+        const auto companion = companions.find(alone);
+        const CLI::Option* also = companion == companions.end() ? alone : companion->second;
+        if (*alone && OthersGiven(app, alone, also))
+            return UsageFault{alone->get_name() + " takes no other option" +
+                                  (also != alone ? " but " + also->get_name() : "") + ".",
+                              app.help()};
+    }
     if (*decodeOption)
-        return GenTask{GenTask::Action::Decode, {}, decode};
-    if (*readOption)
-        return GenTask{GenTask::Action::ReadChoices, options, {}};
+        return GenTask{GenTask::Action::Decode, {}, decode, {}};
+    if (*readOption) {
+        options.CodeLanguage = LanguageNames.at(language);
+        return GenTask{GenTask::Action::ReadChoices, options, {}, {}};
+    }
+    auto width = CodePageWidthOf(codePage);
+    if (!width)
+        return UsageFault{About("--code-page " + std::to_string(codePage), "this system cannot convert to it"),
+                          app.help()};
+    task.CodePage = std::move(*width);
     if (*optionsOption)
-        return GenTask{GenTask::Action::WriteCodeOfChoices, {}, choicesPath};
+        return GenTask{GenTask::Action::WriteCodeOfChoices, {}, choicesPath, task.CodePage};
 
     const int buttonSet = ButtonSetNames.at(buttons);
     const auto buttonChoice = ButtonChoiceFor(buttonSet, defaultPosition);
@@ -362,6 +404,7 @@ std::variant<GenTask, UsageFault> ReadCommandLine(int argc, const char* const ar
     }
     options.ButtonOption = *buttonChoice;
     options.Icon = IconNames.at(icon);
+    options.CodeLanguage = LanguageNames.at(language);
     return task;
 }
 
@@ -371,11 +414,14 @@ int RunTask(GenTask task, std::istream& in, std::ostream& out, std::ostream& err
     case GenTask::Action::ShowUsage: out << task.Argument; return 0;
     case GenTask::Action::Decode: return Decode(task.Argument, out, err);
     case GenTask::Action::ReadChoices: return ReadChoices(task.Options.CodeLanguage, in, out, err);
-    case GenTask::Action::WriteCodeOfChoices: return WriteCodeOfChoices(task.Argument, in, out, err);
+    case GenTask::Action::WriteCodeOfChoices: return WriteCodeOfChoices(task.Argument, task.CodePage, in, out, err);
     case GenTask::Action::WriteCode: break;
     }
     task.Options.BodyText.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return WriteCode(task.Options, out, err);
+    if (const auto fault = FirstInvalidUtf8(task.Options.BodyText))
+        return Refused(err, About("standard input",
+                                  "the body is not UTF-8 (the fault is at byte " + std::to_string(*fault) + ")"));
+    return WriteCode(task.Options, task.CodePage, out, err);
 }
 
 } // namespace

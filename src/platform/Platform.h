@@ -72,6 +72,9 @@ public:
     // The directory of the executable, as the system writes it.
     virtual std::string ApplicationPath() = 0;
 
+    // The ANSI code page that code pasted into a Visual Basic editor on this system is saved in.
+    virtual unsigned AnsiCodePage() = 0;
+
     // Raises the window above every window that is not topmost itself and keeps
     // it there; its place and size stay as they are.
     virtual void MakeTopmost(WindowHandle window) = 0;

@@ -3,6 +3,7 @@
 #include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
+#include "platform/CodePage.h"
 #include "platform/Notices.h"
 
 #include <algorithm>
@@ -409,7 +410,11 @@ void frmMain::cmdCopy_Click() { Generate(GenerateMode::Copy); }
 
 void frmMain::Generate(GenerateMode mode)
 {
-    const GenerateResult result = GenerateCode(mode, Snapshot(), [this] { return platform.ApplicationPath(); });
+    // Without a converter for the system's code page, every character beyond ASCII is written as ChrW(...), which
+    // any code page keeps.
+    const CodePageWidth codePage = CodePageWidthOf(platform.AnsiCodePage()).value_or(CodePageWidth(AsciiWidth));
+    const GenerateResult result = GenerateCode(
+        mode, Snapshot(), [this] { return platform.ApplicationPath(); }, codePage);
     if (const auto* failure = std::get_if<GenerateFailure>(&result))
         return Refuse(*failure);
     if (const auto* box = std::get_if<MessageBoxRequest>(&result)) {
@@ -433,9 +438,16 @@ void frmMain::Refuse(GenerateFailure failure)
     switch (failure) {
     case GenerateFailure::BlankBody: return showField(GeneralTab, txtBody);
     case GenerateFailure::LineBreakInTitle: return showField(GeneralTab, txtTitle);
-    case GenerateFailure::MissingVariableName: return showField(StyleTab, txtVariable);
+    case GenerateFailure::MissingVariableName:
+    case GenerateFailure::VariableNameNotStartingWithLetter:
+    case GenerateFailure::VariableNameCharacter:
+    case GenerateFailure::VariableNameTooLong:
+    case GenerateFailure::VariableNameOutsideCodePage:
+    case GenerateFailure::VariableNameReserved: return showField(StyleTab, txtVariable);
     case GenerateFailure::TopicNotConvertible: return showField(HelpButtonTab, txtTopicID);
     case GenerateFailure::LineBreakInHelpFile: return showField(HelpButtonTab, txtHelpFile);
+    // The window's texts are always UTF-8.
+    case GenerateFailure::TextNotUtf8:
     case GenerateFailure::ClipboardRefused: return;
     }
 }

@@ -1,13 +1,16 @@
-// Arbitrary bytes as the window's choices and texts. The generator must never
-// fail on them, the body expression must evaluate back to the body byte for
-// byte, Try and Copy must hand over exactly what was built, and the code must
-// break its lines only between statements.
+// Arbitrary bytes as the window's choices and texts, the language and a code page. The generator must never fail on
+// them, the body expression must evaluate back to the body byte for byte, Try and Copy must hand over exactly what
+// was built, and the code must break its lines only between statements, each line and statement within the
+// language's limits.
 #include "codegen/BodyExpression.h"
 #include "codegen/BuildCode.h"
+#include "codegen/Languages.h"
 #include "codegen/LineBreaks.h"
 #include "codegen/MessageBoxStyle.h"
+#include "support/CodeMeasure.h"
 #include "support/VbStringEvaluator.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +28,14 @@ using namespace vellumet;
     std::abort();
 }
 
-// Three bytes of choices (button option, flags, icon), then the title,
+// Code pages of one and two bytes a character, made up so that the fuzzer needs no converter: one holds Latin-1,
+// one holds the characters from U+3000 on as two bytes each, and UTF-8 and ASCII hold all and none.
+const std::array<CodePageWidth, 4> CodePages = {
+    CodePageWidth(Utf8Width), CodePageWidth(AsciiWidth),
+    CodePageWidth([](char32_t c) -> std::size_t { return c < 0x100 ? 1 : 0; }),
+    CodePageWidth([](char32_t c) -> std::size_t { return c >= 0x3000 && c < 0x10000 ? 2 : 0; })};
+
+// Three bytes of choices (button option, flags and code page, icon and language), then the title,
 // variable, help file and topic, each ended by a NUL, and the rest is the body,
 // so the body alone may hold any byte.
 MessageBoxOptions OptionsFrom(std::string_view input)
@@ -39,6 +49,7 @@ MessageBoxOptions OptionsFrom(std::string_view input)
     options.CopyAsValue = byte(1) & 8;
     options.UseAppPath = byte(1) & 16;
     options.Icon = static_cast<IconChoice>(byte(2) % 5);
+    options.CodeLanguage = Languages.at(byte(2) / 5 % Languages.size()).Id;
 
     input.remove_prefix(std::min<std::size_t>(3, input.size()));
     for (std::string* field :
@@ -64,9 +75,10 @@ bool BreaksOnlyBetweenLines(std::string_view code)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const MessageBoxOptions options = OptionsFrom({reinterpret_cast<const char*>(data), size});
+    const CodePageWidth& codePage = CodePages.at((size > 1 ? data[1] : 0) >> 5 & 3);
 
-    const std::string expression = BodyExpression(options.BodyText);
-    if (testing::EvaluateVbString(expression) != options.BodyText)
+    const std::string expression = BodyExpression(options.BodyText, codePage);
+    if (!FirstInvalidUtf8(options.BodyText) && testing::EvaluateVbString(expression) != options.BodyText)
         Fail("the body expression does not evaluate to the body:", expression);
 
     int asked = 0;
@@ -74,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ++asked;
         return std::string("C:\\Apps");
     };
-    const auto checked = CheckOptions(GenerateMode::Copy, options);
-    const GenerateResult copy = GenerateCode(GenerateMode::Copy, options, applicationPath);
+    const auto checked = CheckOptions(GenerateMode::Copy, options, codePage);
+    const GenerateResult copy = GenerateCode(GenerateMode::Copy, options, applicationPath, codePage);
     if (const auto* failure = std::get_if<GenerateFailure>(&checked)) {
         if (copy != GenerateResult(*failure))
             Fail("Copy Code and the checks disagree on", options.BodyText);
@@ -83,13 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto* copied = std::get_if<CopyRequest>(&copy);
         if (!copied || copied->Text != BuildCopyText(std::get<CheckedOptions>(checked)))
             Fail("Copy Code does not hand over the code built from", options.BodyText);
-        if (copied->Text.find(expression) == std::string::npos)
-            Fail("the code does not hold the body expression:", copied->Text);
+        if (!testing::Measure(copied->Text, codePage).Within(RowOf(options.CodeLanguage)))
+            Fail("a line or statement of the code is beyond the language's limits:", copied->Text);
         if (!BreaksOnlyBetweenLines(copied->Text))
             Fail("the code breaks a line inside a statement:", copied->Text);
     }
 
-    const GenerateResult tried = GenerateCode(GenerateMode::Try, options, applicationPath);
+    const GenerateResult tried = GenerateCode(GenerateMode::Try, options, applicationPath, codePage);
     if (const auto* shown = std::get_if<MessageBoxRequest>(&tried)) {
         if (shown->Prompt != options.BodyText || shown->Style != ResolveStyle(options).StyleValue)
             Fail("Try It shows another box for", options.BodyText);

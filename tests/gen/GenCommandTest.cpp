@@ -125,8 +125,8 @@ std::string RunExecutable(const std::string& body, const std::string& arguments)
 TEST(VellumetGen, ExecutableKeepsBytesExact)
 {
     const std::string body = "a\rb\nc\r\n\td \"q\" \xc3\xa9";
-    const std::string out = RunExecutable(body, "--buttons ok-cancel");
-    EXPECT_EQ(out, Gen({"--buttons", "ok-cancel"}, body).out);
+    const std::string out = RunExecutable(body, "--buttons ok-cancel --code-page 1252");
+    EXPECT_EQ(out, Gen({"--buttons", "ok-cancel", "--code-page", "1252"}, body).out);
     EXPECT_NE(out.find(R"("a" & vbCr & "b" & vbLf & "c" & vbCrLf & vbTab & "d ""q"" é")"), std::string::npos) << out;
 }
 

@@ -38,6 +38,8 @@ struct RecordingPlatform : Platform {
         return applicationPath;
     }
 
+    unsigned AnsiCodePage() override { return codePage; }
+
     void MakeTopmost(WindowHandle window) override
     {
         calls.push_back("MakeTopmost");
@@ -67,6 +69,7 @@ struct RecordingPlatform : Platform {
     OpenResult openResult = OpenResult::Opened;
     bool clipboardRefuses = false;
     std::string applicationPath = "C:\\Program Files\\Vellumet";
+    unsigned codePage = 1252; // the code page of a Western system
     std::vector<std::string> calls;
     std::vector<MessageBoxRequest> messageBoxes;
     std::vector<WindowHandle> topmostWindows;

@@ -292,6 +292,7 @@ TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
     const std::map<std::string, GenerateFailure> refusals{
         {"BlankBody", GenerateFailure::BlankBody},
         {"MissingVariableName", GenerateFailure::MissingVariableName},
+        {"VariableNameReserved", GenerateFailure::VariableNameReserved},
         {"TopicNotConvertible", GenerateFailure::TopicNotConvertible},
         {"ClipboardRefused", GenerateFailure::ClipboardRefused},
         {"LineBreakInHelpFile", GenerateFailure::LineBreakInHelpFile}};

@@ -4,6 +4,7 @@
 
 #include "DesktopViewer.h"
 #include "MessageBoxDialog.h"
+#include "platform/CodePage.h"
 #include "platform/Notices.h"
 
 #include <QClipboard>
@@ -71,6 +72,8 @@ bool QtPlatform::SetClipboardText(const std::string& text)
 std::string QtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
 
 std::string QtPlatform::ApplicationPath() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+unsigned QtPlatform::AnsiCodePage() { return SystemAnsiCodePage(); }
 
 void QtPlatform::MakeTopmost(WindowHandle window)
 {

@@ -15,6 +15,7 @@ public:
     bool SetClipboardText(const std::string& text) override;
     std::string ClipboardText() override;
     std::string ApplicationPath() override;
+    unsigned AnsiCodePage() override;
     void MakeTopmost(WindowHandle window) override;
     std::optional<std::string> ChooseFileToOpen(WindowHandle owner, const FileOpenRequest& request) override;
     OpenResult ShellOpen(WindowHandle owner, const std::string& target) override;

@@ -4,6 +4,7 @@
 
 #include "SystemFunction.h"
 #include "WideText.h"
+#include "platform/CodePage.h"
 #include "platform/Notices.h"
 
 #include <windows.h>
@@ -261,6 +262,8 @@ std::string Win32Platform::ClipboardText()
     CloseClipboard();
     return text;
 }
+
+unsigned Win32Platform::AnsiCodePage() { return SystemAnsiCodePage(); }
 
 std::string Win32Platform::ApplicationPath()
 {
