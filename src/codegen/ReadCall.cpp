@@ -2,11 +2,13 @@
 #include "ReadCall.h"
 
 #include "BuildCode.h"
+#include "CodePage.h"
 #include "Functions.h"
 #include "LineBreaks.h"
 #include "MessageBoxStyle.h"
 #include "ReadText.h"
 #include "StyleDecode.h"
+#include "VariableName.h"
 
 #include <algorithm>
 #include <array>
@@ -186,12 +188,15 @@ std::array<Tokens, ArgumentNames.size()> PlaceArguments(Tokens tokens)
     return arguments;
 }
 
-// A text argument of the call, which must hold whole characters, and keep to one line unless it is the body.
-std::string ReadTextArgument(Tokens tokens, std::string_view part, const TextVariables& variables)
+// A text argument of the call, which must be whole characters of UTF-8; only the body may hold line breaks.
+std::string ReadTextArgument(Tokens tokens, std::string_view part, const TextVariables& variables, bool oneLine = true)
 {
     std::string text = ReadText(tokens, part, variables);
     RefuseHalfCharacters(text, part);
-    if (part != "the body" && HoldsLineBreak(text))
+    // The window's texts are Unicode, and the code is written from UTF-8.
+    if (const auto offset = FirstInvalidUtf8(text))
+        RefuseRead(std::string(part) + " is not UTF-8 from its byte " + std::to_string(*offset + 1) + " on");
+    if (oneLine && HoldsLineBreak(text))
         RefuseRead(std::string(part) + " holds a line break, which the window keeps to the body");
     return text;
 }
@@ -269,7 +274,7 @@ ReadStatementResult ReadStatement(Tokens statement, const TextVariables& variabl
     const auto arguments = PlaceArguments(argumentTokens);
     if (arguments[0].empty())
         RefuseRead("the call has no body");
-    options.BodyText = ReadTextArgument(arguments[0], "the body", variables);
+    options.BodyText = ReadTextArgument(arguments[0], "the body", variables, false);
     if (TrimSpaces(options.BodyText).empty())
         RefuseRead("the body is blank, and the window writes no call without one");
 
@@ -409,6 +414,22 @@ Language LanguageOf(const std::vector<Statement>& statements, std::optional<Lang
     return given;
 }
 
+// Refuses an answer's variable that Copy Code would refuse in the language read, such as a constant's name: the
+// window could not write the call again. OK only writes no variable.
+void RefuseVariableCopyRefuses(const MessageBoxOptions& options)
+{
+    if (options.ButtonOption == ButtonChoice::OKOnly)
+        return;
+    // Visual Basic's names are ASCII here, which every code page holds.
+    const auto fault = VariableNameFault(CleanVariableName(options.VariableText), options.CodeLanguage, Utf8Width);
+    if (!fault)
+        return;
+    std::string why = ReplaceLineBreaks(FailureMessage(*fault), ' ');
+    why.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(why.front())));
+    why.pop_back(); // its full stop
+    RefuseRead("the answer goes to " + options.VariableText + ", which Copy Code would not write: " + why);
+}
+
 } // namespace
 
 std::variant<MessageBoxOptions, std::string> ReadCall(std::string_view source, Language language)
@@ -433,8 +454,10 @@ std::variant<MessageBoxOptions, std::string> ReadCall(std::string_view source, L
             RefuseRead("there is more than one MsgBox call (lines " + std::to_string(callLines[0]) + " and " +
                        std::to_string(callLines[1]) + ")");
         ReadStatementResult read = ReadStatement(CallOnItsLine(statements, call), VariablesBefore(statements, call));
-        read.Options.CodeLanguage = LanguageOf(statements, read.FolderLanguage, language);
-        return read.Options;
+        MessageBoxOptions& options = read.Options;
+        options.CodeLanguage = LanguageOf(statements, read.FolderLanguage, language);
+        RefuseVariableCopyRefuses(options);
+        return options;
     } catch (const ReadRefusal& refusal) {
         return refusal.Reason;
     }

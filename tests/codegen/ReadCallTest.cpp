@@ -23,9 +23,9 @@ std::string Describe(const MessageBoxOptions& o)
 
 const LanguageRow& RowKeyed(std::string_view key) { return *std::ranges::find(Languages, key, &LanguageRow::Key); }
 
-std::string CodeOf(const MessageBoxOptions& options)
+std::string CodeOf(const MessageBoxOptions& options, const CodePageWidth& codePage = Utf8Width)
 {
-    const auto checked = CheckOptions(GenerateMode::Copy, options);
+    const auto checked = CheckOptions(GenerateMode::Copy, options, codePage);
     const auto* failure = std::get_if<GenerateFailure>(&checked);
     EXPECT_FALSE(failure) << FailureMessage(*failure) << "\n" << Describe(options);
     return failure ? std::string() : BuildCopyText(std::get<CheckedOptions>(checked));
@@ -39,15 +39,32 @@ std::string CallLine(const std::string& code)
     return code.substr(start, code.find("\r\n", call) - start);
 }
 
-// The texts the round trip goes through: every kind of line break, tabs, quotes and UTF-8.
-const std::array<std::string, 5> Bodies = {"Hello", "Line one\r\nLine two\n\rthree\rfour\tfive \"quoted\"",
-                                           "\r\n\t\"\"\r\n", "Grüße \"€\"\r\n\r\n日本", " \t x & \" & vbCrLf y "};
+// The texts the round trip goes through: every kind of line break, tabs, quotes, UTF-8 and control characters, and
+// bodies long enough to be continued over lines and built in a variable over statements.
+const std::array<std::string, 7> Bodies = {"Hello",
+                                           "Line one\r\nLine two\n\rthree\rfour\tfive \"quoted\"",
+                                           "\r\n\t\"\"\r\n",
+                                           "Grüße \"€\"\r\n\r\n日本 😀" + std::string("\0\a\x7f", 3),
+                                           " \t x & \" & vbCrLf y ",
+                                           [] {
+                                               std::string text;
+                                               for (int line = 0; line < 40; ++line)
+                                                   text += "Line " + std::to_string(line) + " of the report.\r\n";
+                                               return text;
+                                           }(),
+                                           [] {
+                                               std::string text;
+                                               for (int word = 0; word < 200; ++word)
+                                                   text += "日本😀Ω\t";
+                                               return text;
+                                           }()};
 const std::array<std::string, 4> Titles = {"", "Disk \"error\"", "   ", " Größe\t"};
 const std::array<std::string, 3> HelpFiles = {"", " C:\\Help\\Orders.chm ", "\\My \"Help\".chm"};
 
 // Every choice the window can make: the 520 style combinations, in both ways of writing the style,
-// with texts of every kind where the window lets them be chosen. Generated code reads back to the
-// same choices, and the choices read generate the same code again.
+// with texts of every kind where the window lets them be chosen, in every language, for a code page
+// that keeps every character and one that keeps only ASCII. Generated code reads back to the same
+// choices, and the choices read generate the same code again.
 TEST(ReadCall, RoundTripsEveryChoice)
 {
     for (int n = 0; n < 13 * 2 * 2 * 2 * 5 * 2 && !HasFailure(); ++n) {
@@ -62,17 +79,19 @@ TEST(ReadCall, RoundTripsEveryChoice)
                                   .VariableText = n % 2 ? "Q&A" : "Answer",
                                   .HelpFileText = HelpFiles.at(n % HelpFiles.size()),
                                   .UseAppPath = (n % 7) < 3,
-                                  .TopicIDText = n % 3 ? " -32768" : "25"};
+                                  .TopicIDText = n % 3 ? " -32768" : "25",
+                                  .CodeLanguage = Languages.at(n % Languages.size()).Id};
+        const CodePageWidth codePage = n / 5 % 2 ? CodePageWidth(AsciiWidth) : CodePageWidth(Utf8Width);
         // The window clears "Help button is default" with the Help button.
         options.HelpButtonIsDefault = options.HelpButtonIsDefault && options.IncludeHelpButton;
         SCOPED_TRACE(Describe(options));
-        const std::string code = CodeOf(options);
+        const std::string code = CodeOf(options, codePage);
         const auto read = ReadCall(code, options.CodeLanguage);
         ASSERT_TRUE(std::holds_alternative<MessageBoxOptions>(read)) << std::get<std::string>(read) << "\n" << code;
         const MessageBoxOptions& choices = std::get<MessageBoxOptions>(read);
         EXPECT_EQ(CanonicalChoices(choices), CanonicalChoices(options)) << Describe(CanonicalChoices(choices));
 
-        EXPECT_EQ(CodeOf(choices), code);
+        EXPECT_EQ(CodeOf(choices, codePage), code);
     }
 }
 
