@@ -145,23 +145,17 @@ private slots:
         QCOMPARE(pressed.count(), 1);
     }
 
-    void spaceTicksTheFocusedCheckBox_data()
-    {
-        QTest::addColumn<QString>("box");
-        for (const char* box : {"chkSystemModal", "chkMsgBoxHelpButton"})
-            QTest::newRow(box) << box;
-    }
-
     // Space on the check box that has the focus ticks it in frmMain too, and a second Space clears it.
     void spaceTicksTheFocusedCheckBox()
     {
-        QFETCH(QString, box);
-        const Control control = testing::ControlNamed(box.toStdString());
-        FocusOn(TabOf(control), box.toStdString());
-        for (const int value : {1, 0}) {
-            Press(Qt::Key_Space);
-            QCOMPARE(window->Form().State(control).Value, value);
-            QCOMPARE(checked(box), value == 1);
+        for (const char* box : {"chkSystemModal", "chkMsgBoxHelpButton"}) {
+            const Control control = testing::ControlNamed(box);
+            FocusOn(TabOf(control), box);
+            for (const int value : {1, 0}) {
+                Press(Qt::Key_Space);
+                QCOMPARE(window->Form().State(control).Value, value);
+                QVERIFY2(checked(QString::fromLatin1(box)) == (value == 1), box);
+            }
         }
     }
 
