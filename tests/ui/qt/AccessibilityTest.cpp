@@ -1,7 +1,7 @@
 // What assistive technology does with the Qt main window through QAccessible
 // beyond each control's name, role and state: the actions a control offers and
-// the labels of the fields; and what a user with low vision sees: high-contrast colours and
-// pictures drawn for a larger scale.
+// the labels of the fields; and what a user with low vision sees: high-contrast
+// colours and pictures drawn for a larger scale.
 
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
