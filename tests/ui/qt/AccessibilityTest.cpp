@@ -1,7 +1,7 @@
-// What assistive technology reads of the Qt main window through QAccessible: each
-// control's name, role and state, the actions it offers, and the labels of the
-// fields; and what a user with low vision sees: high-contrast colours and
-// pictures drawn for a larger scale.
+// What assistive technology does with the Qt main window through QAccessible
+// beyond each control's name, role and state: the actions a control offers and
+// the labels of the fields; and what a user with low vision sees: high-contrast
+// colours and pictures drawn for a larger scale.
 
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
@@ -10,64 +10,14 @@
 #include <QAccessible>
 #include <QtTest>
 
-#include <map>
 #include <set>
 
 using namespace vellumet;
-
-// A choice of each kind away from the start, and the Help button with its settings.
-static const Steps ChangedChoices{"click:optValue",      "click:chkSystemModal",      "click:optCritical",
-                                  "click:optYesNo2",     "click:chkMsgBoxHelpButton", "click:chkAppPathHelpFile",
-                                  "type:txtTitle:Saved", "click:optInformation"};
 
 class AccessibilityTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void eachControlAsFrmMainHasIt_data()
-    {
-        QTest::addColumn<Control>("control");
-        QTest::addColumn<Steps>("steps");
-        for (const ControlLayout& row : MainWindowLayout) {
-            QTest::addRow("%s at start", row.Name.data()) << row.Id << Steps{};
-            QTest::addRow("%s after changes", row.Name.data()) << row.Id << ChangedChoices;
-        }
-    }
-
-    // The name, role and state a screen reader reads are frmMain's, control by
-    // control: checked or not, available or not, and shown only on its own tab.
-    void eachControlAsFrmMainHasIt()
-    {
-        QFETCH(Control, control);
-        QFETCH(Steps, steps);
-        performAll(steps);
-        const std::map<AccessibleRole, QAccessible::Role> qtRoles{
-            {AccessibleRole::Window, QAccessible::Window},     {AccessibleRole::PageTabList, QAccessible::PageTabList},
-            {AccessibleRole::Graphic, QAccessible::Graphic},   {AccessibleRole::StaticText, QAccessible::StaticText},
-            {AccessibleRole::Text, QAccessible::EditableText}, {AccessibleRole::ComboBox, QAccessible::ComboBox},
-            {AccessibleRole::CheckBox, QAccessible::CheckBox}, {AccessibleRole::RadioButton, QAccessible::RadioButton},
-            {AccessibleRole::Grouping, QAccessible::Grouping}, {AccessibleRole::PushButton, QAccessible::Button},
-            {AccessibleRole::Link, QAccessible::Link}};
-        const ControlState& state = StateOf(control);
-        QAccessibleInterface* reader = InterfaceOf(control);
-        QVERIFY(reader && reader->isValid());
-        QCOMPARE(reader->object(), window->Widget(control));
-        // Qt on Linux names a list by its chosen item, and gives its label by relation (fieldsAreLabelled).
-        const bool list = RoleOf(control) == AccessibleRole::ComboBox;
-        QCOMPARE(reader->text(QAccessible::Name),
-                 QString::fromStdString(list ? state.Text : AccessibleNameOf(control, state.Text)));
-        QCOMPARE(reader->role(), qtRoles.at(RoleOf(control)));
-
-        const QAccessible::State shown = reader->state();
-        QCOMPARE(bool(shown.disabled), !state.Enabled);
-        const bool choice =
-            RoleOf(control) == AccessibleRole::CheckBox || RoleOf(control) == AccessibleRole::RadioButton;
-        QCOMPARE(bool(shown.checkable), choice);
-        QCOMPARE(bool(shown.checked), choice && state.Value == 1);
-        const int tab = TabOf(control);
-        QCOMPARE(bool(shown.invisible), tab != NoTab && tab != window->Form().SelectedTab());
-    }
-
     void actionsClickAsTheUserWould_data()
     {
         QTest::addColumn<QString>("name");

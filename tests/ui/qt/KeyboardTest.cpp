@@ -1,4 +1,3 @@
-#include "support/CaseTable.h"
 #include "support/FrontEndBehaviour.h"
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
@@ -7,36 +6,14 @@
 #include <QTabBar>
 #include <QtTest>
 
-#include <optional>
 #include <vector>
 
 using namespace vellumet;
 using testing::ControlNames;
 
-namespace {
-
-// Enough presses of a key to go round the whole window.
-constexpr int MostPresses = 2 * int(ControlCount);
-
-QString NameOf(Control control)
-{
-    const std::string_view name = LayoutOf(control).Name;
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
-
-std::optional<Control> ControlOf(const QWidget* widget)
-{
-    for (const ControlLayout& row : MainWindowLayout)
-        if (widget && widget->objectName() == NameOf(row.Id))
-            return row.Id;
-    return std::nullopt;
-}
-
-} // namespace
-
 // The window driven by keys alone, as by someone who uses no pointer: the keys
-// go where the focus is, and all the test knows is what has the focus. The
-// walks and keys of the front-end behaviour tables, then the worked examples.
+// go where the focus is, and all the test knows is what has the focus: the
+// walks and keys of the front-end behaviour tables, and Space on a check box.
 class KeyboardTest : public MainWindowFixture {
     Q_OBJECT
 
@@ -168,34 +145,18 @@ private slots:
         QCOMPARE(pressed.count(), 1);
     }
 
-    void workedExamples_data()
+    // Space on the check box that has the focus ticks it in frmMain too, and a second Space clears it.
+    void spaceTicksTheFocusedCheckBox()
     {
-        QTest::addColumn<std::string>("golden");
-        QTest::addColumn<Steps>("steps");
-        for (const auto& row : testing::ReadCaseTable("window-examples.tsv"))
-            QTest::newRow(row[0].c_str()) << row[1] << Steps(row.begin() + 6, row.end());
-    }
-
-    // Each worked example made from the keyboard copies its code byte for byte,
-    // Alt+C pressing Copy Code; Esc then brings back the start, from which the same
-    // keys make the same code again.
-    void workedExamples()
-    {
-        QFETCH(std::string, golden);
-        QFETCH(Steps, steps);
-        const std::string code = testing::ReadDataFile("golden/" + golden);
-        for (int round = 1; round <= 2; ++round) {
-            platform->clipboard.clear();
-            for (const std::string& step : steps) {
-                PerformByKeys(step);
-                if (QTest::currentTestFailed())
-                    return;
+        for (const char* box : {"chkSystemModal", "chkMsgBoxHelpButton"}) {
+            const Control control = testing::ControlNamed(box);
+            FocusOn(TabOf(control), box);
+            for (const int value : {1, 0}) {
+                Press(Qt::Key_Space);
+                QCOMPARE(window->Form().State(control).Value, value);
+                QVERIFY2(checked(QString::fromLatin1(box)) == (value == 1), box);
             }
-            Press(Qt::Key_C, Qt::AltModifier);
-            QTRY_COMPARE(platform->clipboard, code); // a mnemonic presses its button after a moment
-            Press(Qt::Key_Escape);
         }
-        QVERIFY(platform->messageBoxes.empty());
     }
 
 private:
@@ -216,66 +177,6 @@ private:
     {
         tabs()->setCurrentIndex(tab);
         (name == "SSTab1" ? tabs()->strip() : control(QString::fromStdString(name)))->setFocus();
-    }
-
-    // On the tab strip, the arrow keys go from tab to tab.
-    void ShowTab(int tab) const
-    {
-        QVERIFY(OnTabStrip());
-        while (tabs()->currentIndex() != tab) {
-            const int before = tabs()->currentIndex();
-            Press(before < tab ? Qt::Key_Right : Qt::Key_Left);
-            QVERIFY2(tabs()->currentIndex() != before, "the arrow keys do not change the tab");
-        }
-        QVERIFY(OnTabStrip());
-    }
-
-    // From the tab strip, Tab goes on to the control; an option is reached at its group.
-    void TabTo(Control target) const
-    {
-        const auto arrived = [this, target] {
-            const std::optional<Control> at = ControlOf(Focus());
-            return at && (*at == target || (IsOption(target) && IsOption(*at) && GroupOf(*at) == GroupOf(target)));
-        };
-        Press("Ctrl+Tab"); // from anywhere to the tab strip
-        if (const int tab = TabOf(target); tab != NoTab)
-            ShowTab(tab);
-        for (int presses = 0; presses < MostPresses && !arrived(); ++presses) {
-            Press(Qt::Key_Tab);
-            QVERIFY2(!OnTabStrip(), qPrintable(QStringLiteral("Tab goes round without reaching ") + NameOf(target)));
-        }
-        QVERIFY2(arrived(), qPrintable(NameOf(target)));
-    }
-
-    // Within its group the arrow keys select an option.
-    void Choose(Control option) const
-    {
-        TabTo(option);
-        for (std::size_t presses = 0; presses < OptionsOf(GroupOf(option)).size() && !checked(NameOf(option));
-             ++presses)
-            Press(Qt::Key_Down);
-        QVERIFY2(checked(NameOf(option)), qPrintable(NameOf(option)));
-        QCOMPARE(Focus(), control(NameOf(option)));
-    }
-
-    // A step of window-examples.tsv, by keys: an option is chosen with the arrow
-    // keys, a check box or button pressed with Space, and a field typed into,
-    // Enter for each line break.
-    void PerformByKeys(const std::string& step) const
-    {
-        const QString text = QString::fromStdString(step);
-        const Control target = testing::ControlNamed(text.section(u':', 1, 1).toStdString());
-        if (text.startsWith(u"click:") && IsOption(target)) {
-            Choose(target);
-        } else if (text.startsWith(u"click:")) {
-            TabTo(target);
-            Press(Qt::Key_Space);
-        } else if (text.startsWith(u"type:")) {
-            TabTo(target);
-            TypeKeys(Focus(), text.section(u':', 2));
-        } else {
-            QFAIL(qPrintable(QStringLiteral("no keys for the step ") + text));
-        }
     }
 };
 

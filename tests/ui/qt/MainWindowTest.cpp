@@ -1,13 +1,16 @@
-// What the Qt main window shows and hears: widgets built from the layout table, the
-// pictures and colours they show, the fields' limits and selections, and the events
-// that reach frmMain by pointer, keys, clipboard and drop.
+// What the Qt main window shows and hears: widgets built from the layout table,
+// the pictures and colours they show and what a screen reader reads of them, the
+// fields' limits and selections, and the events that reach frmMain by pointer,
+// keys, clipboard and drop.
 
+#include "support/CaseTable.h"
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
 #include "ui/qt/MultiLineTextBox.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,25 +26,70 @@ class MainWindowTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void controlsFollowTheLayout_data()
+    void eachControlAsFrmMainHasIt_data()
     {
         QTest::addColumn<Control>("control");
-        for (const ControlLayout& row : MainWindowLayout)
-            if (row.Kind != ControlKind::Window)
-                QTest::newRow(row.Name.data()) << row.Id;
+        QTest::addColumn<Steps>("steps");
+        // A choice of each kind away from the start, and the Help button with its settings.
+        const Steps changed{"click:optValue",      "click:chkSystemModal",      "click:optCritical",
+                            "click:optYesNo2",     "click:chkMsgBoxHelpButton", "click:chkAppPathHelpFile",
+                            "type:txtTitle:Saved", "click:optInformation"};
+        // Every change Reset makes, its nested handlers' included, reaches the widgets.
+        Steps reset{"type:txtTitle:Title",           "type:txtBody:Body\r\ntext",
+                    "click:optYesNoCancel3",         "type:txtVariable:Answer",
+                    "type:txtHelpFile:\\Orders.chm", "type:txtTopicID:25",
+                    "click:chkHelpButtonDefault",    "key:Escape"};
+        reset.insert(reset.begin(), changed.begin(), changed.end());
+        for (const ControlLayout& row : MainWindowLayout) {
+            QTest::addRow("%s at start", row.Name.data()) << row.Id << Steps{};
+            QTest::addRow("%s after changes", row.Name.data()) << row.Id << changed;
+            QTest::addRow("%s after Reset", row.Name.data()) << row.Id << reset;
+        }
     }
 
     // Each control is a widget in its container, a control on a tab on the tab's
     // page, placed where the layout says in twips, 15 to the pixel at 96 dpi,
     // relative to the container (on a tab, to the whole tab control); a label
     // that takes the size of its caption keeps only its place. It shows what
-    // frmMain holds for it: its caption or picture, and its state.
-    void controlsFollowTheLayout()
+    // frmMain holds for it, its caption or picture, and a screen reader reads
+    // frmMain's name, role and state for it: checked or not, available or not,
+    // and shown only on its own tab.
+    void eachControlAsFrmMainHasIt()
     {
         QFETCH(Control, control);
+        QFETCH(Steps, steps);
+        performAll(steps);
         const ControlLayout& row = LayoutOf(control);
+        const ControlState& state = window->Form().State(control);
         QWidget* widget = window->Widget(control);
         QCOMPARE(widget->objectName(), QLatin1String(row.Name.data(), qsizetype(row.Name.size())));
+        const std::map<AccessibleRole, QAccessible::Role> qtRoles{
+            {AccessibleRole::Window, QAccessible::Window},     {AccessibleRole::PageTabList, QAccessible::PageTabList},
+            {AccessibleRole::Graphic, QAccessible::Graphic},   {AccessibleRole::StaticText, QAccessible::StaticText},
+            {AccessibleRole::Text, QAccessible::EditableText}, {AccessibleRole::ComboBox, QAccessible::ComboBox},
+            {AccessibleRole::CheckBox, QAccessible::CheckBox}, {AccessibleRole::RadioButton, QAccessible::RadioButton},
+            {AccessibleRole::Grouping, QAccessible::Grouping}, {AccessibleRole::PushButton, QAccessible::Button},
+            {AccessibleRole::Link, QAccessible::Link}};
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(reader && reader->isValid());
+        // Qt on Linux names a list by its chosen item, and gives its label by
+        // relation (AccessibilityTest::fieldsAreLabelled).
+        const bool list = RoleOf(control) == AccessibleRole::ComboBox;
+        QCOMPARE(reader->text(QAccessible::Name),
+                 QString::fromStdString(list ? state.Text : AccessibleNameOf(control, state.Text)));
+        QCOMPARE(reader->role(), qtRoles.at(RoleOf(control)));
+        const QAccessible::State read = reader->state();
+        QCOMPARE(bool(read.disabled), !state.Enabled);
+        const bool choice =
+            RoleOf(control) == AccessibleRole::CheckBox || RoleOf(control) == AccessibleRole::RadioButton;
+        QCOMPARE(bool(read.checkable), choice);
+        QCOMPARE(bool(read.checked), choice && state.Value == 1);
+        QCOMPARE(bool(read.invisible), TabOf(control) != NoTab && TabOf(control) != window->Form().SelectedTab());
+
+        if (const QVariant text = widget->property("text"); text.isValid())
+            QCOMPARE(text.toString(), QString::fromStdString(state.Text));
+        if (row.Kind == ControlKind::Window)
+            return; // its place, size and icon are windowFacts'
         const bool onTab = row.Tab != NoTab;
         QCOMPARE(widget->parentWidget(), onTab ? tabs()->page(row.Tab) : window->Widget(row.Container));
         const QRect place(row.Left / 15, row.Top / 15, row.Width / 15, row.Height / 15);
@@ -49,13 +97,6 @@ private slots:
         QCOMPARE(shown.topLeft(), place.topLeft());
         if (row.Kind != ControlKind::AutoSizeLabel)
             QCOMPARE(shown.size(), place.size());
-
-        const ControlState& state = window->Form().State(control);
-        QCOMPARE(widget->isEnabled(), state.Enabled);
-        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
-            QCOMPARE(button->isChecked(), state.Value == 1);
-        if (const QVariant text = widget->property("text"); text.isValid())
-            QCOMPARE(text.toString(), QString::fromStdString(state.Text));
         const std::map<PictureKind, const char*> files{{PictureKind::About, "about"},
                                                        {PictureKind::Critical, "critical-32"},
                                                        {PictureKind::Question, "question-32"},
@@ -177,24 +218,28 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("selected"); // characters selected backwards from the end before typing
-        QTest::addColumn<QString>("typed");
+        // The caret goes this many characters back from the end, selecting
+        // them, or back by minus as many without selecting.
+        QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("typed"); // after the paste
         QTest::addColumn<QString>("after");
         const QString full = QString(1024, u'x');
         for (const char* field : {"txtTitle", "txtVariable", "txtBody"}) {
-            QTest::addRow("%s typed", field) << field << QString(1020, u'x') << 0 << "xxxxyz" << "" << full;
-            QTest::addRow("%s pasted", field) << field << QString(1000, u'x') << 0 << "" << QString(30, u'x') << full;
+            QTest::addRow("%s typed", field) << field << QString(1020, u'x') << 0 << "" << "xxxxyz" << full;
+            QTest::addRow("%s pasted", field) << field << QString(1000, u'x') << 0 << QString(30, u'x') << "" << full;
         }
-        QTest::newRow("txtHelpFile pasted") << "txtHelpFile" << "" << 0 << "" << QString(40000, u'h') << QString(40000, u'h');
-        QTest::newRow("title: pasted line breaks become spaces") << "txtTitle" << "Save" << 0 << "" << "\r\nall\rof\nit" << "Save all of it";
-        QTest::newRow("txtTopicID typed") << "txtTopicID" << QString(1100, u'1') << 0 << "23" << "" << QString(1100, u'1') + "23";
+        QTest::newRow("txtHelpFile pasted") << "txtHelpFile" << "" << 0 << QString(40000, u'h') << "" << QString(40000, u'h');
+        QTest::newRow("title: pasted line breaks become spaces") << "txtTitle" << "Save" << 0 << "\r\nall\rof\nit" << "" << "Save all of it";
+        QTest::newRow("txtTopicID typed") << "txtTopicID" << QString(1100, u'1') << 0 << "" << "23" << QString(1100, u'1') + "23";
         // In the body a line break counts two characters and is never cut in half.
-        QTest::newRow("body: break fits") << "txtBody" << QString(1021, u'x') << 0 << "" << "\r\nyz" << QString(1021, u'x') + "\r\ny";
-        QTest::newRow("body: break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "" << "\nyz" << QString(1023, u'x');
-        QTest::newRow("body: typed break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "\r" << "" << QString(1023, u'x');
+        QTest::newRow("body: break fits") << "txtBody" << QString(1021, u'x') << 0 << "\r\nyz" << "" << QString(1021, u'x') + "\r\ny";
+        QTest::newRow("body: break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "\nyz" << "" << QString(1023, u'x');
+        QTest::newRow("body: typed break does not fit") << "txtBody" << QString(1023, u'x') << 0 << "" << "\r" << QString(1023, u'x');
+        // Line breaks pasted into a one-line field become spaces, and the caret goes on after the pasted text.
+        QTest::newRow("title: pasted inside") << "txtTitle" << "abcd" << -2 << "x\r\ny\rz\n" << "!" << "abx y z !cd";
         // A full body still takes what replaces a selection of the same length.
-        QTest::newRow("body: replacing a selection") << "txtBody" << full << 2 << "yz" << "" << QString(1022, u'x') + "yz";
+        QTest::newRow("body: replacing a selection") << "txtBody" << full << 2 << "" << "yz" << QString(1022, u'x') + "yz";
     }
     // clang-format on
 
@@ -203,8 +248,8 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, before);
         QFETCH(int, selected);
-        QFETCH(QString, typed);
         QFETCH(QString, pasted);
+        QFETCH(QString, typed);
         QFETCH(QString, after);
         QWidget* box = control(field);
         box->setEnabled(true);
@@ -212,11 +257,11 @@ private slots:
         box->setFocus();
         box->setProperty("text", before);
         QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
-        for (int i = 0; i < selected; ++i)
-            QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
-        QTest::keyClicks(box, typed);
+        for (int i = 0; i < std::abs(selected); ++i)
+            QTest::keyClick(box, Qt::Key_Left, selected > 0 ? Qt::ShiftModifier : Qt::NoModifier);
         if (!pasted.isEmpty())
             Paste(box, pasted);
+        QTest::keyClicks(box, typed);
         QCOMPARE(box->property("text").toString(), after);
     }
 
@@ -234,34 +279,18 @@ private slots:
         QCOMPARE(body->lineWrapMode(), QPlainTextEdit::NoWrap);
     }
 
-    void pasteInsideOneLineField()
-    {
-        auto* title = control<QLineEdit>(QStringLiteral("txtTitle"));
-        showTabOf(title);
-        title->setText(QStringLiteral("abcd"));
-        title->setCursorPosition(2);
-        Paste(title, QStringLiteral("x\r\ny\rz\n"));
-        QCOMPARE(title->text(), QStringLiteral("abx y z cd"));
-        QCOMPARE(title->cursorPosition(), 8);
-    }
-
-    // clang-format off
     void focusSelectsWholeText_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("arrival");
         QTest::addColumn<QString>("typed");
-        for (const char* arrival : {"Tab", "click", "program"}) {
-            QTest::addRow("title, %s", arrival) << "txtTitle" << "Message" << arrival << "M";
-            QTest::addRow("two-line body, %s", arrival) << "txtBody" << "ab\r\ncd" << arrival << "x";
-            QTest::addRow("empty help file, %s", arrival) << "txtHelpFile" << "" << arrival << "h";
-            QTest::addRow("topic, %s", arrival) << "txtTopicID" << "0" << arrival << "42";
-            QTest::addRow("variable, %s", arrival) << "txtVariable" << "Response" << arrival << "Answer";
-            QTest::addRow("title beyond 16 bits, %s", arrival) << "txtTitle" << "a\U0001F600b" << arrival << "c";
-        }
+        for (const char* arrival : {"Tab", "click", "program"})
+            for (const auto& row : testing::ReadCaseTable("qt-focus-selects.tsv"))
+                QTest::addRow("%s, %s", row[0].c_str(), arrival)
+                    << QString::fromStdString(row[1]) << QString::fromStdString(row[2]) << arrival
+                    << QString::fromStdString(row[3]);
     }
-    // clang-format on
 
     // Whatever brings the focus, the whole text is selected and typing replaces it.
     void focusSelectsWholeText()
@@ -323,23 +352,10 @@ private slots:
     {
         auto* link = control<QLabel>(QStringLiteral("lblLink"));
         showTabOf(link);
-        const QColor blue(0, 0, 255), red(0xDC, 0, 0);
-        const struct {
-            const char* surface;
-            QPoint at;
-            QColor colour;
-        } moves[] = {
-            {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},
-            {"cmdTry", {2, 2}, red},     {"chkMsgBoxHelpButton", {2, 2}, red},
-            {"fraHelp", {2, 2}, red},    {"txtTopicID", {2, 2}, red},
-            {"Frame2", {4, 4}, blue},    {"lblLink", {8, 8}, red},
-            {"SSTab1", {8, 440}, blue},  {"lblLink", {8, 8}, red},
-            {"tabStrip", {2, 2}, blue},  {"lblLink", {8, 8}, red},
-            {"frmMain", {4, 470}, blue},
-        };
-        for (const auto& move : moves) {
-            QTest::mouseMove(control(QString::fromLatin1(move.surface)), move.at);
-            QVERIFY2(link->palette().color(QPalette::WindowText) == move.colour, move.surface);
+        for (const auto& move : testing::ReadCaseTable("qt-link-moves.tsv")) {
+            QTest::mouseMove(control(QString::fromStdString(move[0])), QPoint(std::stoi(move[1]), std::stoi(move[2])));
+            QVERIFY2(link->palette().color(QPalette::WindowText) == QColor(QString::fromStdString(move[3])),
+                     move[0].c_str());
         }
     }
 
@@ -379,31 +395,6 @@ private slots:
         QCOMPARE(platform->calls,
                  (std::vector<std::string>{"ChooseFileToOpen", "ApplicationPath", "ShellOpen", "ShellOpen"}));
         QCOMPARE(platform->owners, std::vector<WindowHandle>(3, WindowHandle(window->winId())));
-    }
-
-    // Every change Reset makes, its nested handlers' included, reaches the widgets.
-    void resetShowsStartState()
-    {
-        const auto widgetStates = [this] {
-            QStringList states;
-            for (QWidget* widget : window->findChildren<QWidget*>()) {
-                const auto* button = qobject_cast<QAbstractButton*>(widget);
-                if (!widget->objectName().isEmpty())
-                    states << QStringLiteral("%1 %2 %3 %4")
-                                  .arg(widget->objectName(), widget->isEnabled() ? "on" : "off",
-                                       button && button->isChecked() ? "checked" : "-",
-                                       widget->property("text").toString());
-            }
-            return states;
-        };
-        const QStringList start = widgetStates();
-        performAll({"type:txtTitle:Title", "type:txtBody:Body\r\ntext", "click:chkSystemModal", "click:optValue",
-                    "click:optCritical", "click:optYesNoCancel3", "type:txtVariable:Answer",
-                    "click:chkMsgBoxHelpButton", "type:txtHelpFile:\\Orders.chm", "click:chkAppPathHelpFile",
-                    "type:txtTopicID:25", "click:chkHelpButtonDefault", "key:Escape"});
-        QCOMPARE(widgetStates(), start);
-        QCOMPARE(tabs()->currentIndex(), 0);
-        QCOMPARE(QApplication::focusWidget(), tabs()->strip());
     }
 
     // The list offers the languages' captions, a pick by keys reaches frmMain and
