@@ -36,11 +36,6 @@ protected:
     }
 };
 
-MessageBoxRequest Warning(GenerateFailure failure)
-{
-    return {std::string(FailureMessage(failure)), 48, "Vellumet", std::nullopt};
-}
-
 constexpr std::initializer_list<Control> HelpDetails{lblHelpFile, txtHelpFile, chkAppPathHelpFile,  lblTopicID,
                                                      txtTopicID,  cmdBrowse,   chkHelpButtonDefault};
 
@@ -267,19 +262,19 @@ INSTANTIATE_TEST_SUITE_P(Table, Refusal, ::testing::ValuesIn(ReadCaseTable("wind
 // clipboard is never taken for having the code.
 TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
 {
-    const std::map<std::string, GenerateFailure> refusals{
-        {"BlankBody", GenerateFailure::BlankBody},
-        {"MissingVariableName", GenerateFailure::MissingVariableName},
-        {"VariableNameReserved", GenerateFailure::VariableNameReserved},
-        {"TopicNotConvertible", GenerateFailure::TopicNotConvertible},
-        {"ClipboardRefused", GenerateFailure::ClipboardRefused},
-        {"LineBreakInHelpFile", GenerateFailure::LineBreakInHelpFile}};
+    using enum GenerateFailure;
+    const std::map<std::string, GenerateFailure> refusals{{"BlankBody", BlankBody},
+                                                          {"MissingVariableName", MissingVariableName},
+                                                          {"VariableNameReserved", VariableNameReserved},
+                                                          {"TopicNotConvertible", TopicNotConvertible},
+                                                          {"ClipboardRefused", ClipboardRefused},
+                                                          {"LineBreakInHelpFile", LineBreakInHelpFile}};
     const std::vector<std::string>& row = GetParam();
     SCOPED_TRACE(row[0]);
     const bool refused = row[3] != "-";
-    const GenerateFailure refusal = refused ? refusals.at(row[3]) : GenerateFailure::BlankBody;
+    const GenerateFailure refusal = refused ? refusals.at(row[3]) : BlankBody;
     PerformAll(StepsFrom(row, 6));
-    platform.clipboardRefuses = refused && refusal == GenerateFailure::ClipboardRefused;
+    platform.clipboardRefuses = refused && refusal == ClipboardRefused;
     const std::vector<std::string> before = ControlStates();
     form->TabSelected(std::stoi(row[2]));
     Click(ControlNamed(row[1]));
@@ -292,14 +287,14 @@ TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
         EXPECT_TRUE(platform.messageBoxes.empty() || platform.messageBoxes[0].Style != 48);
         return;
     }
-    EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{Warning(refusal)});
+    EXPECT_EQ(platform.messageBoxes, (std::vector<MessageBoxRequest>{{FailureMessage(refusal), 48, "Vellumet", {}}}));
     // A refused clipboard is left cleared, never holding old text as if it were the code.
     EXPECT_EQ(platform.clipboard, platform.clipboardRefuses ? "" : "what was there before");
     const ControlState& field = State(ControlNamed(row[5]));
     if (LayoutOf(ControlNamed(row[5])).Kind == ControlKind::TextBox) {
         EXPECT_EQ(field.SelLength, field.Text.size());
     }
-    if (refusal == GenerateFailure::BlankBody) {
+    if (refusal == BlankBody) {
         EXPECT_EQ(platform.messageBoxes[0].Prompt,
                   "Please enter a Body Message before\r\nattempting to try or copy Vellumet code.");
     }
