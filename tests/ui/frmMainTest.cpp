@@ -36,11 +36,6 @@ protected:
     }
 };
 
-MessageBoxRequest Warning(GenerateFailure failure)
-{
-    return {std::string(FailureMessage(failure)), 48, "Vellumet", std::nullopt};
-}
-
 constexpr std::initializer_list<Control> HelpDetails{lblHelpFile, txtHelpFile, chkAppPathHelpFile,  lblTopicID,
                                                      txtTopicID,  cmdBrowse,   chkHelpButtonDefault};
 
@@ -195,38 +190,16 @@ TEST_F(MainWindow, IgnoresEventsOnControlsOutOfReach)
 // selects the whole text, counted in characters: a line break is CR and LF.
 TEST_F(MainWindow, FieldsKeepTextWithinTheirLimitsAndFocusSelectsIt)
 {
-    const std::string full(1024, 'x');
-    const struct {
-        Control field;
-        std::string typed;
-        std::string kept;
-        std::size_t selected;
-    } cases[] = {
-        {txtTitle, full + "yz", full, 1024},
-        {txtTitle, "Save\r\nall\rof\nit", "Save all of it", 14},
-        {txtBody, "a\rb\nc\r\nd\te", "a\rb\nc\r\nd\te", 10},
-        {txtBody, std::string(1021, 'x') + "\r\nyz", std::string(1021, 'x') + "\r\ny", 1024},
-        {txtBody, std::string(1023, 'x') + "\r\nyz", std::string(1023, 'x'), 1023},
-        {txtBody, std::string(1023, 'x') + "\nyz", std::string(1023, 'x') + "\n", 1024},
-        {txtBody, std::string(1023, 'x') + "\xc3\xa9\xc3\xa9", std::string(1023, 'x') + "\xc3\xa9", 1024},
-        // A character beyond 16 bits counts two toward the limit, as the
-        // desktops' fields count it, and one in the selection.
-        {txtTitle, std::string(1023, 'x') + "\xf0\x9f\x98\x80", std::string(1023, 'x'), 1023},
-        {txtTitle, std::string(1022, 'x') + "\xf0\x9f\x98\x80y", std::string(1022, 'x') + "\xf0\x9f\x98\x80", 1023},
-        {txtVariable, full + "x", full, 1024},
-        {txtHelpFile, std::string(40000, 'h'), std::string(40000, 'h'), 40000},
-        {txtHelpFile, "", "", 0},
-        {txtTopicID, std::string(1100, '1'), std::string(1100, '1'), 1100},
-    };
     Click(optYesNo1);
     Click(chkMsgBoxHelpButton);
-    for (const auto& [field, typed, kept, selected] : cases) {
-        SCOPED_TRACE(std::string(LayoutOf(field).Name) + " " + std::to_string(typed.size()));
-        Type(field, typed);
-        EXPECT_EQ(Text(field), kept);
+    for (const auto& row : ReadCaseTable("portable-field-limits.tsv")) {
+        SCOPED_TRACE(row.at(0));
+        const Control field = ControlNamed(row.at(1));
+        Type(field, row.at(2));
+        EXPECT_EQ(Text(field), row.at(3));
         frontEnd.MoveFocus(field);
         EXPECT_EQ(State(field).SelStart, 0u);
-        EXPECT_EQ(State(field).SelLength, selected);
+        EXPECT_EQ(State(field).SelLength, std::stoul(row.at(4)));
         EXPECT_EQ(frontEnd.shown.back(), std::pair(field, Property::Selection));
     }
 }
@@ -289,19 +262,19 @@ INSTANTIATE_TEST_SUITE_P(Table, Refusal, ::testing::ValuesIn(ReadCaseTable("wind
 // clipboard is never taken for having the code.
 TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
 {
-    const std::map<std::string, GenerateFailure> refusals{
-        {"BlankBody", GenerateFailure::BlankBody},
-        {"MissingVariableName", GenerateFailure::MissingVariableName},
-        {"VariableNameReserved", GenerateFailure::VariableNameReserved},
-        {"TopicNotConvertible", GenerateFailure::TopicNotConvertible},
-        {"ClipboardRefused", GenerateFailure::ClipboardRefused},
-        {"LineBreakInHelpFile", GenerateFailure::LineBreakInHelpFile}};
+    using enum GenerateFailure;
+    const std::map<std::string, GenerateFailure> refusals{{"BlankBody", BlankBody},
+                                                          {"MissingVariableName", MissingVariableName},
+                                                          {"VariableNameReserved", VariableNameReserved},
+                                                          {"TopicNotConvertible", TopicNotConvertible},
+                                                          {"ClipboardRefused", ClipboardRefused},
+                                                          {"LineBreakInHelpFile", LineBreakInHelpFile}};
     const std::vector<std::string>& row = GetParam();
     SCOPED_TRACE(row[0]);
     const bool refused = row[3] != "-";
-    const GenerateFailure refusal = refused ? refusals.at(row[3]) : GenerateFailure::BlankBody;
+    const GenerateFailure refusal = refused ? refusals.at(row[3]) : BlankBody;
     PerformAll(StepsFrom(row, 6));
-    platform.clipboardRefuses = refused && refusal == GenerateFailure::ClipboardRefused;
+    platform.clipboardRefuses = refused && refusal == ClipboardRefused;
     const std::vector<std::string> before = ControlStates();
     form->TabSelected(std::stoi(row[2]));
     Click(ControlNamed(row[1]));
@@ -314,14 +287,14 @@ TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
         EXPECT_TRUE(platform.messageBoxes.empty() || platform.messageBoxes[0].Style != 48);
         return;
     }
-    EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{Warning(refusal)});
+    EXPECT_EQ(platform.messageBoxes, (std::vector<MessageBoxRequest>{{FailureMessage(refusal), 48, "Vellumet", {}}}));
     // A refused clipboard is left cleared, never holding old text as if it were the code.
     EXPECT_EQ(platform.clipboard, platform.clipboardRefuses ? "" : "what was there before");
     const ControlState& field = State(ControlNamed(row[5]));
     if (LayoutOf(ControlNamed(row[5])).Kind == ControlKind::TextBox) {
         EXPECT_EQ(field.SelLength, field.Text.size());
     }
-    if (refusal == GenerateFailure::BlankBody) {
+    if (refusal == BlankBody) {
         EXPECT_EQ(platform.messageBoxes[0].Prompt,
                   "Please enter a Body Message before\r\nattempting to try or copy Vellumet code.");
     }
@@ -430,25 +403,13 @@ TEST_F(MainWindow, UnreadableCallChangesNothing)
 {
     PerformAll({"type:txtTitle:Kept", "click:optYesNo2", "click:chkMsgBoxHelpButton", "type:txtTopicID:4"});
     const std::vector<std::string> before = ControlStates();
-    const std::string longText = "\"" + std::string(1025, 'x') + "\"";
-    std::string wideText; // 1026 in the UTF-16 units the fields count, 513 characters
-    for (int character = 0; character < 513; ++character)
-        wideText += "\xf0\x9f\x98\x80";
-    const std::pair<std::string, std::string> cases[] = {
-        {"MsgBox \"Hello \" & UserName",
-         "the body uses UserName, a variable or function whose value is known only when the program runs"},
-        {"", "there is no MsgBox call"},
-        {"MsgBox \"a\", vbOKOnly + vbMsgBoxRight", "the style has vbMsgBoxRight, which the window cannot choose"},
-        {"MsgBox " + longText, "the Body Message is longer than the 1024 characters its field holds"},
-        {"MsgBox \"x\", , " + longText, "the Title is longer than the 1024 characters its field holds"},
-        {"MsgBox \"x\", , \"" + wideText + "\"", "the Title is longer than the 1024 characters its field holds"},
-    };
-    for (const auto& [source, reason] : cases) {
+    for (const auto& row : ReadCaseTable("portable-unreadable-calls.tsv")) {
+        SCOPED_TRACE(row.at(0));
         platform.messageBoxes.clear();
-        platform.clipboard = source;
+        platform.clipboard = row.at(1);
         form->CallPasted();
 
-        const MessageBoxRequest warning{"Vellumet cannot read the MsgBox call on the clipboard: " + reason +
+        const MessageBoxRequest warning{"Vellumet cannot read the MsgBox call on the clipboard: " + row.at(2) +
                                             ".\r\n\r\nThe window is unchanged.",
                                         48, "Vellumet", std::nullopt};
         EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{warning});
@@ -490,22 +451,21 @@ TEST_F(MainWindow, HelpOpensFileBesideProgram)
 #else
     const std::string folder = "/opt/vellumet/bin", path = folder + "/VellHelp.chm";
 #endif
-    const MessageBoxRequest missing{"There is no help file in the same directory as Vellumet.\r\n\r\n"
-                                    "1.    The help file has either been moved, deleted or renamed.\r\n"
-                                    "2.    Vellumet has been moved.\r\n\r\n\r\n"
-                                    "Please reinstall Vellumet or replace the help file.",
-                                    64, "Vellumet", std::nullopt};
-    const MessageBoxRequest noViewer{"No program on this computer can open the help file\r\n\r\n" + path +
-                                         "\r\n\r\nPlease install a viewer for help files of this kind, then try again.",
-                                     64, "Vellumet", std::nullopt};
-    const std::pair<OpenResult, std::vector<MessageBoxRequest>> cases[] = {
-        {OpenResult::Opened, {}}, {OpenResult::NotFound, {missing}}, {OpenResult::NoViewer, {noViewer}}};
-    for (const auto& [result, told] : cases) {
+    const std::map<std::string, OpenResult> results{
+        {"Opened", OpenResult::Opened}, {"NotFound", OpenResult::NotFound}, {"NoViewer", OpenResult::NoViewer}};
+    for (const auto& row : ReadCaseTable("portable-help-notices.tsv")) {
+        SCOPED_TRACE(row.at(0));
         WindowDriver window;
         window.platform.applicationPath = folder;
-        window.platform.openResult = result;
+        window.platform.openResult = results.at(row.at(1));
         window.Click(cmdHelp);
 
+        std::vector<MessageBoxRequest> told;
+        if (std::string notice = row.at(2); notice != "-") {
+            if (const std::size_t at = notice.find("{help}"); at != std::string::npos)
+                notice.replace(at, 6, path);
+            told.push_back({notice, 64, "Vellumet", std::nullopt});
+        }
         EXPECT_EQ(window.platform.opened, std::vector<std::string>{path});
         EXPECT_EQ(window.platform.owners, std::vector<WindowHandle>{window.frontEnd.Handle()});
         EXPECT_EQ(window.platform.messageBoxes, told);

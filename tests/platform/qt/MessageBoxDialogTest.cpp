@@ -120,12 +120,7 @@ void MessageBoxDialogTest::fitsTheScreen_data()
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("style");
     QTest::addColumn<QString>("title");
-    QString words;
-    while (words.size() < 1020)
-        words += QStringLiteral("retry ");
-    QString lines;
-    while (lines.size() < 1022)
-        lines += QStringLiteral("a\r\n");
+    const QString words = QStringLiteral("retry ").repeated(170), lines = QStringLiteral("a\r\n").repeated(341);
     QTest::newRow("one long line of words") << words << 2 + 16 + 16384 << "Long";
     QTest::newRow("no spaces at all") << QString(1024, u'x') << 3 << "Long";
     QTest::newRow("many lines") << lines << 0 + 64 << "Long";

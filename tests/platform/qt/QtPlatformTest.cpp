@@ -3,6 +3,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/Notices.h"
 #include "platform/qt/MessageBoxDialog.h"
+#include "support/CaseTable.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -109,26 +110,21 @@ private slots:
 void QtPlatformTest::opensInTheDesktopsViewer_data()
 {
     QTest::addColumn<FakeDesktop::Viewer>("viewer");
-    QTest::addColumn<bool>("asHelp"); // F1 on a tried box whose help is the file at topic 42, rather than a plain open
+    QTest::addColumn<bool>("asHelp");
     QTest::addColumn<QString>("name");
     QTest::addColumn<OpenResult>("result");
-    QTest::addColumn<QStringList>("started"); // the viewer's arguments, FILE for the help file
-    const FakeDesktop::Viewer viewer{"chm-viewer", true, true};
-    const FakeDesktop::Viewer xchm{"xchm", true, true};
-    // clang-format off
-    const QString help = QStringLiteral("Orders Help.chm");
-    QTest::newRow("the desktop's viewer opens the file") << viewer << false << help << OpenResult::Opened << QStringList{"FILE"};
-    QTest::newRow("xCHM is told the topic") << xchm << true << help << OpenResult::Opened << QStringList{"--contextid", "42", "FILE"};
-    QTest::newRow("another viewer opens help at its start") << viewer << true << help << OpenResult::Opened << QStringList{"FILE"};
-    QTest::newRow("xCHM opens a plain open at the start") << xchm << false << help << OpenResult::Opened << QStringList{"FILE"};
-    QTest::newRow("no application for the type") << FakeDesktop::Viewer{"chm-viewer", true, false} << false << help << OpenResult::NoViewer << QStringList{};
-    QTest::newRow("the application's program is missing, as help") << FakeDesktop::Viewer{"chm-viewer", false, true} << true << help << OpenResult::NoViewer << QStringList{};
-    QTest::newRow("no such file") << viewer << false << "Gone Help.chm" << OpenResult::NotFound << QStringList{};
-    QTest::newRow("no such file, as help") << viewer << true << "Gone Help.chm" << OpenResult::NotFound << QStringList{};
-    QTest::newRow("Windows help has no viewer here") << viewer << true << "Orders Help.hlp" << OpenResult::NoViewer << QStringList{};
-    QTest::newRow("a desktop entry is not started") << viewer << true << "Orders.desktop" << OpenResult::NotHelpFile << QStringList{};
-    QTest::newRow("a script is not run") << viewer << false << "orders.sh" << OpenResult::NotHelpFile << QStringList{};
-    // clang-format on
+    QTest::addColumn<QStringList>("started");
+    const std::map<std::string, OpenResult> results{{"Opened", OpenResult::Opened},
+                                                    {"NotFound", OpenResult::NotFound},
+                                                    {"NoViewer", OpenResult::NoViewer},
+                                                    {"NotHelpFile", OpenResult::NotHelpFile}};
+    for (auto row : testing::ReadCaseTable("portable-desktop-opens.tsv")) {
+        row.resize(8); // a row where nothing starts ends before its arguments
+        const auto text = [&row](int field) { return QString::fromStdString(row.at(std::size_t(field))); };
+        QTest::newRow(row[0].c_str()) << FakeDesktop::Viewer{text(1), row[2] == "yes", row[3] == "yes"}
+                                      << (row[4] == "help") << text(5) << results.at(row[6])
+                                      << text(7).split(u' ', Qt::SkipEmptyParts);
+    }
 }
 
 // What opens a help file is found as the desktop's launcher finds it; a file
