@@ -17,13 +17,26 @@ inline std::string ReadDataFile(const std::string& name)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Within a field, \r \n \t \s \\ stand for CR, LF, tab, space and backslash.
+// Within a field, \r \n \t \s \\ stand for CR, LF, tab, space and backslash,
+// and \{N} after a character makes N of it in all, so that a long text stays
+// short in its table ("x\{1025}" is 1025 x's; a character is its UTF-8 bytes).
 inline std::string Unescape(std::string_view field)
 {
     static const std::map<char, char> Escapes = {{'r', '\r'}, {'n', '\n'}, {'t', '\t'}, {'s', ' '}, {'\\', '\\'}};
     std::string text;
+    std::size_t lastCharacter = 0;
     for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field.substr(i, 2) == "\\{" && !text.empty()) {
+            const std::size_t close = field.find('}', i);
+            const std::string character = text.substr(lastCharacter);
+            for (int count = std::stoi(std::string(field.substr(i + 2, close - i - 2))); count > 1; --count)
+                text += character;
+            i = close;
+            continue;
+        }
         const bool escaped = field[i] == '\\' && i + 1 < field.size() && Escapes.contains(field[i + 1]);
+        if ((static_cast<unsigned char>(field[i]) & 0xC0) != 0x80 || escaped)
+            lastCharacter = text.size();
         text += escaped ? Escapes.at(field[++i]) : field[i];
     }
     return text;
