@@ -115,14 +115,12 @@ protected:
         const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
         SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
         SendMessageW(window, WM_LBUTTONUP, 0, middle);
-        const std::wstring wide = Wide(keys);
-        for (std::size_t i = 0; i < wide.size(); ++i) {
-            const wchar_t key = wide[i];
-            // Enter types the pair.
-            if (key == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n')
-                ++i;
+        std::wstring wide = Wide(keys);
+        // Enter types the pair.
+        for (std::size_t pair = 0; (pair = wide.find(L"\r\n", pair)) != std::wstring::npos;)
+            wide.erase(++pair, 1);
+        for (const wchar_t key : wide)
             SendMessageW(window, WM_CHAR, key, 0);
-        }
     }
 
     std::string Clipboard()
