@@ -3,6 +3,7 @@
 // worked example entered with clicks and keys; Copy Code read back from the
 // clipboard byte for byte; and Exit answered Yes.
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Platform.h"
 #include "support/CaseTable.h"
 #include "support/WindowDriver.h"
 
@@ -123,19 +124,6 @@ protected:
             SendMessageW(window, WM_CHAR, key, 0);
     }
 
-    std::string Clipboard()
-    {
-        std::string text;
-        if (!OpenClipboard(nullptr))
-            return "(the clipboard would not open)";
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
-    }
-
     PROCESS_INFORMATION process{};
     HWND main = nullptr;
 };
@@ -163,7 +151,7 @@ TEST_F(Program, CopiesEveryWorkedExampleThroughItsWindow)
                 Type(control, text.substr(nameEnd + 1));
         }
         Click(Control::cmdCopy);
-        EXPECT_EQ(Clipboard(), ReadDataFile("golden/" + row[1]));
+        EXPECT_EQ(Win32Platform().ClipboardText(), ReadDataFile("golden/" + row[1]));
     }
 
     // Exit asks first; Yes ends the program.

@@ -71,17 +71,6 @@ SIZE CaptionSize(HWND window)
 
 bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void PutOnClipboard(HWND owner, const std::wstring& text)
-{
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-}
-
 // A drag that lets go wherever the pointer is, as soon as the drag begins.
 struct DropAtOnce final : IDropSource {
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override
@@ -191,10 +180,10 @@ protected:
     }
 
     // Pastes into the field over its selection, wherever it reads the clipboard from.
-    void Paste(const std::string& field, const std::wstring& text)
+    void Paste(const std::string& field, const std::string& text)
     {
-        PutOnClipboard(Main(), text);
-        platform.clipboard = Utf8(text);
+        ASSERT_TRUE(desktop.SetClipboardText(text));
+        platform.clipboard = text;
         SendMessageW(Hwnd(field), WM_PASTE, 0, 0);
     }
 
@@ -260,6 +249,8 @@ protected:
     }
 
     vellumet::testing::RecordingPlatform platform;
+    // The system's clipboard, which the edit controls and drops read.
+    Win32Platform desktop;
     std::unique_ptr<Win32MainWindow> window;
 };
 
@@ -535,7 +526,7 @@ TEST_F(Win32Window, TypingAndPastingReachTheSnapshot)
     Perform("type:txtBody:one");
     Press("Enter");
     Type(L"two");
-    PutOnClipboard(Main(), L"a\nb");
+    ASSERT_TRUE(desktop.SetClipboardText("a\nb"));
     SendMessageW(Hwnd("txtBody"), WM_PASTE, 0, 0);
     Press("Tab");
     EXPECT_EQ(Focus(), "chkSystemModal");
@@ -571,7 +562,7 @@ TEST_F(Win32Window, ReadsCallByKeyAndDrop)
     EXPECT_TRUE(Checked(Hwnd("optOKOnly")));
 
     const auto dragOnto = [this](const std::string& name) {
-        PutOnClipboard(Main(), L"MsgBox \"Dropped\", vbCritical");
+        ASSERT_TRUE(desktop.SetClipboardText("MsgBox \"Dropped\", vbCritical"));
         IDataObject* data = nullptr;
         ASSERT_EQ(OleGetClipboard(&data), S_OK);
         RECT place;
@@ -613,7 +604,7 @@ TEST_P(FocusSelectsWholeText, AndTypingReplacesIt)
     Click("chkMsgBoxHelpButton");
     Click(field);
     SendMessageW(Hwnd(field), EM_SETSEL, 0, -1);
-    Paste(field, Wide(row[2]));
+    Paste(field, row[2]);
     ASSERT_EQ(State(field).Text, row[2]);
     SetFocus(Hwnd("cmdTry"));
 
