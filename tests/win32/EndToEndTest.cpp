@@ -42,25 +42,15 @@ HWND ShownWindow(const wchar_t* title)
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
-struct ChildSearch {
-    int id;
-    HWND found;
-};
-
-HWND ControlWindow(HWND main, Control control)
+// The control's window, looked for among the window's children and theirs.
+HWND ControlWindow(HWND parent, Control control)
 {
-    ChildSearch search{ControlIdBase + static_cast<int>(control), nullptr};
-    EnumChildWindows(
-        main,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* wanted = reinterpret_cast<ChildSearch*>(data);
-            if (GetDlgCtrlID(child) != wanted->id)
-                return TRUE;
-            wanted->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    if (HWND found = GetDlgItem(parent, ControlIdBase + static_cast<int>(control)))
+        return found;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (HWND found = ControlWindow(child, control))
+            return found;
+    return nullptr;
 }
 
 class Program : public ::testing::Test {
