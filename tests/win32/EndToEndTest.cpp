@@ -3,6 +3,7 @@
 // worked example entered with clicks and keys; Copy Code read back from the
 // clipboard byte for byte; and Exit answered Yes.
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Platform.h"
 #include "support/CaseTable.h"
 #include "support/WindowDriver.h"
 
@@ -41,25 +42,15 @@ HWND ShownWindow(const wchar_t* title)
     return window && IsWindowVisible(window) ? window : nullptr;
 }
 
-struct ChildSearch {
-    int id;
-    HWND found;
-};
-
-HWND ControlWindow(HWND main, Control control)
+// The control's window, looked for among the window's children and theirs.
+HWND ControlWindow(HWND parent, Control control)
 {
-    ChildSearch search{ControlIdBase + static_cast<int>(control), nullptr};
-    EnumChildWindows(
-        main,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* wanted = reinterpret_cast<ChildSearch*>(data);
-            if (GetDlgCtrlID(child) != wanted->id)
-                return TRUE;
-            wanted->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    if (HWND found = GetDlgItem(parent, ControlIdBase + static_cast<int>(control)))
+        return found;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (HWND found = ControlWindow(child, control))
+            return found;
+    return nullptr;
 }
 
 class Program : public ::testing::Test {
@@ -115,27 +106,12 @@ protected:
         const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
         SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
         SendMessageW(window, WM_LBUTTONUP, 0, middle);
-        const std::wstring wide = Wide(keys);
-        for (std::size_t i = 0; i < wide.size(); ++i) {
-            const wchar_t key = wide[i];
-            // Enter types the pair.
-            if (key == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n')
-                ++i;
+        std::wstring wide = Wide(keys);
+        // Enter types the pair.
+        for (std::size_t pair = 0; (pair = wide.find(L"\r\n", pair)) != std::wstring::npos;)
+            wide.erase(++pair, 1);
+        for (const wchar_t key : wide)
             SendMessageW(window, WM_CHAR, key, 0);
-        }
-    }
-
-    std::string Clipboard()
-    {
-        std::string text;
-        if (!OpenClipboard(nullptr))
-            return "(the clipboard would not open)";
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-        return text;
     }
 
     PROCESS_INFORMATION process{};
@@ -165,7 +141,7 @@ TEST_F(Program, CopiesEveryWorkedExampleThroughItsWindow)
                 Type(control, text.substr(nameEnd + 1));
         }
         Click(Control::cmdCopy);
-        EXPECT_EQ(Clipboard(), ReadDataFile("golden/" + row[1]));
+        EXPECT_EQ(Win32Platform().ClipboardText(), ReadDataFile("golden/" + row[1]));
     }
 
     // Exit asks first; Yes ends the program.

@@ -5,6 +5,7 @@
 // through oleacc, and the splash window handing over to the main window.
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Platform.h"
+#include "support/CaseTable.h"
 #include "support/FrontEndBehaviour.h"
 #include "support/RecordingPlatform.h"
 #include "support/WindowDriver.h"
@@ -23,7 +24,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <chrono>
 #include <functional>
@@ -70,17 +70,6 @@ SIZE CaptionSize(HWND window)
 }
 
 bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void PutOnClipboard(HWND owner, const std::wstring& text)
-{
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-}
 
 // A drag that lets go wherever the pointer is, as soon as the drag begins.
 struct DropAtOnce final : IDropSource {
@@ -191,10 +180,10 @@ protected:
     }
 
     // Pastes into the field over its selection, wherever it reads the clipboard from.
-    void Paste(const std::string& field, const std::wstring& text)
+    void Paste(const std::string& field, const std::string& text)
     {
-        PutOnClipboard(Main(), text);
-        platform.clipboard = Utf8(text);
+        ASSERT_TRUE(desktop.SetClipboardText(text));
+        platform.clipboard = text;
         SendMessageW(Hwnd(field), WM_PASTE, 0, 0);
     }
 
@@ -260,6 +249,8 @@ protected:
     }
 
     vellumet::testing::RecordingPlatform platform;
+    // The system's clipboard, which the edit controls and drops read.
+    Win32Platform desktop;
     std::unique_ptr<Win32MainWindow> window;
 };
 
@@ -535,7 +526,7 @@ TEST_F(Win32Window, TypingAndPastingReachTheSnapshot)
     Perform("type:txtBody:one");
     Press("Enter");
     Type(L"two");
-    PutOnClipboard(Main(), L"a\nb");
+    ASSERT_TRUE(desktop.SetClipboardText("a\nb"));
     SendMessageW(Hwnd("txtBody"), WM_PASTE, 0, 0);
     Press("Tab");
     EXPECT_EQ(Focus(), "chkSystemModal");
@@ -571,7 +562,7 @@ TEST_F(Win32Window, ReadsCallByKeyAndDrop)
     EXPECT_TRUE(Checked(Hwnd("optOKOnly")));
 
     const auto dragOnto = [this](const std::string& name) {
-        PutOnClipboard(Main(), L"MsgBox \"Dropped\", vbCritical");
+        ASSERT_TRUE(desktop.SetClipboardText("MsgBox \"Dropped\", vbCritical"));
         IDataObject* data = nullptr;
         ASSERT_EQ(OleGetClipboard(&data), S_OK);
         RECT place;
@@ -593,47 +584,40 @@ TEST_F(Win32Window, ReadsCallByKeyAndDrop)
     EXPECT_TRUE(platform.messageBoxes.empty());
 }
 
-struct FocusCase {
-    const char* Name;
-    const char* Field;
-    std::wstring Text;
-    DWORD Units; // of the text, in UTF-16
+// A row of win32-focus-fields.tsv, and how the focus arrives.
+class FocusSelectsWholeText : public Win32Window,
+                              public ::testing::WithParamInterface<std::tuple<std::vector<std::string>, std::string>> {
 };
 
-class FocusSelectsWholeText : public Win32Window,
-                              public ::testing::WithParamInterface<std::tuple<FocusCase, std::string>> {};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Fields, FocusSelectsWholeText, ::testing::Combine(::testing::Values(
-    FocusCase{"TwoLineBody", "txtBody", L"ab\r\ncd", 6},
-    FocusCase{"TopicInFrame", "txtTopicID", L"0", 1},
-    FocusCase{"TitleBeyond16Bits", "txtTitle", L"a\U0001F600b", 4}),
-    ::testing::Values("Tab", "click")),
-    [](const auto& info) { return std::get<0>(info.param).Name + std::string("_") + std::get<1>(info.param); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(
+    Fields, FocusSelectsWholeText,
+    ::testing::Combine(::testing::ValuesIn(vellumet::testing::ReadCaseTable("win32-focus-fields.tsv")),
+                       ::testing::Values("Tab", "click")),
+    [](const auto& info) { return std::get<0>(info.param)[0] + "_" + std::get<1>(info.param); });
 
 // However the focus arrives, the field selects its whole text, in the edit
 // control's UTF-16 units, and what is typed replaces it.
 TEST_P(FocusSelectsWholeText, AndTypingReplacesIt)
 {
-    const auto& [field, arrival] = GetParam();
+    const auto& [row, arrival] = GetParam();
+    const std::string& field = row[1];
     Click("chkMsgBoxHelpButton");
-    Click(field.Field);
-    SendMessageW(Hwnd(field.Field), EM_SETSEL, 0, -1);
-    Paste(field.Field, field.Text);
-    ASSERT_EQ(State(field.Field).Text, Utf8(field.Text));
+    Click(field);
+    SendMessageW(Hwnd(field), EM_SETSEL, 0, -1);
+    Paste(field, row[2]);
+    ASSERT_EQ(State(field).Text, row[2]);
     SetFocus(Hwnd("cmdTry"));
 
     if (arrival == "Tab") {
-        SetFocus(GetNextDlgTabItem(Main(), Hwnd(field.Field), TRUE));
+        SetFocus(GetNextDlgTabItem(Main(), Hwnd(field), TRUE));
         Press("Tab");
     } else {
-        Click(field.Field);
+        Click(field);
     }
-    EXPECT_EQ(Focus(), field.Field);
-    EXPECT_EQ(SelectionOf(Hwnd(field.Field)), (std::pair<DWORD, DWORD>{0, field.Units}));
+    EXPECT_EQ(Focus(), field);
+    EXPECT_EQ(SelectionOf(Hwnd(field)), (std::pair<DWORD, DWORD>{0, std::stoul(row[3])}));
     Type(L"x");
-    EXPECT_EQ(State(field.Field).Text, "x");
+    EXPECT_EQ(State(field).Text, "x");
 }
 
 // Coming back to the window from another, the field keeps its caret: only
@@ -672,19 +656,15 @@ TEST_F(Win32Window, LinkFollowsPointer)
     const TextGround window{GetSysColor(COLOR_ACTIVEBORDER), {}};
     const COLORREF blue = ShownTextColour(LinkColour, window);
     const COLORREF red = ShownTextColour(HoverColour, window);
-    const std::tuple<const char*, POINT, COLORREF> moves[] = {
-        {"lblLink", {8, 8}, red},    {"Label8", {2, 2}, red},  {"cmdTry", {2, 2}, red},  {"fraHelp", {2, 2}, red},
-        {"txtTopicID", {2, 2}, red}, {"Frame2", {4, 4}, blue}, {"lblLink", {8, 8}, red}, {"SSTab1", {8, 440}, blue},
-        {"lblLink", {8, 8}, red},    {"SSTab1", {2, 2}, blue}, {"lblLink", {8, 8}, red}, {"frmMain", {4, 470}, blue},
-    };
     EXPECT_EQ(drawnColour(), blue);
-    for (auto [surface, point, colour] : moves) {
-        SCOPED_TRACE(surface);
-        ClientToScreen(Hwnd(surface), &point);
+    for (const auto& move : vellumet::testing::ReadCaseTable("win32-link-moves.tsv")) {
+        SCOPED_TRACE(move[0]);
+        POINT point{std::stoi(move[1]), std::stoi(move[2])};
+        ClientToScreen(Hwnd(move[0]), &point);
         HWND under = WindowFromPoint(point);
         ScreenToClient(under, &point);
         SendMessageW(under, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-        EXPECT_EQ(drawnColour(), colour);
+        EXPECT_EQ(drawnColour(), move[3] == "red" ? red : blue);
     }
 
     // A click on the link opens the maker's page, owned by this window.
@@ -736,11 +716,10 @@ Spoken Read(HWND window)
 // the role of its kind. It is out of reach while disabled, as the Help-button
 // settings are without a Help button, checked while chosen, unseen on a hidden
 // tab, and focusable only where it takes the focus. No two controls that take
-// the focus sound alike, and the default button's label speaks the button it
-// names. A field stands right after its label among its siblings, which is
-// where the system looks for a field's name. An option shown as a picture
-// alone keeps its spoken name as its window text, never drawn: it shows a
-// picture, blank for "No Icon", in place of that text.
+// the focus sound alike. A field stands right after its label among its
+// siblings, which is where the system looks for a field's name. An option
+// shown as a picture alone keeps its spoken name as its window text, never
+// drawn: it shows a picture, blank for "No Icon", in place of that text.
 TEST_F(Win32Window, EveryControlSpeaksLayoutNameRoleAndState)
 {
     for (const char* name : {"optValue", "chkSystemModal", "optQuestion", "optYesNoCancel2"})
@@ -770,7 +749,6 @@ TEST_F(Win32Window, EveryControlSpeaksLayoutNameRoleAndState)
             EXPECT_NE(SendMessageW(window->Window(row.Id), BM_GETIMAGE, IMAGE_ICON, 0), 0) << "its text would show";
         }
     }
-    EXPECT_EQ(Read(Hwnd("lblDefault")).Name, "Default Button: No");
 }
 
 // The splash window shows the logo above every window, bare of a frame, while
