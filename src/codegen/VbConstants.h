@@ -48,7 +48,7 @@ inline constexpr std::array<VbConstant, 34> Table = {{
     TextRow("vbLf", "\n"),
     TextRow("vbTab", "\t"),
     TextRow("vbNullString", ""),
-    TextRow("vbNullChar", std::string_view("", 1)),
+    TextRow("vbNullChar", std::string_view("\0", 1)),
     StyleRow("vbOKOnly", 0, Buttons),
     StyleRow("vbOKCancel", 1, Buttons),
     StyleRow("vbAbortRetryIgnore", 2, Buttons),
