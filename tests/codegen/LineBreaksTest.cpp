@@ -15,16 +15,15 @@ namespace {
 // Qt counts with a signed index.
 static_assert(LineBreakAt(std::u16string_view(u"a\r\n"), std::ptrdiff_t{1}) == 2);
 
+// Each line break of the table's texts, on bytes and on UTF-16, becomes one '|'.
 TEST(LineBreaks, EachBreakIsReplacedOnce)
 {
     for (auto row : testing::ReadCaseTable("linux-line-breaks.tsv")) {
         row.resize(3); // the empty text's row ends before its fields
-        const std::string& text = row[1];
-        const std::string& replaced = row[2];
+        const auto wide = [](const std::string& text) { return std::u16string(text.begin(), text.end()); };
         SCOPED_TRACE(row[0]);
-        EXPECT_EQ(ReplaceLineBreaks(text, '|'), replaced);
-        EXPECT_EQ(ReplaceLineBreaks(std::u16string(text.begin(), text.end()), u'|'),
-                  std::u16string(replaced.begin(), replaced.end()));
+        EXPECT_EQ(ReplaceLineBreaks(row[1], '|'), row[2]);
+        EXPECT_EQ(ReplaceLineBreaks(wide(row[1]), u'|'), wide(row[2]));
     }
 }
 
