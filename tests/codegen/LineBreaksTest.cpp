@@ -1,5 +1,6 @@
 // The line-break scanner: what counts as one break, on bytes and on UTF-16, a word at a time and one at a time.
 #include "codegen/LineBreaks.h"
+#include "support/CaseTable.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,15 @@ namespace {
 // Qt counts with a signed index.
 static_assert(LineBreakAt(std::u16string_view(u"a\r\n"), std::ptrdiff_t{1}) == 2);
 
-// Each case: the text, and the text with each line break made one '|'.
+// Each line break of the table's texts, on bytes and on UTF-16, becomes one '|'.
 TEST(LineBreaks, EachBreakIsReplacedOnce)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"a\r\nb", "a|b"}, {"a\rb", "a|b"},    {"a\nb", "a|b"},  {"\n\r", "||"}, {"\r\r\n", "||"},
-        {"a\r", "a|"},     {"\r\n\r\n", "||"}, {"a\tb", "a\tb"}, {"", ""},
-    };
-    for (const auto& [text, replaced] : cases) {
-        SCOPED_TRACE(::testing::PrintToString(text));
-        EXPECT_EQ(ReplaceLineBreaks(text, '|'), replaced);
-        EXPECT_EQ(ReplaceLineBreaks(std::u16string(text.begin(), text.end()), u'|'),
-                  std::u16string(replaced.begin(), replaced.end()));
+    for (auto row : testing::ReadCaseTable("linux-line-breaks.tsv")) {
+        row.resize(3); // the empty text's row ends before its fields
+        const auto wide = [](const std::string& text) { return std::u16string(text.begin(), text.end()); };
+        SCOPED_TRACE(row[0]);
+        EXPECT_EQ(ReplaceLineBreaks(row[1], '|'), row[2]);
+        EXPECT_EQ(ReplaceLineBreaks(wide(row[1]), u'|'), wide(row[2]));
     }
 }
 

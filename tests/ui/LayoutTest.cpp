@@ -1,4 +1,6 @@
 #include "ui/Layout.h"
+#include "support/CaseTable.h"
+#include "support/WindowDriver.h"
 #include "ui/Keyboard.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +8,6 @@
 #include <algorithm>
 #include <set>
 #include <string>
-#include <tuple>
 
 using namespace vellumet;
 using enum Control;
@@ -37,21 +38,8 @@ TEST(AccessibleNames, FocusableControlsAndGroupsHaveDistinctNamesAndLetters)
 
 TEST(AccessibleNames, SpokenFromCaptionOrLayout)
 {
-    const std::tuple<Control, std::string, std::string> cases[] = {
-        {cmdCopy, "&Copy Code", "Copy Code"},
-        {cmdExit, "&Exit", "Exit"},
-        {Label8, "Tools && more", "Tools & more"},
-        {Label1, "Title:", "Title:"},
-        {Label1, "Ends in &", "Ends in "},
-        {txtTitle, "what was typed", "Title"},
-        {optOKCancel1, "OK", "OK, in OK and Cancel"},
-        {optQuestion, "", "Question"},
-        {cmdBrowse, "...", "Browse for a help file"},
-        {lblDefault, "No", "Default Button: No"},
-        {lblDefault, "Help", "Default Button: Help"},
-    };
-    for (const auto& [control, caption, name] : cases)
-        EXPECT_EQ(AccessibleNameOf(control, caption), name) << LayoutOf(control).Name;
+    for (const auto& row : vellumet::testing::ReadCaseTable("linux-accessible-names.tsv"))
+        EXPECT_EQ(AccessibleNameOf(vellumet::testing::ControlNamed(row.at(0)), row.at(1)), row.at(2)) << row.at(0);
 }
 
 // The keyboard goes through every control once, the tab control first, and

@@ -1,5 +1,6 @@
 #include "ui/frmSplash.h"
 #include "support/RecordingPlatform.h"
+#include "support/WindowDriver.h"
 #include "ui/frmMain.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ namespace {
 
 // A desktop that writes down each step of the start-up in one list with the
 // platform's calls, and loads a real frmMain when asked to.
-struct RecordingSplash : SplashFrontEnd, MainWindowFrontEnd {
+struct RecordingSplash : SplashFrontEnd, vellumet::testing::RecordingFrontEnd {
     explicit RecordingSplash(vellumet::testing::RecordingPlatform& platform)
         : platform(platform)
     {}
@@ -23,6 +24,7 @@ struct RecordingSplash : SplashFrontEnd, MainWindowFrontEnd {
     {
         steps.push_back("load main");
         main = std::make_unique<frmMain>(platform, *this);
+        form = main.get();
         steps.push_back("main loaded, caption " + main->DefaultButtonCaption());
     }
     void EnableMainWindow(bool enabled) override { steps.push_back(enabled ? "enable main" : "disable main"); }
@@ -34,12 +36,6 @@ struct RecordingSplash : SplashFrontEnd, MainWindowFrontEnd {
     }
     WindowHandle SplashHandle() override { return WindowHandle{0x5A}; }
     void UnloadSplash() override { steps.push_back("unload splash"); }
-
-    void Show(Control, Property) override {}
-    void ShowTab(int) override {}
-    void MoveFocus(Control) override {}
-    void Unload() override {}
-    WindowHandle Handle() override { return WindowHandle{0x3A}; }
 
     vellumet::testing::RecordingPlatform& platform;
     std::unique_ptr<frmMain> main;

@@ -1,4 +1,5 @@
 #include "platform/qt/MessageBoxDialog.h"
+#include "support/CaseTable.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -120,14 +121,9 @@ void MessageBoxDialogTest::fitsTheScreen_data()
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("style");
     QTest::addColumn<QString>("title");
-    const QString words = QStringLiteral("retry ").repeated(170), lines = QStringLiteral("a\r\n").repeated(341);
-    QTest::newRow("one long line of words") << words << 2 + 16 + 16384 << "Long";
-    QTest::newRow("no spaces at all") << QString(1024, u'x') << 3 << "Long";
-    QTest::newRow("many lines") << lines << 0 + 64 << "Long";
-    QTest::newRow("many lines of one long word")
-        << QString(100, u'y') + "\r\n" + QString(900, u'z') << 4 + 32 << "Long";
-    QTest::newRow("short text, long title") << "x" << 0 << "Disk error in the drive that holds the temporary files";
-    QTest::newRow("title wider than the screen") << "x" << 0 << QString(400, u'W');
+    for (const auto& row : testing::ReadCaseTable("linux-message-box-fits.tsv"))
+        QTest::newRow(row[0].c_str()) << QString::fromStdString(row[1]).repeated(std::stoi(row[2])) << std::stoi(row[3])
+                                      << QString::fromStdString(row[4]);
 }
 
 // The longest bodies the window takes are shown whole, wrapped between words,

@@ -3,6 +3,7 @@
 // the labels of the fields; and what a user with low vision sees: high-contrast
 // colours and pictures drawn for a larger scale.
 
+#include "support/CaseTable.h"
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
 #include "ui/qt/Pictures.h"
@@ -54,12 +55,9 @@ private slots:
     // Each field is labelled by the caption above it, as a screen reader finds out by relations.
     void fieldsAreLabelled()
     {
-        const std::pair<Control, Control> labelled[] = {
-            {Control::Label1, Control::txtTitle},         {Control::Label2, Control::txtBody},
-            {Control::lblLanguage, Control::cboLanguage}, {Control::lblVariable, Control::txtVariable},
-            {Control::lblHelpFile, Control::txtHelpFile}, {Control::lblTopicID, Control::txtTopicID}};
         std::set<QObject*> labelledFields;
-        for (const auto& [label, field] : labelled) {
+        for (const auto& row : testing::ReadCaseTable("linux-labelled-fields.tsv")) {
+            const Control label = testing::ControlNamed(row.at(0)), field = testing::ControlNamed(row.at(1));
             const auto labels = InterfaceOf(field)->relations(QAccessible::Label);
             QCOMPARE(labels.size(), 1);
             QCOMPARE(labels.front().first->object(), window->Widget(label));
