@@ -55,7 +55,7 @@ std::vector<ExpressionTerm> ExpressionTerms(std::string_view text, TextKind kind
         } else if (c == '\t' && kind == TextKind::Body) {
             terms.push_back(ConstantTerm(std::string(TextConstantName("\t"))));
         } else if (c == 0) {
-            terms.push_back(ConstantTerm(std::string(TextConstantName(std::string_view("", 1)))));
+            terms.push_back(ConstantTerm(std::string(TextConstantName(std::string_view("\0", 1)))));
         } else if ((c < 0x20 && c != '\t') || c == 0x7F) {
             terms.push_back(ConstantTerm("Chr(" + std::to_string(c) + ")"));
         } else if (const std::size_t width = c < 0x80 ? 1 : codePage(c); width != 0) {

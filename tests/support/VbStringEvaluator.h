@@ -23,7 +23,7 @@ inline void AppendUtf8(char32_t c, std::string& out)
 inline std::optional<std::string> EvaluateVbString(std::string_view e)
 {
     static const std::map<std::string_view, std::string_view> Constants = {
-        {"vbCrLf", "\r\n"}, {"vbLf", "\n"}, {"vbCr", "\r"}, {"vbTab", "\t"}, {"vbNullChar", std::string_view("", 1)}};
+        {"vbCrLf", "\r\n"}, {"vbLf", "\n"}, {"vbCr", "\r"}, {"vbTab", "\t"}, {"vbNullChar", std::string_view("\0", 1)}};
     std::string value;
     char32_t highSurrogate = 0;
     for (std::size_t i = 0;; i += 3) {
