@@ -31,7 +31,7 @@ public:
 
     // Adds a part; false, with nothing added, when the statement would then break the language's limits on
     // continuations or on its length.
-    bool Add(const StatementPart& part);
+    bool Add(const StatementPart& whole);
 
     // Takes the joiner of the last part away again, for a statement that ends before the part it joined.
     void DropJoiner(std::string_view joiner);
