@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/RecordingPlatform.h"
+#include "platform/RecordingPlatform.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/TabControl.h"
 

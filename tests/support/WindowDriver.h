@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/RecordingPlatform.h"
+#include "platform/RecordingPlatform.h"
 #include "ui/Keyboard.h"
 #include "ui/frmMain.h"
 

@@ -1,5 +1,5 @@
 #include "ui/frmSplash.h"
-#include "support/RecordingPlatform.h"
+#include "platform/RecordingPlatform.h"
 #include "support/WindowDriver.h"
 #include "ui/frmMain.h"
 

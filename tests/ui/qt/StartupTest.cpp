@@ -2,7 +2,7 @@
 // topmost, and the hand-over that shows the main window once.
 
 #include "platform/qt/QtPlatform.h"
-#include "support/RecordingPlatform.h"
+#include "platform/RecordingPlatform.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/SplashWindow.h"
 

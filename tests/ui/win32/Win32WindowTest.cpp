@@ -7,7 +7,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "support/CaseTable.h"
 #include "support/FrontEndBehaviour.h"
-#include "support/RecordingPlatform.h"
+#include "platform/RecordingPlatform.h"
 #include "support/WindowDriver.h"
 #include "ui/LinkColours.h"
 #include "ui/win32/ControlRules.h"

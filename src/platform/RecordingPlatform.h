@@ -1,3 +1,5 @@
+// A Platform that no desktop stands behind, for the tests and fuzz targets
+// that drive the windows: it records each call and answers as told.
 #pragma once
 
 #include "platform/Platform.h"
