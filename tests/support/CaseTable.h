@@ -1,19 +1,24 @@
+// Reads the files of tests/data: whole files, and tables of cases in them.
 #pragma once
 
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vellumet::testing {
 
-// A file of tests/data, byte for byte.
+// A file of tests/data, byte for byte. A file that cannot be read throws, so
+// that a misnamed or missing file fails its test instead of reading as empty.
 inline std::string ReadDataFile(const std::string& name)
 {
     std::ifstream file(std::string(VELLUMET_TEST_DATA) + "/" + name, std::ios::binary);
+    if (!file)
+        throw std::runtime_error("cannot read tests/data/" + name);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
@@ -43,7 +48,8 @@ inline std::string Unescape(std::string_view field)
 }
 
 // The cases of a table in tests/data: a case a line, fields separated by tabs;
-// blank lines and lines starting with '#' are left out.
+// blank lines and lines starting with '#' are left out. A table without a case
+// throws: a loop over it would otherwise pass without checking anything.
 inline std::vector<std::vector<std::string>> ReadCaseTable(const std::string& name)
 {
     std::vector<std::vector<std::string>> cases;
@@ -56,6 +62,8 @@ inline std::vector<std::vector<std::string>> ReadCaseTable(const std::string& na
         for (std::string field; std::getline(fields, field, '\t');)
             cases.back().push_back(Unescape(field));
     }
+    if (cases.empty())
+        throw std::runtime_error("no cases in tests/data/" + name);
     return cases;
 }
 
