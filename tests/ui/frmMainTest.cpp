@@ -78,46 +78,28 @@ TEST_F(MainWindow, ButtonOptionChoosesItsRowAndDefault)
 
 // While Help is the default the label says so, whichever option is chosen, and
 // clearing it names the chosen button again. Switching the Help button off
-// discards what was entered; on again restores nothing.
+// discards what was entered; on again restores nothing. Clearing the Help
+// button clears Help as default first, and the label follows inside that step:
+// the click handlers run nested, in order.
 TEST_F(MainWindow, HelpSettingsOnOffOn)
 {
-    const auto helpState = [this] {
-        return Text(txtHelpFile) + "|" + Text(txtTopicID) + "|" + (Checked(chkAppPathHelpFile) ? "app path" : "-") +
-               "|" + (Checked(chkHelpButtonDefault) ? "help default" : "-") + "|" + Text(lblDefault) + "|" +
-               std::to_string(EnabledCount(HelpDetails));
-    };
-    Click(chkMsgBoxHelpButton);
-    EXPECT_EQ(helpState(), "|0|-|-|OK|7");
-
-    Type(txtHelpFile, "\\Orders.chm");
-    Type(txtTopicID, "25");
-    Click(chkAppPathHelpFile);
-    Click(chkHelpButtonDefault);
-    EXPECT_EQ(helpState(), "\\Orders.chm|25|app path|help default|Help|7");
-    Click(optYesNo2);
-    EXPECT_EQ(Text(lblDefault), "Help");
-    EXPECT_EQ(form->DefaultButtonCaption(), "No");
-    Click(chkHelpButtonDefault);
-    EXPECT_EQ(Text(lblDefault), "No");
-    Click(chkHelpButtonDefault);
-
-    // Clearing the Help button clears Help as default first, and the label
-    // follows inside that step: the click handlers run nested, in order.
-    frontEnd.shown.clear();
-    Click(chkMsgBoxHelpButton);
-    EXPECT_EQ(helpState(), "|0|-|-|No|0");
-    constexpr Property Value = Property::Value, Shown = Property::Text, Enabled = Property::Enabled;
-    const std::vector<std::pair<Control, Property>> expected{
-        {chkMsgBoxHelpButton, Value},  {chkHelpButtonDefault, Value},
-        {lblDefault, Shown},           {chkHelpButtonDefault, Enabled},
-        {lblHelpFile, Enabled},        {txtHelpFile, Shown},
-        {txtHelpFile, Enabled},        {chkAppPathHelpFile, Value},
-        {chkAppPathHelpFile, Enabled}, {lblTopicID, Enabled},
-        {txtTopicID, Shown},           {txtTopicID, Enabled},
-        {cmdBrowse, Enabled}};
-    EXPECT_EQ(frontEnd.shown, expected);
-    Click(chkMsgBoxHelpButton);
-    EXPECT_EQ(helpState(), "|0|-|-|No|7");
+    constexpr const char* PropertyNames[] = {"Text", "Value", "Enabled", "ForeColor", "Selection"};
+    for (const auto& row : ReadCaseTable("window-help-settings.tsv")) {
+        SCOPED_TRACE(row[0]);
+        frontEnd.shown.clear();
+        PerformAll({row.begin() + 3, row.end()});
+        EXPECT_EQ(Text(txtHelpFile) + "|" + Text(txtTopicID) + "|" + (Checked(chkAppPathHelpFile) ? "app path" : "-") +
+                      "|" + (Checked(chkHelpButtonDefault) ? "help default" : "-") + "|" + Text(lblDefault) + "|" +
+                      form->DefaultButtonCaption() + "|" + std::to_string(EnabledCount(HelpDetails)),
+                  row[1]);
+        std::string shown;
+        for (const auto& [control, property] : frontEnd.shown)
+            shown +=
+                std::string(LayoutOf(control).Name) + "." + PropertyNames[static_cast<std::size_t>(property)] + " ";
+        if (row[2] != "-") {
+            EXPECT_EQ(shown, row[2] + " ");
+        }
+    }
 }
 
 class BrowseForHelpFile : public MainWindow, public ::testing::WithParamInterface<std::optional<std::string>> {};
@@ -204,15 +186,9 @@ TEST_F(MainWindow, FieldsKeepTextWithinTheirLimitsAndFocusSelectsIt)
     }
 }
 
-Steps StepsFrom(const std::vector<std::string>& row, std::size_t first)
-{
-    return {row.begin() + static_cast<std::ptrdiff_t>(first), row.end()};
-}
-
 class WorkedExample : public MainWindow, public ::testing::WithParamInterface<std::vector<std::string>> {};
 
-INSTANTIATE_TEST_SUITE_P(Table, WorkedExample, ::testing::ValuesIn(ReadCaseTable("window-examples.tsv")),
-                         [](const auto& info) { return std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Table, WorkedExample, ::testing::ValuesIn(ReadCaseTable("window-examples.tsv")));
 
 // Entered by clicks and keys, each example copies its code byte for byte, and
 // Try shows the box with the body as typed. The copied code read back from the
@@ -228,7 +204,7 @@ TEST_P(WorkedExample, CopiesGoldenCodeTriesTheBoxAndReadsBack)
     MessageBoxRequest tried{"", std::stoi(row[2]), row[3], std::nullopt};
     if (helpFile != "-")
         tried.Help = HelpReference{helpFile, std::int16_t(std::stoi(row[5]))};
-    const Steps steps = StepsFrom(row, 6);
+    const Steps steps(row.begin() + 6, row.end());
     PerformAll(steps);
 
     Click(cmdCopy);
@@ -254,27 +230,18 @@ TEST_P(WorkedExample, CopiesGoldenCodeTriesTheBoxAndReadsBack)
 
 class Refusal : public MainWindow, public ::testing::WithParamInterface<std::vector<std::string>> {};
 
-INSTANTIATE_TEST_SUITE_P(Table, Refusal, ::testing::ValuesIn(ReadCaseTable("window-refusals.tsv")),
-                         [](const auto& info) { return std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Table, Refusal, ::testing::ValuesIn(ReadCaseTable("window-refusals.tsv")));
 
 // What cannot be generated is said in a warning, from whichever tab, and the
 // user is taken to the field that mends it with every choice kept; the
 // clipboard is never taken for having the code.
 TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
 {
-    using enum GenerateFailure;
-    const std::map<std::string, GenerateFailure> refusals{{"BlankBody", BlankBody},
-                                                          {"MissingVariableName", MissingVariableName},
-                                                          {"VariableNameReserved", VariableNameReserved},
-                                                          {"TopicNotConvertible", TopicNotConvertible},
-                                                          {"ClipboardRefused", ClipboardRefused},
-                                                          {"LineBreakInHelpFile", LineBreakInHelpFile}};
     const std::vector<std::string>& row = GetParam();
     SCOPED_TRACE(row[0]);
-    const bool refused = row[3] != "-";
-    const GenerateFailure refusal = refused ? refusals.at(row[3]) : BlankBody;
-    PerformAll(StepsFrom(row, 6));
-    platform.clipboardRefuses = refused && refusal == ClipboardRefused;
+    const std::string& warning = row[3];
+    PerformAll({row.begin() + 6, row.end()});
+    platform.clipboardRefuses = warning == FailureMessage(GenerateFailure::ClipboardRefused);
     const std::vector<std::string> before = ControlStates();
     form->TabSelected(std::stoi(row[2]));
     Click(ControlNamed(row[1]));
@@ -282,34 +249,23 @@ TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
     EXPECT_EQ(form->SelectedTab(), std::stoi(row[4]));
     EXPECT_EQ(frontEnd.focus, ControlNamed(row[5]));
     EXPECT_EQ(ControlStates(), before);
-    if (!refused) {
+    if (warning == "-") {
         EXPECT_FALSE(platform.calls.empty());
         EXPECT_TRUE(platform.messageBoxes.empty() || platform.messageBoxes[0].Style != 48);
         return;
     }
-    EXPECT_EQ(platform.messageBoxes, (std::vector<MessageBoxRequest>{{FailureMessage(refusal), 48, "Vellumet", {}}}));
+    EXPECT_EQ(platform.messageBoxes, (std::vector<MessageBoxRequest>{{warning, 48, "Vellumet", {}}}));
     // A refused clipboard is left cleared, never holding old text as if it were the code.
     EXPECT_EQ(platform.clipboard, platform.clipboardRefuses ? "" : "what was there before");
     const ControlState& field = State(ControlNamed(row[5]));
     if (LayoutOf(ControlNamed(row[5])).Kind == ControlKind::TextBox) {
         EXPECT_EQ(field.SelLength, field.Text.size());
     }
-    if (refusal == BlankBody) {
-        EXPECT_EQ(platform.messageBoxes[0].Prompt,
-                  "Please enter a Body Message before\r\nattempting to try or copy Vellumet code.");
-    }
 }
 
 class Reset : public MainWindow, public ::testing::WithParamInterface<Steps> {};
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(From, Reset, ::testing::Values(
-    Steps{"type:txtTitle:Title", "type:txtBody:Body\r\ntext", "click:chkSystemModal", "click:optValue",
-          "click:optCritical", "click:optYesNoCancel3", "type:txtVariable:Answer", "click:chkMsgBoxHelpButton",
-          "type:txtHelpFile:\\Orders.chm", "click:chkAppPathHelpFile", "type:txtTopicID:25", "click:chkHelpButtonDefault"},
-    Steps{"type:txtTitle:Title", "click:optQuestion"},
-    Steps{}));
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(From, Reset, ::testing::ValuesIn(ReadCaseTable("window-resets.tsv")));
 
 // A call read over a window full of choices leaves nothing of them behind:
 // every setting the call does not make goes back to its start value. Reset
@@ -321,7 +277,7 @@ TEST_P(Reset, CallReadOverChoicesLeavesOnlyItsBodyAndResetRestoresStartState)
     const std::vector<std::string> start = ControlStates();
     std::vector<std::string> onlyBody = start;
     onlyBody[static_cast<std::size_t>(txtBody)] = "txtBody on 0 Hi";
-    PerformAll(GetParam());
+    PerformAll({GetParam().begin() + 1, GetParam().end()});
     const std::vector<std::string> chosen = ControlStates();
     const int chosenTab = form->SelectedTab();
     form->CallDropped("MsgBox \"Hi\"");
