@@ -197,7 +197,6 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkedExample, ::testing::ValuesIn(ReadCaseTable
 TEST_P(WorkedExample, CopiesGoldenCodeTriesTheBoxAndReadsBack)
 {
     const std::vector<std::string>& row = GetParam();
-    SCOPED_TRACE(row[0]);
     std::string helpFile = row[4];
     if (const auto app = helpFile.find("{app}"); app != std::string::npos)
         helpFile.replace(app, 5, platform.applicationPath);
@@ -238,7 +237,6 @@ INSTANTIATE_TEST_SUITE_P(Table, Refusal, ::testing::ValuesIn(ReadCaseTable("wind
 TEST_P(Refusal, WarnsAndShowsTheFieldThatMendsIt)
 {
     const std::vector<std::string>& row = GetParam();
-    SCOPED_TRACE(row[0]);
     const std::string& warning = row[3];
     PerformAll({row.begin() + 6, row.end()});
     platform.clipboardRefuses = warning == FailureMessage(GenerateFailure::ClipboardRefused);
@@ -354,29 +352,27 @@ TEST_F(MainWindow, LanguageNamesTheFolderAndOutlivesReset)
 }
 
 // What cannot be read, or what a field could not hold whole, is said in a
-// warning that names it, and no control changes.
+// warning that names it and where the call came from, and no control changes.
 TEST_F(MainWindow, UnreadableCallChangesNothing)
 {
     PerformAll({"type:txtTitle:Kept", "click:optYesNo2", "click:chkMsgBoxHelpButton", "type:txtTopicID:4"});
     const std::vector<std::string> before = ControlStates();
-    for (const auto& row : ReadCaseTable("portable-unreadable-calls.tsv")) {
-        SCOPED_TRACE(row.at(0));
-        platform.messageBoxes.clear();
-        platform.clipboard = row.at(1);
-        form->CallPasted();
+    for (const auto& row : ReadCaseTable("portable-unreadable-calls.tsv"))
+        for (const std::string place : {"on the clipboard", "in the dropped text"}) {
+            SCOPED_TRACE(row.at(0) + ", " + place);
+            platform.messageBoxes.clear();
+            platform.clipboard = row.at(1);
+            if (place == "on the clipboard")
+                form->CallPasted();
+            else
+                form->CallDropped(row.at(1));
 
-        const MessageBoxRequest warning{"Vellumet cannot read the MsgBox call on the clipboard: " + row.at(2) +
-                                            ".\r\n\r\nThe window is unchanged.",
-                                        48, "Vellumet", std::nullopt};
-        EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{warning});
-        EXPECT_EQ(ControlStates(), before);
-    }
-    platform.messageBoxes.clear();
-    form->CallDropped("Call MsgBox(Greeting)");
-    ASSERT_EQ(platform.messageBoxes.size(), 1u);
-    EXPECT_TRUE(
-        platform.messageBoxes[0].Prompt.starts_with("Vellumet cannot read the MsgBox call in the dropped text: "));
-    EXPECT_EQ(ControlStates(), before);
+            const MessageBoxRequest warning{"Vellumet cannot read the MsgBox call " + place + ": " + row.at(2) +
+                                                ".\r\n\r\nThe window is unchanged.",
+                                            48, "Vellumet", std::nullopt};
+            EXPECT_EQ(platform.messageBoxes, std::vector<MessageBoxRequest>{warning});
+            EXPECT_EQ(ControlStates(), before);
+        }
 }
 
 // Exit and the close box ask first; No keeps the window as it was, Yes ends the program.
@@ -402,11 +398,7 @@ TEST_F(MainWindow, ExitAsks)
 // says whether the file is missing or nothing can open it.
 TEST_F(MainWindow, HelpOpensFileBesideProgram)
 {
-#ifdef _WIN32
-    const std::string folder = "C:\\Program Files\\Vellumet", path = folder + "\\VellHelp.chm";
-#else
-    const std::string folder = "/opt/vellumet/bin", path = folder + "/VellHelp.chm";
-#endif
+    const std::string folder = "Vellumet", path = folder + PathSeparator + "VellHelp.chm";
     const std::map<std::string, OpenResult> results{
         {"Opened", OpenResult::Opened}, {"NotFound", OpenResult::NotFound}, {"NoViewer", OpenResult::NoViewer}};
     for (const auto& row : ReadCaseTable("portable-help-notices.tsv")) {
