@@ -133,13 +133,10 @@ TEST_P(BrowseForHelpFile, FillsHelpFileUnchanged)
 // and a failure to open it says nothing.
 TEST_F(MainWindow, LinkFollowsPointerAndOpensMakersPage)
 {
-    const std::pair<Control, unsigned> moves[] = {
-        {lblLink, HoverColour},         {Label8, HoverColour},         {cmdTry, HoverColour}, {fraHelp, HoverColour},
-        {Frame2, LinkColour},           {lblLink, HoverColour},        {SSTab1, LinkColour},  {lblLink, HoverColour},
-        {Control::frmMain, LinkColour}, {Control::frmMain, LinkColour}};
-    for (const auto& [surface, colour] : moves) {
-        form->MouseMoved(surface);
-        EXPECT_EQ(State(lblLink).ForeColor, colour) << LayoutOf(surface).Name;
+    const std::map<std::string, unsigned> colours{{"red", HoverColour}, {"blue", LinkColour}};
+    for (const auto& move : ReadCaseTable("window-link-moves.tsv")) {
+        form->MouseMoved(ControlNamed(move.at(0)));
+        EXPECT_EQ(State(lblLink).ForeColor, colours.at(move.at(1))) << move.at(0);
     }
     EXPECT_EQ(Text(lblLink), "Tarnwick Computer Solutions");
 

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 
 using namespace vellumet;
 using namespace std::chrono_literals;
@@ -52,16 +51,14 @@ TEST(Splash, LoadsMainWindowThenHandsOverOnTimer)
     RecordingSplash desktop(platform);
     frmSplash splash(platform, desktop);
 
-    const std::vector<std::string> loading{"load main", "main loaded, caption OK", "disable main", "show splash",
-                                           "timer 3000"};
-    EXPECT_EQ(desktop.steps, loading);
+    EXPECT_EQ(desktop.steps, (std::vector<std::string>{"load main", "main loaded, caption OK", "disable main",
+                                                       "show splash", "timer 3000"}));
     EXPECT_EQ(platform.calls, std::vector<std::string>{"MakeTopmost"});
     EXPECT_EQ(platform.topmostWindows, std::vector<WindowHandle>{desktop.SplashHandle()});
 
+    desktop.steps.clear();
     splash.Timer1_Timer();
-    std::vector<std::string> all = loading;
-    all.insert(all.end(), {"enable main", "show main", "unload splash"});
-    EXPECT_EQ(desktop.steps, all);
+    EXPECT_EQ(desktop.steps, (std::vector<std::string>{"enable main", "show main", "unload splash"}));
     EXPECT_EQ(platform.calls.size(), 1u);
 
     RecordingSplash quickDesktop(platform);
