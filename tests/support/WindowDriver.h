@@ -1,3 +1,4 @@
+// The main window driven as a person drives it, on a desktop that only records.
 #pragma once
 
 #include "platform/RecordingPlatform.h"

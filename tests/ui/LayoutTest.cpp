@@ -1,3 +1,4 @@
+// The main window's layout as a keyboard and a screen reader user meet it.
 #include "ui/Layout.h"
 #include "support/CaseTable.h"
 #include "support/WindowDriver.h"

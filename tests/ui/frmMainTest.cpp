@@ -1,3 +1,5 @@
+// What the main window decides, whichever desktop shows it: driven by clicks and keys
+// on a recording desktop, with case tables from tests/data.
 #include "codegen/MessageBoxStyle.h"
 #include "codegen/ReadCall.h"
 #include "support/CaseTable.h"

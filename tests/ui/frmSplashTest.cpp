@@ -1,3 +1,4 @@
+// The splash window's start-up and its hand-over to the main window.
 #include "ui/frmSplash.h"
 #include "platform/RecordingPlatform.h"
 #include "support/WindowDriver.h"
