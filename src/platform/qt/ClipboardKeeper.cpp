@@ -7,6 +7,7 @@
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,8 +67,10 @@ void Answer(xcb_connection_t* connection, const xcb_selection_request_event_t& r
 
 // The child's whole life: a connection and a window of its own, the
 // clipboard taken over from the program, and its text handed out until
-// another program takes the clipboard or the display goes.
-[[noreturn]] void ServeClipboard(const std::string& utf8, const std::string& latin1)
+// another program takes the clipboard or the display goes. Once the server
+// has made it the owner, it says so on the pipe to the program, which waits
+// for that before it ends.
+[[noreturn]] void ServeClipboard(const std::string& utf8, const std::string& latin1, int ready)
 {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection))
@@ -78,7 +81,11 @@ void Answer(xcb_connection_t* connection, const xcb_selection_request_event_t& r
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
     const xcb_atom_t clipboard = Atom(connection, "CLIPBOARD");
     xcb_set_selection_owner(connection, window, clipboard, XCB_CURRENT_TIME);
-    xcb_flush(connection);
+    // The reply comes after the server has handled the change of owner.
+    std::free(xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, clipboard), nullptr));
+    const char owned = 1;
+    (void)!write(ready, &owned, 1);
+    close(ready);
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
         const auto type = event->response_type & 0x7f;
         if (type == XCB_SELECTION_CLEAR)
@@ -108,9 +115,12 @@ void KeepClipboardText(const QString& text)
         return;
     const std::string utf8 = text.toStdString();
     const std::string latin1 = text.toLatin1().toStdString();
+    std::array<int, 2> handOver{};
+    if (pipe2(handOver.data(), O_CLOEXEC) != 0)
+        return;
     // The child forks once more and ends, so that the keeper belongs to no
-    // one who must wait for it; it keeps none of the program's files and is
-    // tied to no terminal.
+    // one who must wait for it; it keeps none of the program's files but the
+    // pipe's end and is tied to no terminal.
     const pid_t child = fork();
     if (child == 0) {
         setsid();
@@ -119,11 +129,21 @@ void KeepClipboardText(const QString& text)
         const int nothing = open("/dev/null", O_RDWR);
         for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
             dup2(nothing, stream);
-        close_range(3, ~0U, 0);
-        ServeClipboard(utf8, latin1);
+        const int ready = dup2(handOver[1], STDERR_FILENO + 1);
+        close_range(ready + 1, ~0U, 0);
+        ServeClipboard(utf8, latin1, ready);
     }
-    if (child > 0)
+    close(handOver[1]);
+    if (child > 0) {
         waitpid(child, nullptr, 0);
+        // The program's window, and with it the clipboard, goes when the
+        // program ends; waiting until the keeper owns the clipboard leaves no
+        // moment in which a paste finds it empty. A keeper that fails closes
+        // the pipe, and a stuck one is given a few seconds.
+        pollfd owned{handOver[0], POLLIN, 0};
+        poll(&owned, 1, 5000);
+    }
+    close(handOver[0]);
 }
 #else
 void KeepClipboardText(const QString&) {}
