@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "support/CaseTable.h"
 #include "support/WindowDriver.h"
+#include "ui/win32/MainWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,6 @@ using namespace vellumet::testing;
 using namespace std::chrono_literals;
 
 namespace {
-
-constexpr int ControlIdBase = 1000;
 
 // Polls until the condition holds or the time is up.
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 20s)
@@ -45,7 +44,7 @@ HWND ShownWindow(const wchar_t* title)
 // The control's window, looked for among the window's children and theirs.
 HWND ControlWindow(HWND parent, Control control)
 {
-    if (HWND found = GetDlgItem(parent, ControlIdBase + static_cast<int>(control)))
+    if (HWND found = GetDlgItem(parent, Win32MainWindow::IdOf(control)))
         return found;
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (HWND found = ControlWindow(child, control))
@@ -57,9 +56,7 @@ class Program : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::wstring path(MAX_PATH, L'\0');
-        path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-        path = path.substr(0, path.find_last_of(L'\\') + 1) + L"Vellumet.exe";
+        const std::wstring path = Wide(JoinPath(Win32Platform().ApplicationPath(), "Vellumet.exe"));
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         ASSERT_TRUE(
@@ -90,23 +87,26 @@ protected:
         }
     }
 
-    void Click(Control control)
+    // Does a step of window-examples.tsv: "click:NAME" clicks the control, and
+    // "type:NAME:KEYS" clicks into the field, which selects its text, and types
+    // the keys over it; CR LF is Enter.
+    void Perform(const std::string& step)
     {
+        const std::size_t nameStart = step.find(':') + 1;
+        const std::size_t nameEnd = step.find(':', nameStart);
+        const Control control = ControlNamed(step.substr(nameStart, nameEnd - nameStart));
         ShowTabOf(control);
-        SendMessageW(ControlWindow(main, control), BM_CLICK, 0, 0);
-    }
-
-    // Clicks into the field, which selects its text, and types the keys over it; CR LF is Enter.
-    void Type(Control field, const std::string& keys)
-    {
-        ShowTabOf(field);
-        HWND window = ControlWindow(main, field);
+        HWND window = ControlWindow(main, control);
+        if (step.starts_with("click:")) {
+            SendMessageW(window, BM_CLICK, 0, 0);
+            return;
+        }
         RECT client{};
         GetClientRect(window, &client);
         const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
         SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
         SendMessageW(window, WM_LBUTTONUP, 0, middle);
-        std::wstring wide = Wide(keys);
+        std::wstring wide = Wide(step.substr(nameEnd + 1));
         // Enter types the pair.
         for (std::size_t pair = 0; (pair = wide.find(L"\r\n", pair)) != std::wstring::npos;)
             wide.erase(++pair, 1);
@@ -129,18 +129,10 @@ TEST_F(Program, CopiesEveryWorkedExampleThroughItsWindow)
 
     for (const auto& row : ReadCaseTable("window-examples.tsv")) {
         SCOPED_TRACE(row[0]);
-        Click(Control::cmdReset);
-        for (std::size_t step = 6; step < row.size(); ++step) {
-            const std::string& text = row[step];
-            const std::size_t nameStart = text.find(':') + 1;
-            const std::size_t nameEnd = text.find(':', nameStart);
-            const Control control = ControlNamed(text.substr(nameStart, nameEnd - nameStart));
-            if (text.starts_with("click:"))
-                Click(control);
-            else
-                Type(control, text.substr(nameEnd + 1));
-        }
-        Click(Control::cmdCopy);
+        Perform("click:cmdReset");
+        for (std::size_t step = 6; step < row.size(); ++step)
+            Perform(row[step]);
+        Perform("click:cmdCopy");
         EXPECT_EQ(Win32Platform().ClipboardText(), ReadDataFile("golden/" + row[1]));
     }
 

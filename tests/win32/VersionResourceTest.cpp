@@ -22,8 +22,7 @@ TEST(VersionResource, NamesTheProductItsVersionAndMaker)
     for (const auto& [fileName, internalName] :
          {std::pair{"Vellumet.exe", "Vellumet"}, {"vellumet-gen.exe", "vellumet-gen"}}) {
         const std::wstring path = Wide(JoinPath(Win32Platform().ApplicationPath(), fileName));
-        DWORD ignored = 0;
-        std::vector<BYTE> resource(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+        std::vector<BYTE> resource(GetFileVersionInfoSizeW(path.c_str(), nullptr));
         ASSERT_FALSE(resource.empty()) << Utf8(path) << " is missing or has no version resource";
         ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(resource.size()), resource.data()));
 

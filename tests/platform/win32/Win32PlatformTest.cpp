@@ -3,6 +3,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "platform/Notices.h"
 #include "platform/win32/WideText.h"
+#include "support/CaseTable.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,10 @@
 #include <objbase.h>
 #include <tlhelp32.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <map>
 #include <optional>
 #include <string>
 #include <thread>
@@ -23,6 +24,7 @@
 
 using namespace vellumet;
 using namespace std::string_literals;
+using vellumet::testing::ReadCaseTable;
 
 namespace {
 
@@ -49,7 +51,6 @@ HWND WaitForBox(const std::wstring& title)
 // A message box as it stands on the screen. Its buttons are known by their
 // ids, which are the answers they give in any language.
 struct SeenBox {
-    bool Found = false;
     std::vector<int> Buttons; // left to right
     int DefaultButton = 0;
     std::wstring Prompt;
@@ -60,29 +61,25 @@ struct SeenBox {
 SeenBox Read(HWND box)
 {
     SeenBox seen;
-    seen.Found = true;
     seen.Owner = GetWindow(box, GW_OWNER);
     seen.OwnerEnabled = IsWindowEnabled(seen.Owner);
-    std::vector<std::pair<LONG, int>> buttons;
+    std::multimap<LONG, int> buttons; // by where they stand
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child))
             continue;
         wchar_t kind[16] = {};
+        wchar_t text[1024] = {}; // more than any prompt of the tests
         GetClassNameW(child, kind, 16);
-        if (kind == L"Static"s && GetWindowTextLengthW(child) > 0) {
-            seen.Prompt.resize(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1);
-            seen.Prompt.resize(static_cast<std::size_t>(
-                GetWindowTextW(child, seen.Prompt.data(), static_cast<int>(seen.Prompt.size()))));
-        }
+        if (kind == L"Static"s && GetWindowTextW(child, text, 1024) > 0)
+            seen.Prompt = text;
         if (kind != L"Button"s)
             continue;
         RECT place;
         GetWindowRect(child, &place);
-        buttons.emplace_back(place.left, GetDlgCtrlID(child));
+        buttons.emplace(place.left, GetDlgCtrlID(child));
         if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
             seen.DefaultButton = GetDlgCtrlID(child);
     }
-    std::sort(buttons.begin(), buttons.end());
     for (const auto& [left, id] : buttons)
         seen.Buttons.push_back(id);
     return seen;
@@ -158,30 +155,19 @@ TEST(WideText, ConvertsEveryCharacterAndReplacesWhatIsNone)
         {"\xF0\x9F\x98\x80", L"\xD83D\xDE00"},
         {"a\0b"s, L"a\0b"s},
     };
-    for (const auto& [utf8, wide] : cases) {
-        EXPECT_EQ(Wide(utf8), wide) << utf8;
-        EXPECT_EQ(Utf8(wide), utf8) << utf8;
-    }
-    EXPECT_EQ(Wide("a\xFF-"), L"a\uFFFD-");
-    EXPECT_EQ(Wide("\xC3("), L"\uFFFD(");
-    EXPECT_EQ(Utf8(L"a\xD800-"), "a\xEF\xBF\xBD-");
+    for (const auto& [utf8, wide] : cases)
+        EXPECT_EQ(std::pair(Wide(utf8), Utf8(wide)), std::pair(wide, utf8)) << utf8;
+    EXPECT_EQ(std::tuple(Wide("a\xFF-"), Wide("\xC3("), Utf8(L"a\xD800-")),
+              std::tuple(L"a\uFFFD-"s, L"\uFFFD("s, "a\xEF\xBF\xBD-"s));
 }
 
 // A folder keeps only a root's separator; a web address has a scheme of two or more characters.
 TEST(Win32Platform, ReadsFoldersAndWebAddresses)
 {
-    const std::vector<std::pair<std::wstring, std::string>> cases = {
-        {L"C:\\Program Files\\Caf\u00E9\\Vellumet.exe", "C:\\Program Files\\Caf\xC3\xA9"},
-        {L"C:\\Vellumet.exe", "C:\\"},
-        {L"\\\\?\\C:\\Vellumet.exe", "\\\\?\\C:\\"},
-        {L"\\\\server\\share\\Vellumet.exe", "\\\\server\\share"},
-    };
-    for (const auto& [path, folder] : cases)
-        EXPECT_EQ(Win32Platform::FolderOf(path), folder);
-    for (const char* address : {"https://example.com/vellumet", "mailto:help@example.com"})
-        EXPECT_TRUE(Win32Platform::IsWebAddress(address)) << address;
-    for (const char* path : {"C:\\Help\\Orders.chm", "c:Orders.chm", "\\\\server\\share\\Orders.chm", "Orders.chm", ""})
-        EXPECT_FALSE(Win32Platform::IsWebAddress(path)) << path;
+    for (const auto& row : ReadCaseTable("win32-folders.tsv"))
+        EXPECT_EQ(Win32Platform::FolderOf(Wide(row[0])), row[1]);
+    for (const auto& row : ReadCaseTable("win32-web-addresses.tsv"))
+        EXPECT_EQ(Win32Platform::IsWebAddress(row[0]), row[1] == "web") << row[0];
 }
 
 TEST(Win32Platform, ClipboardHoldsTheTextExactlyAfterThePlatformIsGone)
@@ -283,9 +269,8 @@ TEST(Win32Platform, ChooseFileToOpenOffersTheTypesAndGivesTheChosenPath)
             return std::pair(types, readOnlyOffered);
         });
         EXPECT_EQ(platform.ChooseFileToOpen(0, request), chosen);
-        const auto [types, readOnlyOffered] = shown.get();
-        EXPECT_EQ(types, (std::vector<std::wstring>{L"Windows Help Files (*.hlp)", L"All Files (*.*)"}));
-        EXPECT_FALSE(readOnlyOffered);
+        EXPECT_EQ(shown.get(),
+                  std::pair(std::vector<std::wstring>{L"Windows Help Files (*.hlp)", L"All Files (*.*)"}, false));
     }
 }
 
@@ -311,10 +296,8 @@ protected:
 TEST_F(SystemBoxTest, ShowsTheStyleAnswersAndOpensHelpOrSaysWhyNot)
 {
     const TemporaryFolder folder;
-    std::wstring tests(MAX_PATH, L'\0');
-    tests.resize(GetModuleFileNameW(nullptr, tests.data(), MAX_PATH));
     const std::string program =
-        folder.Make(L"vellumet-mark.exe", std::filesystem::path(tests).replace_filename(L"Vellumet.exe"));
+        folder.Make(L"vellumet-mark.exe", Wide(JoinPath(Win32Platform().ApplicationPath(), "Vellumet.exe")));
     const std::string file = "C:\\Help Files\\Orders \xC3\xA9.chm";
     struct Case {
         int Style;
@@ -334,6 +317,7 @@ TEST_F(SystemBoxTest, ShowsTheStyleAnswersAndOpensHelpOrSaysWhyNot)
     };
     const std::string prompt = "Line one\r\n\"caf\xC3\xA9\"\t\xE6\xBC\xA2\xE5\xAD\x97";
     for (std::size_t index = 0; index < cases.size(); ++index) {
+        SCOPED_TRACE(index);
         const Case& box = cases[index];
         const auto expectedNotice =
             box.Help ? HelpButtonNotice(box.Faked.value_or(OpenResult::NotHelpFile), box.Help->File) : std::nullopt;
@@ -363,22 +347,17 @@ TEST_F(SystemBoxTest, ShowsTheStyleAnswersAndOpensHelpOrSaysWhyNot)
             Press(shown, box.Press);
             return std::tuple(shown, read, notice);
         });
-        EXPECT_EQ(platform.ShowMessageBox({prompt, box.Style, title, box.Help}), box.Press) << index;
+        EXPECT_EQ(platform.ShowMessageBox({prompt, box.Style, title, box.Help}), box.Press);
         const auto [shownBox, shown, notice] = seen.get();
-        EXPECT_EQ(shown.Buttons, box.Buttons) << index;
-        EXPECT_EQ(shown.DefaultButton, box.DefaultButton) << index;
-        EXPECT_EQ(shown.Prompt, Wide(prompt)) << index;
-        EXPECT_EQ(shown.Owner, owner) << index;
-        EXPECT_FALSE(shown.OwnerEnabled) << index;
-        EXPECT_TRUE(IsWindowEnabled(owner)) << index;
+        // The owner is disabled while the box shows, and enabled again after.
+        EXPECT_EQ(std::tuple(shown.Buttons, shown.DefaultButton, shown.Prompt, shown.Owner, shown.OwnerEnabled,
+                             IsWindowEnabled(owner) != FALSE),
+                  std::tuple(box.Buttons, box.DefaultButton, Wide(prompt), owner, false, true));
         EXPECT_EQ(opened, (box.Help ? decltype(opened){{*box.Help, reinterpret_cast<WindowHandle>(owner)}}
-                                    : decltype(opened){}))
-            << index;
-        EXPECT_EQ(notice.Found, expectedNotice.has_value()) << index;
+                                    : decltype(opened){}));
         if (expectedNotice) {
-            EXPECT_EQ(notice.Prompt, Wide(expectedNotice->Prompt));
-            EXPECT_EQ(notice.Owner, shownBox);
-            EXPECT_EQ(notice.Buttons, std::vector<int>{IDOK});
+            EXPECT_EQ(std::tie(notice.Prompt, notice.Owner, notice.Buttons),
+                      std::tuple(Wide(expectedNotice->Prompt), shownBox, std::vector<int>{IDOK}));
         }
     }
     EXPECT_FALSE(EndedRunning(L"vellumet-mark.exe"));
