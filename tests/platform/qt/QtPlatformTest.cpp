@@ -1,5 +1,6 @@
 // The Linux desktop services: opening files in the desktop's viewer, the Help
-// button of a tried box, the clipboard, and Windows paths typed on Linux.
+// button of a tried box, the clipboard, Windows paths typed on Linux, and
+// windows kept on top.
 #include "platform/qt/QtPlatform.h"
 #include "platform/Notices.h"
 #include "platform/qt/MessageBoxDialog.h"
@@ -105,6 +106,7 @@ private slots:
     void opensInTheDesktopsViewer();
     void clipboard();
     void pathsAndFileTypes();
+    void topmostKeepsPlaceAndSize();
 };
 
 void QtPlatformTest::opensInTheDesktopsViewer_data()
@@ -114,15 +116,14 @@ void QtPlatformTest::opensInTheDesktopsViewer_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<OpenResult>("result");
     QTest::addColumn<QStringList>("started");
-    const std::map<std::string, OpenResult> results{{"Opened", OpenResult::Opened},
-                                                    {"NotFound", OpenResult::NotFound},
-                                                    {"NoViewer", OpenResult::NoViewer},
-                                                    {"NotHelpFile", OpenResult::NotHelpFile}};
-    for (auto row : testing::ReadCaseTable("portable-desktop-opens.tsv")) {
+    const QStringList results{"Opened", "NotFound", "NoViewer", "NotHelpFile"}; // as OpenResult lists them
+    const auto rows = testing::ReadCaseTable("portable-desktop-opens.tsv");
+    QVERIFY(!rows.empty());
+    for (auto row : rows) {
         row.resize(8); // a row where nothing starts ends before its arguments
         const auto text = [&row](int field) { return QString::fromStdString(row.at(std::size_t(field))); };
         QTest::newRow(row[0].c_str()) << FakeDesktop::Viewer{text(1), row[2] == "yes", row[3] == "yes"}
-                                      << (row[4] == "help") << text(5) << results.at(row[6])
+                                      << (row[4] == "help") << text(5) << OpenResult(results.indexOf(text(6)))
                                       << text(7).split(u' ', Qt::SkipEmptyParts);
     }
 }
@@ -202,6 +203,18 @@ void QtPlatformTest::pathsAndFileTypes()
              QStringLiteral("/opt/vellumet/Help Files/a.chm"));
     QCOMPARE(QtPlatform::DialogFilter({"Windows Help Files", "*.hlp"}), QStringLiteral("Windows Help Files (*.hlp)"));
     QCOMPARE(QtPlatform::DialogFilter({"All Files", "*.*"}), QStringLiteral("All Files (*)"));
+}
+
+// A window raised above the others keeps its place and size, as the splash window must.
+void QtPlatformTest::topmostKeepsPlaceAndSize()
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setGeometry(100, 120, 225, 44);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QtPlatform().MakeTopmost(window.winId());
+    QVERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(window.geometry(), QRect(100, 120, 225, 44));
 }
 
 QTEST_MAIN(QtPlatformTest)
