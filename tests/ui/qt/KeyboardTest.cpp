@@ -164,15 +164,9 @@ private:
     bool OnTabStrip() const { return Focus() == tabs()->strip(); }
     // The focus by the name of its control; the tab strip is the tab control's.
     std::string FocusName() const { return OnTabStrip() ? "SSTab1" : Focus()->objectName().toStdString(); }
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
-    {
-        QTest::keyClick(Focus(), key, modifiers);
-    }
-    void Press(const std::string& keys) const
-    {
-        const QKeyCombination pressed = QKeySequence(QString::fromStdString(keys))[0];
-        Press(pressed.key(), pressed.keyboardModifiers());
-    }
+    // A key where the focus is, by its code or by the name a key sequence gives it ("Ctrl+Tab").
+    void Press(QKeyCombination keys) const { QTest::keyClick(Focus(), keys.key(), keys.keyboardModifiers()); }
+    void Press(const std::string& keys) const { Press(QKeySequence(QString::fromStdString(keys))[0]); }
     void FocusOn(int tab, const std::string& name) const
     {
         tabs()->setCurrentIndex(tab);
