@@ -33,13 +33,18 @@ public:
         for (const char* folder : {"bin", "data/applications", "system", "config", "system-config"})
             QDir(root.path()).mkpath(QString::fromLatin1(folder));
         const QString bin = root.filePath(QStringLiteral("bin"));
-        setEnvironment({{"XDG_DATA_HOME", root.filePath(QStringLiteral("data"))},
-                        {"XDG_DATA_DIRS", root.filePath(QStringLiteral("system"))},
-                        {"XDG_CONFIG_HOME", root.filePath(QStringLiteral("config"))},
-                        {"XDG_CONFIG_DIRS", root.filePath(QStringLiteral("system-config"))},
-                        {"XDG_CURRENT_DESKTOP", "X-Generic"},
-                        {"DISPLAY", ":99"}, // the launcher asks the desktop only where there is a display
-                        {"PATH", bin + u':' + qEnvironmentVariable("PATH")}});
+        // Each variable set here is saved first, to be put back as it was.
+        for (const auto& [name, value] : std::map<std::string, QString>{
+                 {"XDG_DATA_HOME", root.filePath(QStringLiteral("data"))},
+                 {"XDG_DATA_DIRS", root.filePath(QStringLiteral("system"))},
+                 {"XDG_CONFIG_HOME", root.filePath(QStringLiteral("config"))},
+                 {"XDG_CONFIG_DIRS", root.filePath(QStringLiteral("system-config"))},
+                 {"XDG_CURRENT_DESKTOP", "X-Generic"},
+                 {"DISPLAY", ":99"}, // the launcher asks the desktop only where there is a display
+                 {"PATH", bin + u':' + qEnvironmentVariable("PATH")}}) {
+            saved[name] = qEnvironmentVariableIsSet(name.c_str()) ? std::optional(qgetenv(name.c_str())) : std::nullopt;
+            qputenv(name.c_str(), value.toLocal8Bit());
+        }
         if (viewer.forHelp) {
             write(QStringLiteral("data/applications/chm-viewer.desktop"),
                   QStringLiteral("[Desktop Entry]\nType=Application\nName=Viewer\nExec=%1 %f\n"
@@ -77,14 +82,6 @@ public:
     QString openedList() const { return root.filePath(QStringLiteral("opened")); }
 
 private:
-    void setEnvironment(const std::map<std::string, QString>& values)
-    {
-        for (const auto& [name, value] : values) {
-            saved[name] = qEnvironmentVariableIsSet(name.c_str()) ? std::optional(qgetenv(name.c_str())) : std::nullopt;
-            qputenv(name.c_str(), value.toLocal8Bit());
-        }
-    }
-
     // Every file is written executable, as a program or a trusted desktop entry is.
     void write(const QString& name, const QString& text) const
     {
