@@ -78,28 +78,24 @@ protected:
         }
     }
 
-    // Does what a step of a case table says: "click:NAME", "type:NAME:KEYS"
+    // Does what each step of a case table says: "click:NAME", "type:NAME:KEYS"
     // (clicking into the field first) or "key:KEY", a key pressed where the focus is.
-    void perform(const std::string& step) const
-    {
-        const QString text = QString::fromStdString(step);
-        const QString name = text.section(u':', 1, 1);
-        if (text.startsWith(u"click:")) {
-            click(name);
-        } else if (text.startsWith(u"type:")) {
-            click(name);
-            TypeKeys(control(name), text.section(u':', 2));
-        } else if (text.startsWith(u"key:")) {
-            QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
-        } else {
-            qFatal("unknown step %s", step.c_str());
-        }
-    }
-
     void performAll(const Steps& steps) const
     {
-        for (const std::string& step : steps)
-            perform(step);
+        for (const std::string& step : steps) {
+            const QString text = QString::fromStdString(step);
+            const QString name = text.section(u':', 1, 1);
+            if (text.startsWith(u"click:")) {
+                click(name);
+            } else if (text.startsWith(u"type:")) {
+                click(name);
+                TypeKeys(control(name), text.section(u':', 2));
+            } else if (text.startsWith(u"key:")) {
+                QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
+            } else {
+                qFatal("unknown step %s", step.c_str());
+            }
+        }
     }
 
     static void Paste(QWidget* field, const QString& text)

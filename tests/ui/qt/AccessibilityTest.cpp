@@ -47,7 +47,7 @@ private slots:
         if (control == Control::lblLink) {
             QCOMPARE(platform->opened.size(), std::size_t(onShownTab ? 1 : 0));
         } else {
-            QCOMPARE(StateOf(control).Value, onShownTab ? 1 : 0);
+            QCOMPARE(window->Form().State(control).Value, onShownTab ? 1 : 0);
             QCOMPARE(checked(name), onShownTab);
         }
     }
@@ -95,7 +95,6 @@ private:
     {
         return QAccessible::queryAccessibleInterface(window->Widget(control));
     }
-    const ControlState& StateOf(Control control) const { return window->Form().State(control); }
 };
 
 QTEST_MAIN(AccessibilityTest)

@@ -1,7 +1,6 @@
 // The Qt start-up: the main window built behind the splash window, the splash made
 // topmost, and the hand-over that shows the main window once.
 
-#include "platform/qt/QtPlatform.h"
 #include "platform/RecordingPlatform.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/SplashWindow.h"
@@ -82,17 +81,6 @@ private slots:
 
         qApp->removeEventFilter(&observer);
         delete main;
-    }
-
-    void topmostKeepsPlaceAndSize()
-    {
-        QWidget window(nullptr, Qt::FramelessWindowHint);
-        window.setGeometry(100, 120, 225, 44);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QtPlatform().MakeTopmost(window.winId());
-        QVERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(window.geometry(), QRect(100, 120, 225, 44));
     }
 };
 
