@@ -39,6 +39,14 @@ std::string CallLine(const std::string& code)
     return code.substr(start, code.find("\r\n", call) - start);
 }
 
+std::string Repeated(std::string_view piece, int times)
+{
+    std::string text;
+    for (; times > 0; --times)
+        text += piece;
+    return text;
+}
+
 // The texts the round trip goes through: every kind of line break, tabs, quotes, UTF-8 and control characters, and
 // bodies long enough to be continued over lines and built in a variable over statements.
 const std::array<std::string, 7> Bodies = {"Hello",
@@ -46,18 +54,8 @@ const std::array<std::string, 7> Bodies = {"Hello",
                                            "\r\n\t\"\"\r\n",
                                            "Grüße \"€\"\r\n\r\n日本 😀" + std::string("\0\a\x7f", 3),
                                            " \t x & \" & vbCrLf y ",
-                                           [] {
-                                               std::string text;
-                                               for (int line = 0; line < 40; ++line)
-                                                   text += "Line " + std::to_string(line) + " of the report.\r\n";
-                                               return text;
-                                           }(),
-                                           [] {
-                                               std::string text;
-                                               for (int word = 0; word < 200; ++word)
-                                                   text += "日本😀Ω\t";
-                                               return text;
-                                           }()};
+                                           Repeated("Line of the report.\r\n", 40),
+                                           Repeated("日本😀Ω\t", 200)};
 const std::array<std::string, 4> Titles = {"", "Disk \"error\"", "   ", " Größe\t"};
 const std::array<std::string, 3> HelpFiles = {"", " C:\\Help\\Orders.chm ", "\\My \"Help\".chm"};
 
