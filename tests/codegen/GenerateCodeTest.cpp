@@ -8,17 +8,8 @@
 
 #include <gtest/gtest.h>
 
-
 namespace vellumet {
 namespace {
-
-const MessageBoxOptions ExportFinished{.IncludeHelpButton = true,
-                                       .Icon = IconChoice::Information,
-                                       .TitleText = "  ",
-                                       .BodyText = R"(Export finished. See "Report" for details.)",
-                                       .HelpFileText = R"( \Orders.chm )",
-                                       .UseAppPath = true,
-                                       .TopicIDText = "25"};
 
 const CodePageWidth Western = *CodePageWidthOf(1252);
 
@@ -108,11 +99,15 @@ TEST(GenerateCode, EveryLineWithinTheLanguagesLimits)
             for (const auto& kind : kinds)
                 for (const std::string& title :
                      {std::string(), std::string("Orders"), text({"a", "\"", "\t", "日", "Ω", "😀", "\x02", " "})}) {
-                    MessageBoxOptions options = ExportFinished;
-                    options.ButtonOption = ButtonChoice::YesNo2;
-                    options.BodyText = text(kind);
-                    options.TitleText = title;
-                    options.CodeLanguage = language.Id;
+                    const MessageBoxOptions options{.ButtonOption = ButtonChoice::YesNo2,
+                                                    .IncludeHelpButton = true,
+                                                    .Icon = IconChoice::Information,
+                                                    .TitleText = title,
+                                                    .BodyText = text(kind),
+                                                    .HelpFileText = R"( \Orders.chm )",
+                                                    .UseAppPath = true,
+                                                    .TopicIDText = "25",
+                                                    .CodeLanguage = language.Id};
                     const auto checked = CheckOptions(GenerateMode::Copy, options, width);
                     const auto measure = testing::Measure(BuildCopyText(std::get<CheckedOptions>(checked)), width);
                     EXPECT_TRUE(measure.Within(language)) << language.Key << " " << kind.at(0);

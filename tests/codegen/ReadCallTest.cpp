@@ -66,22 +66,21 @@ const std::array<std::string, 3> HelpFiles = {"", " C:\\Help\\Orders.chm ", "\\M
 TEST(ReadCall, RoundTripsEveryChoice)
 {
     for (int n = 0; n < 13 * 2 * 2 * 2 * 5 * 2 && !HasFailure(); ++n) {
-        MessageBoxOptions options{.ButtonOption = ButtonChoice(n % 13),
-                                  .HelpButtonIsDefault = (n / 13 % 2) != 0,
-                                  .IncludeHelpButton = (n / 26 % 2) != 0,
-                                  .SystemModal = (n / 52 % 2) != 0,
-                                  .Icon = IconChoice(n / 104 % 5),
-                                  .CopyAsValue = (n / 520) != 0,
-                                  .TitleText = Titles.at(n % Titles.size()),
-                                  .BodyText = Bodies.at(n % Bodies.size()),
-                                  .VariableText = n % 2 ? "Q&A" : "Answer",
-                                  .HelpFileText = HelpFiles.at(n % HelpFiles.size()),
-                                  .UseAppPath = (n % 7) < 3,
-                                  .TopicIDText = n % 3 ? " -32768" : "25",
-                                  .CodeLanguage = Languages.at(n % Languages.size()).Id};
+        const MessageBoxOptions options{.ButtonOption = ButtonChoice(n % 13),
+                                        // The window clears "Help button is default" with the Help button.
+                                        .HelpButtonIsDefault = (n / 13 % 2) != 0 && (n / 26 % 2) != 0,
+                                        .IncludeHelpButton = (n / 26 % 2) != 0,
+                                        .SystemModal = (n / 52 % 2) != 0,
+                                        .Icon = IconChoice(n / 104 % 5),
+                                        .CopyAsValue = (n / 520) != 0,
+                                        .TitleText = Titles.at(n % Titles.size()),
+                                        .BodyText = Bodies.at(n % Bodies.size()),
+                                        .VariableText = n % 2 ? "Q&A" : "Answer",
+                                        .HelpFileText = HelpFiles.at(n % HelpFiles.size()),
+                                        .UseAppPath = (n % 7) < 3,
+                                        .TopicIDText = n % 3 ? " -32768" : "25",
+                                        .CodeLanguage = Languages.at(n % Languages.size()).Id};
         const CodePageWidth codePage = n / 5 % 2 ? CodePageWidth(AsciiWidth) : CodePageWidth(Utf8Width);
-        // The window clears "Help button is default" with the Help button.
-        options.HelpButtonIsDefault = options.HelpButtonIsDefault && options.IncludeHelpButton;
         SCOPED_TRACE(Describe(options));
         const std::string code = CodeOf(options, codePage);
         const auto read = ReadCall(code, options.CodeLanguage);
