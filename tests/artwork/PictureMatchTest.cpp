@@ -4,7 +4,6 @@
 #include "SplashLogo.h"
 #include "support/CaseTable.h"
 
-#include <QPainter>
 #include <QtTest>
 
 #include <algorithm>
@@ -63,16 +62,6 @@ QImage EdgePixelsFlipped(const QImage& picture, int count)
     return changed;
 }
 
-QImage MovedRight(const QImage& picture)
-{
-    QImage moved(picture.size(), QImage::Format_ARGB32);
-    moved.fill(Qt::transparent);
-    QPainter painter(&moved);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(1, 0, picture);
-    return moved;
-}
-
 // The picture's most common opaque colour made a clearly different shade.
 QImage MainColourChanged(const QImage& picture)
 {
@@ -123,7 +112,9 @@ void PictureMatchTest::changedPictures_data()
             << picture << Change([allowed](const QImage& p) { return EdgePixelsFlipped(p, allowed); }) << true;
         QTest::addRow("%s, one edge pixel too many", name)
             << picture << Change([allowed](const QImage& p) { return EdgePixelsFlipped(p, allowed + 1); }) << false;
-        QTest::addRow("%s, moved one pixel", name) << picture << Change(MovedRight) << false;
+        // The column that comes in from the left is transparent, or the first colour of a palette.
+        QTest::addRow("%s, moved one pixel", name)
+            << picture << Change([](const QImage& p) { return p.copy(-1, 0, p.width(), p.height()); }) << false;
         QTest::addRow("%s, colour changed", name) << picture << Change(MainColourChanged) << false;
         QTest::addRow("%s, other size", name)
             << picture << Change([](const QImage& p) { return p.copy(0, 0, p.width(), p.height() - 1); }) << false;

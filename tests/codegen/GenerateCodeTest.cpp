@@ -2,40 +2,29 @@
 // tables, which run the same code.
 #include "codegen/BuildCode.h"
 #include "platform/CodePage.h"
+#include "support/CaseTable.h"
 #include "support/CodeMeasure.h"
 #include "support/VbStringEvaluator.h"
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <map>
-
 namespace vellumet {
 namespace {
 
-const MessageBoxOptions ExportFinished{.IncludeHelpButton = true,
-                                       .Icon = IconChoice::Information,
-                                       .TitleText = "  ",
-                                       .BodyText = R"(Export finished. See "Report" for details.)",
-                                       .HelpFileText = R"( \Orders.chm )",
-                                       .UseAppPath = true,
-                                       .TopicIDText = "25"};
-
 const CodePageWidth Western = *CodePageWidthOf(1252);
 
-MessageBoxOptions With(MessageBoxOptions options, void (*change)(MessageBoxOptions&))
+// What Try or Copy did, as try-and-copy.tsv writes it.
+std::string Outcome(const GenerateResult& result)
 {
-    change(options);
-    return options;
-}
-
-// The application path as the platform gives it, counting how often it was asked for.
-std::function<std::string()> ApplicationPath(int& asked)
-{
-    return [&asked] {
-        ++asked;
-        return std::string(R"(C:\Apps\Orders)");
-    };
+    if (const auto* failure = std::get_if<GenerateFailure>(&result)) {
+        const std::string message = FailureMessage(*failure);
+        return message.substr(0, message.find('\r'));
+    }
+    const auto* box = std::get_if<MessageBoxRequest>(&result);
+    if (!box)
+        return "copied";
+    const std::string style = "box " + std::to_string(box->Style);
+    return box->Help ? style + " " + box->Help->File + " " + std::to_string(box->Help->Context) : style;
 }
 
 // Try refuses what Copy refuses, but for the variable name it does not write, so that the box it shows is always
@@ -44,80 +33,46 @@ std::function<std::string()> ApplicationPath(int& asked)
 // by a refusal, which comes before any output, nor by Copy, whose code names App.Path itself.
 TEST(GenerateCode, TryRefusesWhatCopyRefusesAndShowsTheBoxAsTyped)
 {
-    using enum GenerateFailure;
-    struct Case {
-        const char* name;
-        void (*change)(MessageBoxOptions&);
-        std::optional<GenerateFailure> copy, tried;
-        std::optional<HelpReference> help; // of the box tried, and its style
-        int style;
-    };
-    const HelpReference beside{R"(C:\Apps\Orders\Orders.chm)", 25};
-    const Case cases[] = {
-        {"help beside the program", [](MessageBoxOptions&) {}, {}, {}, beside, 16448},
-        {"help file as typed, trimmed", [](auto& o) { o.UseAppPath = false; }, {}, {}, {{R"(\Orders.chm)", 25}}, 16448},
-        {"topic with sign and spaces",
-         [](auto& o) { o.TopicIDText = " -007 "; },
-         {},
-         {},
-         HelpReference{beside.File, -7},
-         16448},
-        {"blank body", [](auto& o) { o.BodyText = " "; }, BlankBody, BlankBody, {}, 0},
-        {"title on two lines", [](auto& o) { o.TitleText = "a\nb"; }, LineBreakInTitle, LineBreakInTitle, {}, 0},
-        {"help file on two lines",
-         [](auto& o) { o.HelpFileText = "a\rb"; },
-         LineBreakInHelpFile,
-         LineBreakInHelpFile,
-         {},
-         0},
-        {"topic out of range",
-         [](auto& o) { o.TopicIDText = "40000"; },
-         TopicNotConvertible,
-         TopicNotConvertible,
-         {},
-         0},
-        {"no variable name",
-         [](auto& o) {
-             o.ButtonOption = ButtonChoice::YesNo1;
-             o.VariableText = R"( " )";
-         },
-         MissingVariableName, std::nullopt, beside, 16452},
-        {"help file and topic without the Help button",
-         [](auto& o) {
-             o.IncludeHelpButton = false;
-             o.HelpFileText = "a\nb";
-             o.TopicIDText = "x";
-         },
-         std::nullopt, std::nullopt, std::nullopt, 64},
-    };
-    for (const Case& c : cases)
-        for (const auto& [mode, failure] : {std::pair{GenerateMode::Copy, c.copy}, {GenerateMode::Try, c.tried}}) {
-            SCOPED_TRACE(std::string(c.name) + (mode == GenerateMode::Copy ? ", copied" : ", tried"));
-            const MessageBoxOptions options = With(ExportFinished, c.change);
+    const auto cases = testing::ReadCaseTable("try-and-copy.tsv");
+    ASSERT_GT(cases.size(), 8u);
+    for (const auto& c : cases) {
+        const MessageBoxOptions options{.ButtonOption = ButtonChoice(std::stoi(c.at(1))),
+                                        .IncludeHelpButton = c.at(2) == "1",
+                                        .Icon = IconChoice::Information,
+                                        .TitleText = c.at(3),
+                                        .BodyText = c.at(4),
+                                        .VariableText = c.at(5),
+                                        .HelpFileText = c.at(6),
+                                        .UseAppPath = c.at(7) == "1",
+                                        .TopicIDText = c.at(8)};
+        for (const auto& [mode, expected] : {std::pair{GenerateMode::Copy, c.at(9)}, {GenerateMode::Try, c.at(10)}}) {
+            SCOPED_TRACE(c.at(0) + (mode == GenerateMode::Copy ? ", copied" : ", tried"));
+            // The application path as the platform gives it, counting how often it was asked for.
             int asked = 0;
-            const GenerateResult result = GenerateCode(mode, options, ApplicationPath(asked), Western);
-            const auto* refused = std::get_if<GenerateFailure>(&result);
-            EXPECT_EQ(refused ? std::optional(*refused) : std::nullopt, failure);
+            const auto applicationPath = [&asked] {
+                ++asked;
+                return std::string(R"(C:\Apps\Orders)");
+            };
+            const GenerateResult result = GenerateCode(mode, options, applicationPath, Western);
+            EXPECT_EQ(Outcome(result), expected);
             const auto* box = std::get_if<MessageBoxRequest>(&result);
-            EXPECT_EQ(box != nullptr, mode == GenerateMode::Try && !failure);
             if (box) {
-                EXPECT_EQ(*box, (MessageBoxRequest{options.BodyText, c.style, options.TitleText, c.help}));
+                EXPECT_EQ(std::pair(box->Prompt, box->Title), std::pair(options.BodyText, options.TitleText));
             }
-            EXPECT_EQ(asked, box && c.help && options.UseAppPath ? 1 : 0);
+            EXPECT_EQ(asked, box && box->Help && options.UseAppPath ? 1 : 0);
         }
+    }
 }
 
 // The value of each argument of a call, where a String variable built before it stands for its text.
-std::vector<std::string> ArgumentValues(std::string_view arguments, const std::map<std::string, std::string>& texts)
+std::vector<std::string> ArgumentValues(std::string_view arguments, const testing::VbVariables& texts)
 {
     std::vector<std::string> values;
     bool inLiteral = false;
     for (std::size_t at = 0, start = 0; at <= arguments.size(); ++at) {
         inLiteral = at < arguments.size() && arguments[at] == '"' ? !inLiteral : inLiteral;
         if (at == arguments.size() || (!inLiteral && arguments.substr(at, 2) == ", ")) {
-            const std::string argument(arguments.substr(start, at - start));
-            values.push_back(texts.contains(argument) ? texts.at(argument)
-                                                      : testing::EvaluateVbString(argument).value_or("?"));
+            values.push_back(testing::EvaluateVbString(arguments.substr(start, at - start), texts).value_or("?"));
             start = at + 2;
         }
     }
@@ -139,23 +94,24 @@ TEST(GenerateCode, EveryLineWithinTheLanguagesLimits)
             typed += characters[i % characters.size()];
         return typed;
     };
-    for (const LanguageRow& language : Languages) {
-        std::size_t longestLine = 0, mostContinuations = 0;
+    for (const LanguageRow& language : Languages)
         for (const CodePageWidth& width : {*CodePageWidthOf(1252), *CodePageWidthOf(932)})
             for (const auto& kind : kinds)
                 for (const std::string& title :
                      {std::string(), std::string("Orders"), text({"a", "\"", "\t", "日", "Ω", "😀", "\x02", " "})}) {
-                    MessageBoxOptions options = ExportFinished;
-                    options.ButtonOption = ButtonChoice::YesNo2;
-                    options.BodyText = text(kind);
-                    options.TitleText = title;
-                    options.CodeLanguage = language.Id;
+                    const MessageBoxOptions options{.ButtonOption = ButtonChoice::YesNo2,
+                                                    .IncludeHelpButton = true,
+                                                    .Icon = IconChoice::Information,
+                                                    .TitleText = title,
+                                                    .BodyText = text(kind),
+                                                    .HelpFileText = R"( \Orders.chm )",
+                                                    .UseAppPath = true,
+                                                    .TopicIDText = "25",
+                                                    .CodeLanguage = language.Id};
                     const auto checked = CheckOptions(GenerateMode::Copy, options, width);
                     const auto measure = testing::Measure(BuildCopyText(std::get<CheckedOptions>(checked)), width);
                     EXPECT_TRUE(measure.Within(language)) << language.Key << " " << kind.at(0);
-                    longestLine = std::max(longestLine, measure.LongestLine);
-                    mostContinuations = std::max(mostContinuations, measure.MostContinuations);
-                    std::map<std::string, std::string> texts;
+                    testing::VbVariables texts;
                     for (const std::string& statement : measure.Statements) {
                         const std::size_t equals = statement.find(" = "), call = statement.find("MsgBox(");
                         if (call != std::string::npos) {
@@ -164,17 +120,12 @@ TEST(GenerateCode, EveryLineWithinTheLanguagesLimits)
                             EXPECT_TRUE(values.at(0) == options.BodyText) << language.Key << " " << kind.at(0);
                             EXPECT_TRUE(title.empty() || values.at(2) == title) << language.Key << " " << kind.at(0);
                         } else if (equals != std::string::npos) {
-                            const std::string name = statement.substr(1, equals - 1);
-                            std::string_view value = std::string_view(statement).substr(equals + 3);
-                            const bool adds = value.starts_with(name + " & ");
-                            value.remove_prefix(adds ? name.size() + 3 : 0);
-                            texts[name] = (adds ? texts[name] : "") + testing::EvaluateVbString(value).value_or("?");
+                            texts[statement.substr(1, equals - 1)] =
+                                testing::EvaluateVbString(std::string_view(statement).substr(equals + 3), texts)
+                                    .value_or("?");
                         }
                     }
                 }
-        std::cout << language.Caption << ": longest line " << longestLine << ", most continuations "
-                  << mostContinuations << '\n';
-    }
 }
 
 } // namespace

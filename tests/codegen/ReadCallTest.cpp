@@ -39,6 +39,14 @@ std::string CallLine(const std::string& code)
     return code.substr(start, code.find("\r\n", call) - start);
 }
 
+std::string Repeated(std::string_view piece, int times)
+{
+    std::string text;
+    for (; times > 0; --times)
+        text += piece;
+    return text;
+}
+
 // The texts the round trip goes through: every kind of line break, tabs, quotes, UTF-8 and control characters, and
 // bodies long enough to be continued over lines and built in a variable over statements.
 const std::array<std::string, 7> Bodies = {"Hello",
@@ -46,18 +54,8 @@ const std::array<std::string, 7> Bodies = {"Hello",
                                            "\r\n\t\"\"\r\n",
                                            "Grüße \"€\"\r\n\r\n日本 😀" + std::string("\0\a\x7f", 3),
                                            " \t x & \" & vbCrLf y ",
-                                           [] {
-                                               std::string text;
-                                               for (int line = 0; line < 40; ++line)
-                                                   text += "Line " + std::to_string(line) + " of the report.\r\n";
-                                               return text;
-                                           }(),
-                                           [] {
-                                               std::string text;
-                                               for (int word = 0; word < 200; ++word)
-                                                   text += "日本😀Ω\t";
-                                               return text;
-                                           }()};
+                                           Repeated("Line of the report.\r\n", 40),
+                                           Repeated("日本😀Ω\t", 200)};
 const std::array<std::string, 4> Titles = {"", "Disk \"error\"", "   ", " Größe\t"};
 const std::array<std::string, 3> HelpFiles = {"", " C:\\Help\\Orders.chm ", "\\My \"Help\".chm"};
 
@@ -68,22 +66,21 @@ const std::array<std::string, 3> HelpFiles = {"", " C:\\Help\\Orders.chm ", "\\M
 TEST(ReadCall, RoundTripsEveryChoice)
 {
     for (int n = 0; n < 13 * 2 * 2 * 2 * 5 * 2 && !HasFailure(); ++n) {
-        MessageBoxOptions options{.ButtonOption = ButtonChoice(n % 13),
-                                  .HelpButtonIsDefault = (n / 13 % 2) != 0,
-                                  .IncludeHelpButton = (n / 26 % 2) != 0,
-                                  .SystemModal = (n / 52 % 2) != 0,
-                                  .Icon = IconChoice(n / 104 % 5),
-                                  .CopyAsValue = (n / 520) != 0,
-                                  .TitleText = Titles.at(n % Titles.size()),
-                                  .BodyText = Bodies.at(n % Bodies.size()),
-                                  .VariableText = n % 2 ? "Q&A" : "Answer",
-                                  .HelpFileText = HelpFiles.at(n % HelpFiles.size()),
-                                  .UseAppPath = (n % 7) < 3,
-                                  .TopicIDText = n % 3 ? " -32768" : "25",
-                                  .CodeLanguage = Languages.at(n % Languages.size()).Id};
+        const MessageBoxOptions options{.ButtonOption = ButtonChoice(n % 13),
+                                        // The window clears "Help button is default" with the Help button.
+                                        .HelpButtonIsDefault = (n / 13 % 2) != 0 && (n / 26 % 2) != 0,
+                                        .IncludeHelpButton = (n / 26 % 2) != 0,
+                                        .SystemModal = (n / 52 % 2) != 0,
+                                        .Icon = IconChoice(n / 104 % 5),
+                                        .CopyAsValue = (n / 520) != 0,
+                                        .TitleText = Titles.at(n % Titles.size()),
+                                        .BodyText = Bodies.at(n % Bodies.size()),
+                                        .VariableText = n % 2 ? "Q&A" : "Answer",
+                                        .HelpFileText = HelpFiles.at(n % HelpFiles.size()),
+                                        .UseAppPath = (n % 7) < 3,
+                                        .TopicIDText = n % 3 ? " -32768" : "25",
+                                        .CodeLanguage = Languages.at(n % Languages.size()).Id};
         const CodePageWidth codePage = n / 5 % 2 ? CodePageWidth(AsciiWidth) : CodePageWidth(Utf8Width);
-        // The window clears "Help button is default" with the Help button.
-        options.HelpButtonIsDefault = options.HelpButtonIsDefault && options.IncludeHelpButton;
         SCOPED_TRACE(Describe(options));
         const std::string code = CodeOf(options, codePage);
         const auto read = ReadCall(code, options.CodeLanguage);

@@ -24,17 +24,6 @@ void Require(bool holds, const char* what)
     }
 }
 
-// The length the text fields count: UTF-16 units.
-std::size_t Utf16Length(const std::string& text)
-{
-    std::size_t count = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        count += (byte & 0xC0) == 0x80 ? 0 : byte >= 0xF0 ? 2 : 1;
-    }
-    return count;
-}
-
 // browsedPath: the last path the file dialog gave, which the help file may still hold.
 void CheckInvariants(const WindowDriver& window, const std::optional<std::string>& browsedPath)
 {
@@ -47,14 +36,13 @@ void CheckInvariants(const WindowDriver& window, const std::optional<std::string
             if (state.Value == 1 && GroupOf(row.Id) == GroupOf(optOKOnly))
                 selectedButtons = row.Id;
         }
-        if (row.MaxLength != NoLimit)
-            Require(Utf16Length(state.Text) <= row.MaxLength, "a field holds more than its limit");
-        // The file dialog's path goes in unchanged, and a Linux file name may hold a
-        // line break; Try and Copy refuse such a help file with a warning.
+        // However a text got into a field, it is one that typing could leave there: within the field's limit and
+        // on one line unless the field is the body. The file dialog's path goes in unchanged, and a Linux file name
+        // may hold a line break; Try and Copy refuse such a help file with a warning.
         const bool pathAsChosen = row.Id == txtHelpFile && state.Text == browsedPath;
-        if (row.Kind == ControlKind::TextBox && !pathAsChosen)
-            Require(state.Text.find_first_of("\r\n") == std::string::npos,
-                    ("a one-line field holds a line break: " + std::string(row.Name)).c_str());
+        if (IsTextField(row.Id) && !pathAsChosen)
+            Require(frmMain::FittedText(row.Id, state.Text) == state.Text,
+                    ("a field holds what typing could not leave in it: " + std::string(row.Name)).c_str());
     }
     for (const auto& [group, selected] : selectedPerGroup)
         Require(selected == 1, "an option group has not exactly one option selected");

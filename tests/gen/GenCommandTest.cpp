@@ -55,9 +55,8 @@ TEST(VellumetGen, WritesEveryCaseExactlyAndReadsItBack)
     }
 }
 
-// Each case row: name, standard input (for --decode, the style it is given), exit code,
-// the output or else the first line of the error, then any further arguments. Only a
-// fault in the command line itself shows the usage.
+// Each case row: name, standard input, exit code, the output or else the first line of
+// the error, then the arguments. Only a fault in the command line itself shows the usage.
 TEST(VellumetGen, RefusesBadInputAndDecodesStyles)
 {
     for (const std::string table : {"refusals.tsv", "read-options-refusals.tsv", "decode.tsv"}) {
@@ -65,11 +64,7 @@ TEST(VellumetGen, RefusesBadInputAndDecodesStyles)
         ASSERT_GT(cases.size(), 20u) << table;
         for (const auto& c : cases) {
             SCOPED_TRACE(c.at(0));
-            std::vector<std::string> arguments(c.begin() + 4, c.end());
-            const bool decode = table == "decode.tsv";
-            if (decode)
-                arguments.insert(arguments.begin(), {"--decode", c.at(1)});
-            const GenRun run = Gen(arguments, decode ? "" : c.at(1));
+            const GenRun run = Gen({c.begin() + 4, c.end()}, c.at(1));
             EXPECT_EQ(run.exitCode, std::stoi(c.at(2))) << run.err;
             EXPECT_EQ(run.exitCode ? run.err.substr(0, run.err.find('\n')) : run.out,
                       c.at(3) + (run.exitCode ? "" : "\n"));

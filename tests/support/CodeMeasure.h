@@ -3,6 +3,7 @@
 
 #include "codegen/CodePage.h"
 #include "codegen/Languages.h"
+#include "codegen/LineBreaks.h"
 
 #include <algorithm>
 #include <sstream>
@@ -17,10 +18,13 @@ struct CodeMeasure {
     // a statement's with its line breaks.
     std::vector<std::string> Statements;
     std::size_t LongestLine = 0, MostContinuations = 0, LongestStatement = 0;
+    // Every line break is a CR LF that ends a line; any other would break a string literal.
+    bool OnlyCrLf = true;
 
+    // Whether the code keeps to the language's limits, on lines as Visual Basic breaks them.
     bool Within(const LanguageRow& language) const
     {
-        return LongestLine <= language.MaxLineLength && MostContinuations <= language.MaxContinuations &&
+        return OnlyCrLf && LongestLine <= language.MaxLineLength && MostContinuations <= language.MaxContinuations &&
                LongestStatement <= language.MaxStatementLength;
     }
 };
@@ -28,6 +32,7 @@ struct CodeMeasure {
 inline CodeMeasure Measure(const std::string& code, const CodePageWidth& codePage)
 {
     CodeMeasure measure;
+    ForEachLineBreak(code, [&](std::size_t /*at*/, std::size_t length) { measure.OnlyCrLf &= length == 2; });
     std::istringstream lines(code);
     std::string statement;
     std::size_t continuations = 0, width = 0;

@@ -1,5 +1,7 @@
+// A strict evaluator of the Visual Basic string expressions generated code holds, independent of the code reader.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -16,11 +18,15 @@ inline void AppendUtf8(char32_t c, std::string& out)
         out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
 }
 
+// The texts of String variables, by name.
+using VbVariables = std::map<std::string, std::string, std::less<>>;
+
 // Evaluates the string expressions the generator writes: literals (a doubled
 // quote stands for one; no line breaks inside), vbCrLf, vbLf, vbCr, vbTab,
-// vbNullChar, Chr(n) below 128 and ChrW(&Hn), a surrogate pair as two, joined
-// by " & ". Anything else is refused, so what passes is well formed.
-inline std::optional<std::string> EvaluateVbString(std::string_view e)
+// vbNullChar, Chr(n) below 128 and ChrW(&Hn), a surrogate pair as two, and the
+// String variables given, joined by " & ". Anything else is refused, so what
+// passes is well formed.
+inline std::optional<std::string> EvaluateVbString(std::string_view e, const VbVariables& variables = {})
 {
     static const std::map<std::string_view, std::string_view> Constants = {
         {"vbCrLf", "\r\n"}, {"vbLf", "\n"}, {"vbCr", "\r"}, {"vbTab", "\t"}, {"vbNullChar", std::string_view("\0", 1)}};
@@ -44,8 +50,11 @@ inline std::optional<std::string> EvaluateVbString(std::string_view e)
             const std::string_view term = e.substr(i, end - i);
             const auto constant = Constants.find(term);
             char32_t code = 0;
+            const auto variable = variables.find(term);
             if (constant != Constants.end()) {
                 value += constant->second;
+            } else if (variable != variables.end()) {
+                value += variable->second;
             } else if (term.starts_with("Chr(") && term.ends_with(")") && term.size() > 5) {
                 code = static_cast<char32_t>(std::stoul(std::string(term.substr(4))));
                 if (code >= 0x80)
