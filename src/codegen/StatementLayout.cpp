@@ -86,7 +86,11 @@ void StatementLayout::DropJoiner(std::string_view joiner)
     }
 }
 
-bool StatementLayout::WithinLimits() const { return closedWidth + lineWidth <= language.MaxStatementLength; }
+// The line end after the statement's last line is counted too, so that the limit holds however an editor counts it.
+bool StatementLayout::WithinLimits() const
+{
+    return closedWidth + lineWidth + LineEnd.size() <= language.MaxStatementLength;
+}
 
 bool StatementLayout::Add(const StatementPart& whole)
 {

@@ -2,6 +2,7 @@
 // after every event, what must always hold of its controls.
 #include "codegen/BuildCode.h"
 #include "codegen/ReadCall.h"
+#include "platform/CodePage.h"
 #include "support/WindowDriver.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -69,12 +70,13 @@ void CheckInvariants(const WindowDriver& window, const std::optional<std::string
         Require(window.Text(txtVariable) == "Response", "OK only keeps a typed variable name");
 }
 
-// Copy Code's clipboard holds exactly what the generator makes of the choices, or nothing new.
+// Copy Code's clipboard holds exactly what the generator makes of the choices, in the system's code page, or
+// nothing new.
 void CheckCopy(WindowDriver& window, Control clicked, const MessageBoxOptions& before, const std::string& clipboard)
 {
     if (clicked != cmdCopy || !window.form->Reachable(cmdCopy))
         return;
-    const auto checked = CheckOptions(GenerateMode::Copy, before);
+    const auto checked = CheckOptions(GenerateMode::Copy, before, CodePageWidthOf(window.platform.codePage).value());
     if (const auto* options = std::get_if<CheckedOptions>(&checked); options && !window.platform.clipboardRefuses)
         Require(window.platform.clipboard == BuildCopyText(*options), "Copy put other text on the clipboard");
     else if (!options)
