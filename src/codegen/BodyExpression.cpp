@@ -4,6 +4,7 @@
 #include "LineBreaks.h"
 #include "VbConstants.h"
 
+#include <array>
 #include <cstdio>
 
 namespace vellumet {
@@ -25,7 +26,31 @@ ExpressionTerm ChrWTerm(unsigned code)
     return ConstantTerm(std::string(text, static_cast<std::size_t>(length)));
 }
 
-bool IsEmptyLiteralNeeded(const ExpressionTerm& term) { return !term.Literal && term.Text != "vbCrLf"; }
+// The names of the characters a literal cannot hold, looked up once when compiling.
+constexpr std::string_view CrLfName = TextConstantName("\r\n");
+constexpr std::string_view CrName = TextConstantName("\r");
+constexpr std::string_view LfName = TextConstantName("\n");
+constexpr std::string_view TabName = TextConstantName("\t");
+constexpr std::string_view NullCharName = TextConstantName(std::string_view("\0", 1));
+
+bool IsEmptyLiteralNeeded(const ExpressionTerm& term) { return !term.Literal && term.Text != CrLfName; }
+
+// The bytes a literal takes as they are in every code page: printable ASCII but the double quote.
+constexpr std::array<bool, 256> PlainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int byte = 0x20; byte < 0x7F; ++byte)
+        plain.at(static_cast<std::size_t>(byte)) = byte != '"';
+    return plain;
+}();
+
+// How many plain bytes start at `at`.
+std::size_t PlainRunAt(std::string_view text, std::size_t at)
+{
+    std::size_t end = at;
+    while (end < text.size() && PlainBytes[static_cast<unsigned char>(text[end])])
+        ++end;
+    return end - at;
+}
 
 } // namespace
 
@@ -39,8 +64,17 @@ std::vector<ExpressionTerm> ExpressionTerms(std::string_view text, TextKind kind
         return terms.back();
     };
     for (std::size_t at = 0; at < text.size();) {
+        // Text is mostly runs of plain characters, each put in the literal at once.
+        if (const std::size_t run = PlainRunAt(text, at); run != 0) {
+            ExpressionTerm& open = literal();
+            open.Text.append(text.substr(at, run));
+            open.Width += run;
+            at += run;
+            continue;
+        }
         if (const std::size_t lineBreak = LineBreakAt(text, at); lineBreak != 0) {
-            terms.push_back(ConstantTerm(std::string(TextConstantName(text.substr(at, lineBreak))), true));
+            const std::string_view name = lineBreak == 2 ? CrLfName : text[at] == '\r' ? CrName : LfName;
+            terms.push_back(ConstantTerm(std::string(name), true));
             at += lineBreak;
             continue;
         }
@@ -53,9 +87,9 @@ std::vector<ExpressionTerm> ExpressionTerms(std::string_view text, TextKind kind
             literal().Text.append("\"\"");
             literal().Width += 2;
         } else if (c == '\t' && kind == TextKind::Body) {
-            terms.push_back(ConstantTerm(std::string(TextConstantName("\t"))));
+            terms.push_back(ConstantTerm(std::string(TabName)));
         } else if (c == 0) {
-            terms.push_back(ConstantTerm(std::string(TextConstantName(std::string_view("\0", 1)))));
+            terms.push_back(ConstantTerm(std::string(NullCharName)));
         } else if ((c < 0x20 && c != '\t') || c == 0x7F) {
             terms.push_back(ConstantTerm("Chr(" + std::to_string(c) + ")"));
         } else if (const std::size_t width = c < 0x80 ? 1 : codePage(c); width != 0) {

@@ -122,12 +122,26 @@ void AppendVariable(const CallArgument& argument, const std::string& name, const
         if (statement->Add(part))
             continue;
         statement->DropJoiner(" & ");
-        code.append(statement->Text()).append(Crlf);
+        statement->AppendTo(code);
+        code.append(Crlf);
         start("\t" + name + " = " + name + " & ");
         // A statement of its own always has room for a term.
         statement->Add(part);
     }
-    code.append(statement->Text()).append(Crlf);
+    statement->AppendTo(code);
+    code.append(Crlf);
+}
+
+// Hands take(term, joiner) each term of the arguments in turn with what follows it: " & " within an argument, the
+// argument's joiner after it, and `end` after the last.
+template <class Take>
+void ForEachCallPart(const std::vector<CallArgument>& arguments, std::string_view end, Take&& take)
+{
+    for (std::size_t a = 0; a < arguments.size(); ++a)
+        for (std::size_t t = 0; t < arguments[a].Terms.size(); ++t)
+            take(arguments[a].Terms[t], t + 1 < arguments[a].Terms.size() ? " & "
+                                        : a + 1 < arguments.size()        ? arguments[a].Joiner
+                                                                          : end);
 }
 
 // The call statement with the arguments as they are, laid out within the language's limits; nothing when it does
@@ -136,27 +150,28 @@ std::optional<std::string> CallStatement(const std::string& start, const std::ve
                                          std::string_view end, const CheckedOptions& checked)
 {
     const LanguageRow& language = RowOf(checked.Options.CodeLanguage);
-    std::vector<StatementPart> parts{{{start, WidthIn(start, checked.CodePage), false, false}, ""}};
-    for (std::size_t a = 0; a < arguments.size(); ++a)
-        for (std::size_t t = 0; t < arguments[a].Terms.size(); ++t)
-            parts.push_back({arguments[a].Terms[t], t + 1 < arguments[a].Terms.size() ? " & "
-                                                    : a + 1 < arguments.size()        ? arguments[a].Joiner
-                                                                                      : end});
+    const ExpressionTerm startTerm{start, WidthIn(start, checked.CodePage), false, false};
     // A call that fits on one line stays there.
-    std::size_t width = 0;
-    for (const StatementPart& part : parts)
-        width += part.Term.Width + part.Joiner.size();
+    std::size_t width = startTerm.Width;
+    ForEachCallPart(arguments, end,
+                    [&](const ExpressionTerm& term, std::string_view joiner) { width += term.Width + joiner.size(); });
     if (width <= language.MaxLineLength) {
-        std::string line;
-        for (const StatementPart& part : parts)
-            line.append(part.Term.Text).append(part.Joiner);
+        std::string line = start;
+        ForEachCallPart(arguments, end, [&](const ExpressionTerm& term, std::string_view joiner) {
+            line.append(term.Text).append(joiner);
+        });
         return line;
     }
     StatementLayout statement(language, checked.CodePage);
-    for (const StatementPart& part : parts)
-        if (!statement.Add(part))
-            return std::nullopt;
-    return statement.Text();
+    bool fits = statement.Add({startTerm, ""});
+    ForEachCallPart(arguments, end, [&](const ExpressionTerm& term, std::string_view joiner) {
+        fits = fits && statement.Add({term, joiner});
+    });
+    if (!fits)
+        return std::nullopt;
+    std::string call;
+    statement.AppendTo(call);
+    return call;
 }
 
 // The width of an argument's terms.

@@ -87,34 +87,59 @@ void StatementLayout::DropJoiner(std::string_view joiner)
 }
 
 // The line end after the statement's last line is counted too, so that the limit holds however an editor counts it.
+// A line keeps a place for the " _" of a break after its last part.
+std::size_t StatementLayout::MostOnLine() const { return language.MaxLineLength - Continuation.size(); }
+
 bool StatementLayout::WithinLimits() const
 {
     return closedWidth + lineWidth + LineEnd.size() <= language.MaxStatementLength;
 }
 
+StatementLayout::LineMark StatementLayout::MarkLine() const
+{
+    return {line.size(), lineWidth, bestBreak, bestBreakWidth};
+}
+
+void StatementLayout::RestoreLine(const LineMark& mark)
+{
+    line.resize(mark.Size);
+    lineWidth = mark.Width;
+    bestBreak = mark.BestBreak;
+    bestBreakWidth = mark.BestBreakWidth;
+}
+
 bool StatementLayout::Add(const StatementPart& whole)
 {
-    // The ended lines only grow, so what was there before is their length.
+    // Most parts go on the line as it stands, and taking one of them back only shortens the line again.
+    if (lineWidth + whole.Term.Width + whole.Joiner.size() <= MostOnLine()) {
+        const LineMark mark = MarkLine();
+        Put(whole.Term, whole.Joiner);
+        if (WithinLimits())
+            return true;
+        RestoreLine(mark);
+        return false;
+    }
+    return AddOverLines(whole);
+}
+
+bool StatementLayout::AddOverLines(const StatementPart& whole)
+{
+    // The ended lines only grow, so what was there before is their length; a break rewrites the line.
     const std::size_t closedSize = closed.size();
     const std::size_t savedClosedWidth = closedWidth;
     const std::size_t savedContinuations = continuations;
+    const LineMark mark = MarkLine();
     std::string savedLine = line;
-    const std::size_t savedLineWidth = lineWidth;
-    const std::size_t savedBestBreak = bestBreak;
-    const std::size_t savedBestBreakWidth = bestBreakWidth;
     const auto refuse = [&] {
         closed.resize(closedSize);
         closedWidth = savedClosedWidth;
         continuations = savedContinuations;
         line = std::move(savedLine);
-        lineWidth = savedLineWidth;
-        bestBreak = savedBestBreak;
-        bestBreakWidth = savedBestBreakWidth;
+        RestoreLine(mark);
         return false;
     };
     ExpressionTerm term = whole.Term;
-    // A line keeps a place for the " _" of a break after this part.
-    const std::size_t most = language.MaxLineLength - Continuation.size();
+    const std::size_t most = MostOnLine();
     for (;;) {
         const std::size_t needed = term.Width + whole.Joiner.size();
         if (lineWidth + needed <= most) {

@@ -14,7 +14,7 @@ namespace vellumet {
 // A piece of a statement: a term, or fixed text such as "\tMsgBox ", and what follows it (" & ", ", ", ")" or
 // nothing). A statement may break only after a joiner that ends with a space.
 struct StatementPart {
-    ExpressionTerm Term;
+    const ExpressionTerm& Term;
     std::string_view Joiner;
 };
 
@@ -36,8 +36,8 @@ public:
     // Takes the joiner of the last part away again, for a statement that ends before the part it joined.
     void DropJoiner(std::string_view joiner);
 
-    // The statement's lines joined by CR LF, without a line break after the last.
-    std::string Text() const { return closed + line; }
+    // Appends the statement's lines joined by CR LF, without a line break after the last.
+    void AppendTo(std::string& code) const { code.append(closed).append(line); }
 
 private:
     const LanguageRow& language;
@@ -51,8 +51,17 @@ private:
     std::size_t bestBreak = std::string::npos;
     std::size_t bestBreakWidth = 0;
 
+    // The line as it stood before a part was added, for taking the part back.
+    struct LineMark {
+        std::size_t Size, Width, BestBreak, BestBreakWidth;
+    };
+    LineMark MarkLine() const;
+    void RestoreLine(const LineMark& mark);
+    // Add for a part that does not fit on the line as it stands.
+    bool AddOverLines(const StatementPart& whole);
     void Put(const ExpressionTerm& term, std::string_view joiner);
     bool BreakAt(std::size_t at, std::size_t widthThere);
+    std::size_t MostOnLine() const;
     bool WithinLimits() const;
 };
 
