@@ -1,4 +1,4 @@
-// The terms of a string expression, written in one pass over the text.
+// The terms of a string expression, made in one pass over the text as views of it, and written out.
 #include "BodyExpression.h"
 
 #include "LineBreaks.h"
@@ -12,26 +12,17 @@ namespace {
 
 constexpr char32_t ReplacementCharacter = 0xFFFD;
 
-ExpressionTerm ConstantTerm(std::string text, bool endsLine = false)
-{
-    const std::size_t width = text.size();
-    return {std::move(text), width, false, endsLine};
-}
-
-// ChrW(&H3A9): Visual Basic's way to write a character by its UTF-16 code, in hex without leading zeros.
-ExpressionTerm ChrWTerm(unsigned code)
-{
-    char text[16];
-    const int length = std::snprintf(text, sizeof text, "ChrW(&H%X)", code);
-    return ConstantTerm(std::string(text, static_cast<std::size_t>(length)));
-}
-
 // The names of the characters a literal cannot hold, looked up once when compiling.
 constexpr std::string_view CrLfName = TextConstantName("\r\n");
 constexpr std::string_view CrName = TextConstantName("\r");
 constexpr std::string_view LfName = TextConstantName("\n");
 constexpr std::string_view TabName = TextConstantName("\t");
 constexpr std::string_view NullCharName = TextConstantName(std::string_view("\0", 1));
+
+constexpr ExpressionTerm ConstantTerm(std::string_view name, bool endsLine = false)
+{
+    return {name, name.size(), false, endsLine};
+}
 
 bool IsEmptyLiteralNeeded(const ExpressionTerm& term) { return !term.Literal && term.Text != CrLfName; }
 
@@ -52,67 +43,81 @@ std::size_t PlainRunAt(std::string_view text, std::size_t at)
     return end - at;
 }
 
-} // namespace
+// ChrW(&H3A9): Visual Basic's way to write a character by its UTF-16 code, in hex without leading zeros.
+std::string ChrWText(unsigned code)
+{
+    char text[16];
+    const int length = std::snprintf(text, sizeof text, "ChrW(&H%X)", code);
+    return {text, static_cast<std::size_t>(length)};
+}
 
-std::vector<ExpressionTerm> ExpressionTerms(std::string_view text, TextKind kind, const CodePageWidth& codePage)
+// The text with each byte that starts no well-formed character made U+FFFD.
+std::string Repaired(std::string_view text)
+{
+    std::string repaired;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto character = DecodeUtf8At(text, at);
+        repaired.append(character ? text.substr(at, character->Length) : "\xEF\xBF\xBD");
+        at += character ? character->Length : 1;
+    }
+    return repaired;
+}
+
+// The terms of well-formed UTF-8 text; what is spelled goes into `spelled`.
+std::vector<ExpressionTerm> TermsOf(std::string_view text, TextKind kind, const CodePageWidth& codePage,
+                                    std::list<std::string>& spelled)
 {
     std::vector<ExpressionTerm> terms;
-    // The literal being written, opened when the last term is no literal; each is closed at the end.
-    const auto literal = [&]() -> ExpressionTerm& {
+    const auto spell = [&](std::string written) {
+        const std::string& kept = spelled.emplace_back(std::move(written));
+        terms.push_back(ConstantTerm(kept));
+    };
+    // Each literal is a run of the text; it is open while it is the last term, and grows by the characters that
+    // follow it, each as wide as written.
+    const auto literal = [&](std::size_t at, std::size_t length, std::size_t width) {
         if (terms.empty() || !terms.back().Literal)
-            terms.push_back({"\"", 1, true, false});
-        return terms.back();
+            terms.push_back({text.substr(at, 0), 0, true, false});
+        ExpressionTerm& open = terms.back();
+        open.Text = std::string_view(open.Text.data(), open.Text.size() + length);
+        open.Width += width;
     };
     for (std::size_t at = 0; at < text.size();) {
         // Text is mostly runs of plain characters, each put in the literal at once.
         if (const std::size_t run = PlainRunAt(text, at); run != 0) {
-            ExpressionTerm& open = literal();
-            open.Text.append(text.substr(at, run));
-            open.Width += run;
+            literal(at, run, run);
             at += run;
             continue;
         }
         if (const std::size_t lineBreak = LineBreakAt(text, at); lineBreak != 0) {
-            const std::string_view name = lineBreak == 2 ? CrLfName : text[at] == '\r' ? CrName : LfName;
-            terms.push_back(ConstantTerm(std::string(name), true));
+            terms.push_back(ConstantTerm(lineBreak == 2 ? CrLfName : text[at] == '\r' ? CrName : LfName, true));
             at += lineBreak;
             continue;
         }
-        const auto decoded = DecodeUtf8At(text, at);
-        const Utf8Character character = decoded.value_or(Utf8Character{ReplacementCharacter, 1});
-        const std::string_view bytes = decoded ? text.substr(at, character.Length) : "\xEF\xBF\xBD";
+        const Utf8Character character = DecodeUtf8At(text, at).value_or(Utf8Character{ReplacementCharacter, 1});
         const char32_t c = character.Value;
-        at += character.Length;
         if (c == '"') {
-            literal().Text.append("\"\"");
-            literal().Width += 2;
+            literal(at, 1, 2);
         } else if (c == '\t' && kind == TextKind::Body) {
-            terms.push_back(ConstantTerm(std::string(TabName)));
+            terms.push_back(ConstantTerm(TabName));
         } else if (c == 0) {
-            terms.push_back(ConstantTerm(std::string(NullCharName)));
+            terms.push_back(ConstantTerm(NullCharName));
         } else if ((c < 0x20 && c != '\t') || c == 0x7F) {
-            terms.push_back(ConstantTerm("Chr(" + std::to_string(c) + ")"));
+            spell("Chr(" + std::to_string(c) + ")");
         } else if (const std::size_t width = c < 0x80 ? 1 : codePage(c); width != 0) {
-            literal().Text.append(bytes);
-            literal().Width += width;
+            literal(at, character.Length, width);
         } else if (c < 0x10000) {
-            terms.push_back(ChrWTerm(c));
+            spell(ChrWText(c));
         } else {
             // One term, so that no statement or line ever parts the two halves.
             const char32_t offset = c - 0x10000;
-            ExpressionTerm pair = ChrWTerm(0xD800 + (offset >> 10));
-            const ExpressionTerm low = ChrWTerm(0xDC00 + (offset & 0x3FF));
-            pair.Text.append(" & ").append(low.Text);
-            pair.Width += 3 + low.Width;
-            terms.push_back(std::move(pair));
+            spell(ChrWText(0xD800 + (offset >> 10)) + " & " + ChrWText(0xDC00 + (offset & 0x3FF)));
         }
+        at += character.Length;
     }
     for (ExpressionTerm& term : terms)
-        if (term.Literal) {
-            term.Text += '"';
-            ++term.Width;
-        }
-    const ExpressionTerm empty{"\"\"", 2, true, false};
+        if (term.Literal)
+            term.Width += 2;
+    const ExpressionTerm empty{{}, 2, true, false};
     if (terms.empty() || IsEmptyLiteralNeeded(terms.front()))
         terms.insert(terms.begin(), empty);
     if (IsEmptyLiteralNeeded(terms.back()))
@@ -120,17 +125,50 @@ std::vector<ExpressionTerm> ExpressionTerms(std::string_view text, TextKind kind
     return terms;
 }
 
+} // namespace
+
+void AppendTerm(std::string& code, const ExpressionTerm& term)
+{
+    if (!term.Literal) {
+        code.append(term.Text);
+        return;
+    }
+    code += '"';
+    std::string_view rest = term.Text;
+    for (std::size_t quote; (quote = rest.find('"')) != std::string_view::npos; rest.remove_prefix(quote + 1))
+        code.append(rest.substr(0, quote)).append("\"\"");
+    code.append(rest) += '"';
+}
+
+void Expression::AddFixed(std::string text)
+{
+    const std::string& kept = Spelled.emplace_back(std::move(text));
+    Terms.push_back(ConstantTerm(kept));
+}
+
+Expression ExpressionOf(std::string_view text, TextKind kind, const CodePageWidth& codePage)
+{
+    Expression expression;
+    if (FirstInvalidUtf8(text))
+        text = expression.Spelled.emplace_back(Repaired(text));
+    expression.Terms = TermsOf(text, kind, codePage, expression.Spelled);
+    return expression;
+}
+
 std::string JoinTerms(const std::vector<ExpressionTerm>& terms)
 {
     std::string joined;
-    for (const ExpressionTerm& term : terms)
-        joined.append(joined.empty() ? "" : " & ").append(term.Text);
+    for (const ExpressionTerm& term : terms) {
+        if (&term != &terms.front())
+            joined.append(" & ");
+        AppendTerm(joined, term);
+    }
     return joined;
 }
 
 std::string BodyExpression(std::string_view body, const CodePageWidth& codePage)
 {
-    return JoinTerms(ExpressionTerms(body, TextKind::Body, codePage));
+    return JoinTerms(ExpressionOf(body, TextKind::Body, codePage).Terms);
 }
 
 } // namespace vellumet

@@ -51,15 +51,17 @@ void AppendSelectCase(ButtonChoice buttonOption, std::string_view variable, std:
 // An argument of the generated call as the terms of its expression, what follows it in the call, and the String
 // variable that holds it when the call cannot.
 struct CallArgument {
-    std::vector<ExpressionTerm> Terms;
+    Expression Value;
     std::string_view Joiner;
     std::string_view Variable; // empty for the style and the topic, which are short
 };
 
-ExpressionTerm FixedTerm(std::string text)
+// An expression of one term written as it is.
+Expression FixedExpression(std::string text)
 {
-    const std::size_t width = text.size();
-    return {std::move(text), width, false, false};
+    Expression expression;
+    expression.AddFixed(std::move(text));
+    return expression;
 }
 
 // The arguments of the call: the body, the style, then the title when it is not blank, then the help file and topic
@@ -69,25 +71,25 @@ std::vector<CallArgument> CallArguments(const CheckedOptions& checked)
     const MessageBoxOptions& options = checked.Options;
     const CodePageWidth& codePage = checked.CodePage;
     std::vector<CallArgument> arguments;
-    arguments.push_back({ExpressionTerms(options.BodyText, TextKind::Body, codePage), ", ", "Prompt"});
+    arguments.push_back({ExpressionOf(options.BodyText, TextKind::Body, codePage), ", ", "Prompt"});
     std::string style;
     if (options.CopyAsValue)
         style = std::to_string(StyleOf(options));
     else
         AppendExpressionOf(StyleOf(options), style);
-    arguments.push_back({{FixedTerm(std::move(style))}, ", ", {}});
+    arguments.push_back({FixedExpression(std::move(style)), ", ", {}});
     if (!TrimSpaces(options.TitleText).empty())
-        arguments.push_back({ExpressionTerms(options.TitleText, TextKind::OneLine, codePage), ", ", "Title"});
+        arguments.push_back({ExpressionOf(options.TitleText, TextKind::OneLine, codePage), ", ", "Title"});
     else if (options.IncludeHelpButton)
         arguments.back().Joiner = ", , ";
     if (options.IncludeHelpButton) {
-        std::vector<ExpressionTerm> help;
-        if (options.UseAppPath)
-            help.push_back(FixedTerm(std::string(RowOf(options.CodeLanguage).FolderExpression)));
-        for (ExpressionTerm& term : ExpressionTerms(TrimSpaces(options.HelpFileText), TextKind::OneLine, codePage))
-            help.push_back(std::move(term));
+        Expression help = ExpressionOf(TrimSpaces(options.HelpFileText), TextKind::OneLine, codePage);
+        if (options.UseAppPath) {
+            const std::string_view folder = RowOf(options.CodeLanguage).FolderExpression;
+            help.Terms.insert(help.Terms.begin(), {folder, folder.size(), false, false});
+        }
         arguments.push_back({std::move(help), ", ", "HelpFile"});
-        arguments.push_back({{FixedTerm(std::to_string(checked.TopicID))}, ", ", {}});
+        arguments.push_back({FixedExpression(std::to_string(checked.TopicID)), ", ", {}});
     }
     return arguments;
 }
@@ -107,16 +109,15 @@ void AppendVariable(const CallArgument& argument, const std::string& name, const
     const LanguageRow& language = RowOf(checked.Options.CodeLanguage);
     code.append("\tDim ").append(name).append(language.DeclaresTypes ? " As String" : "").append(Crlf);
     std::optional<StatementLayout> statement;
-    const auto start = [&](std::string assignment) {
+    const auto start = [&](const std::string& assignment) {
         statement.emplace(language, checked.CodePage);
-        const std::size_t width = WidthIn(assignment, checked.CodePage);
-        statement->Add({{std::move(assignment), width, false, false}, ""});
+        statement->Add({{assignment, WidthIn(assignment, checked.CodePage), false, false}, ""});
     };
     start("\t" + name + " = ");
     std::vector<ExpressionTerm> terms;
-    for (const ExpressionTerm& term : argument.Terms)
-        for (ExpressionTerm& piece : LiteralPieces(term, language.MaxLineLength / 2, checked.CodePage))
-            terms.push_back(std::move(piece));
+    for (const ExpressionTerm& term : argument.Value.Terms)
+        for (const ExpressionTerm& piece : LiteralPieces(term, language.MaxLineLength / 2, checked.CodePage))
+            terms.push_back(piece);
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const StatementPart part{terms[i], i + 1 < terms.size() ? " & " : ""};
         if (statement->Add(part))
@@ -137,11 +138,11 @@ void AppendVariable(const CallArgument& argument, const std::string& name, const
 template <class Take>
 void ForEachCallPart(const std::vector<CallArgument>& arguments, std::string_view end, Take&& take)
 {
-    for (std::size_t a = 0; a < arguments.size(); ++a)
-        for (std::size_t t = 0; t < arguments[a].Terms.size(); ++t)
-            take(arguments[a].Terms[t], t + 1 < arguments[a].Terms.size() ? " & "
-                                        : a + 1 < arguments.size()        ? arguments[a].Joiner
-                                                                          : end);
+    for (std::size_t a = 0; a < arguments.size(); ++a) {
+        const std::vector<ExpressionTerm>& terms = arguments[a].Value.Terms;
+        for (std::size_t t = 0; t < terms.size(); ++t)
+            take(terms[t], t + 1 < terms.size() ? " & " : a + 1 < arguments.size() ? arguments[a].Joiner : end);
+    }
 }
 
 // The call statement with the arguments as they are, laid out within the language's limits; nothing when it does
@@ -158,7 +159,8 @@ std::optional<std::string> CallStatement(const std::string& start, const std::ve
     if (width <= language.MaxLineLength) {
         std::string line = start;
         ForEachCallPart(arguments, end, [&](const ExpressionTerm& term, std::string_view joiner) {
-            line.append(term.Text).append(joiner);
+            AppendTerm(line, term);
+            line.append(joiner);
         });
         return line;
     }
@@ -178,7 +180,7 @@ std::optional<std::string> CallStatement(const std::string& start, const std::ve
 std::size_t WidthOf(const CallArgument& argument)
 {
     std::size_t width = 0;
-    for (const ExpressionTerm& term : argument.Terms)
+    for (const ExpressionTerm& term : argument.Value.Terms)
         width += term.Width;
     return width;
 }
@@ -199,7 +201,7 @@ void AppendCall(const CheckedOptions& checked, const std::string& start, std::st
             arguments, {}, [](const CallArgument& a) { return a.Variable.empty() ? 0 : WidthOf(a) + 1; });
         const std::string name = VariableFor(*argument, checked.VariableName);
         AppendVariable(*argument, name, checked, variables);
-        argument->Terms = {FixedTerm(name)};
+        argument->Value = FixedExpression(name);
         argument->Variable = {};
     }
 }

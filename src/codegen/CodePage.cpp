@@ -56,6 +56,11 @@ std::optional<Utf8Character> DecodeUtf8At(std::string_view text, std::size_t at)
 std::optional<std::size_t> FirstInvalidUtf8(std::string_view text)
 {
     for (std::size_t at = 0; at < text.size();) {
+        // ASCII, most of any text, needs no decoding.
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         const auto character = DecodeUtf8At(text, at);
         if (!character)
             return at;

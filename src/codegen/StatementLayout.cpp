@@ -12,19 +12,19 @@ constexpr std::string_view LineEnd = "\r\n";
 // A split literal ends with a quote and " & ", and goes on in a literal of its own on the next line.
 constexpr std::string_view LiteralJoiner = " & ";
 
-// The literal split after the longest run of its characters that takes at most `room` bytes of the code page; a
-// doubled quote and a character stay whole. The head is empty when not one character fits.
+// The literal split after the longest run of its characters that takes at most `room` bytes of the code page as
+// written; a character stays whole. The head is empty when not one character fits.
 std::pair<ExpressionTerm, ExpressionTerm> SplitLiteral(const ExpressionTerm& literal, std::size_t room,
                                                        const CodePageWidth& codePage)
 {
-    const std::string_view inside = std::string_view(literal.Text).substr(1, literal.Text.size() - 2);
+    const std::string_view inside = literal.Text;
     std::size_t at = 0;
     std::size_t width = 0;
     while (at < inside.size()) {
         std::size_t length = 1;
         std::size_t characterWidth = 1;
         if (inside[at] == '"') {
-            length = characterWidth = 2;
+            characterWidth = 2;
         } else if (static_cast<unsigned char>(inside[at]) >= 0x80) {
             const auto character = DecodeUtf8At(inside, at);
             length = character ? character->Length : 1;
@@ -35,9 +35,8 @@ std::pair<ExpressionTerm, ExpressionTerm> SplitLiteral(const ExpressionTerm& lit
         at += length;
         width += characterWidth;
     }
-    ExpressionTerm head{"\"" + std::string(inside.substr(0, at)) + "\"", width + 2, true, false};
-    ExpressionTerm tail{"\"" + std::string(inside.substr(at)) + "\"", literal.Width - width, true, literal.EndsLine};
-    return {std::move(head), std::move(tail)};
+    return {{inside.substr(0, at), width + 2, true, false},
+            {inside.substr(at), literal.Width - width, true, literal.EndsLine}};
 }
 
 } // namespace
@@ -46,9 +45,9 @@ std::vector<ExpressionTerm> LiteralPieces(const ExpressionTerm& term, std::size_
 {
     std::vector<ExpressionTerm> pieces{term};
     while (pieces.back().Literal && pieces.back().Width > most) {
-        auto [head, tail] = SplitLiteral(pieces.back(), most - 2, codePage);
-        pieces.back() = std::move(head);
-        pieces.push_back(std::move(tail));
+        const auto [head, tail] = SplitLiteral(pieces.back(), most - 2, codePage);
+        pieces.back() = head;
+        pieces.push_back(tail);
     }
     return pieces;
 }
@@ -60,7 +59,8 @@ StatementLayout::StatementLayout(const LanguageRow& language, const CodePageWidt
 
 void StatementLayout::Put(const ExpressionTerm& term, std::string_view joiner)
 {
-    line.append(term.Text).append(joiner);
+    AppendTerm(line, term);
+    line.append(joiner);
     lineWidth += term.Width + joiner.size();
     if (term.EndsLine && joiner.ends_with(' ')) {
         bestBreak = line.size();
