@@ -6,11 +6,10 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
 namespace vellumet {
 namespace {
-
-constexpr char32_t ReplacementCharacter = 0xFFFD;
 
 // The names of the characters a literal cannot hold, looked up once when compiling.
 constexpr std::string_view CrLfName = TextConstantName("\r\n");
@@ -63,9 +62,9 @@ std::string Repaired(std::string_view text)
     return repaired;
 }
 
-// The terms of well-formed UTF-8 text; what is spelled goes into `spelled`.
-std::vector<ExpressionTerm> TermsOf(std::string_view text, TextKind kind, const CodePageWidth& codePage,
-                                    std::list<std::string>& spelled)
+// The terms of the text, with what is spelled in `spelled`; nothing where the text is not well-formed UTF-8.
+std::optional<std::vector<ExpressionTerm>> TermsOf(std::string_view text, TextKind kind, const CodePageWidth& codePage,
+                                                   std::list<std::string>& spelled)
 {
     std::vector<ExpressionTerm> terms;
     const auto spell = [&](std::string written) {
@@ -93,7 +92,10 @@ std::vector<ExpressionTerm> TermsOf(std::string_view text, TextKind kind, const 
             at += lineBreak;
             continue;
         }
-        const Utf8Character character = DecodeUtf8At(text, at).value_or(Utf8Character{ReplacementCharacter, 1});
+        const auto decoded = DecodeUtf8At(text, at);
+        if (!decoded)
+            return std::nullopt;
+        const Utf8Character character = *decoded;
         const char32_t c = character.Value;
         if (c == '"') {
             literal(at, 1, 2);
@@ -149,9 +151,12 @@ void Expression::AddFixed(std::string text)
 Expression ExpressionOf(std::string_view text, TextKind kind, const CodePageWidth& codePage)
 {
     Expression expression;
-    if (FirstInvalidUtf8(text))
-        text = expression.Spelled.emplace_back(Repaired(text));
-    expression.Terms = TermsOf(text, kind, codePage, expression.Spelled);
+    auto terms = TermsOf(text, kind, codePage, expression.Spelled);
+    if (!terms) {
+        expression.Spelled.clear();
+        terms = TermsOf(expression.Spelled.emplace_back(Repaired(text)), kind, codePage, expression.Spelled);
+    }
+    expression.Terms = std::move(*terms);
     return expression;
 }
 
