@@ -153,12 +153,12 @@ bool StatementLayout::AddOverLines(const StatementPart& whole)
             continue;
         }
         if (term.Literal && lineWidth + 2 + LiteralJoiner.size() < most) {
-            auto [head, tail] = SplitLiteral(term, most - lineWidth - 2 - LiteralJoiner.size(), codePage);
+            const auto [head, tail] = SplitLiteral(term, most - lineWidth - 2 - LiteralJoiner.size(), codePage);
             if (head.Width > 2) {
                 Put(head, LiteralJoiner);
                 if (!BreakAt(line.size(), lineWidth))
                     return refuse();
-                term = std::move(tail);
+                term = tail;
                 continue;
             }
         }
