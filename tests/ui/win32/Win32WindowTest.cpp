@@ -610,7 +610,11 @@ TEST_F(Win32Window, ReturningToTheWindowKeepsTheCaret)
                                  nullptr, nullptr, nullptr);
     for (HWND active : {other, Main()}) {
         SetForegroundWindow(active);
-        Pump();
+        // Under Wine the activation goes round the X server, and may arrive some messages later.
+        for (int wait = 0; wait < 500 && GetActiveWindow() != active; ++wait) {
+            Sleep(10);
+            Pump();
+        }
         ASSERT_EQ(GetActiveWindow(), active);
     }
     DestroyWindow(other);
