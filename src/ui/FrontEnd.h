@@ -1,3 +1,5 @@
+// What each desktop's front end does for the portable windows frmMain and frmSplash: it shows their changes
+// of state and reports the user's events back to them.
 #pragma once
 
 #include "Layout.h"

@@ -1,3 +1,5 @@
+// The focus order worked out from the layout's tab indexes, the Alt letters that captions mark, and the
+// controls Enter presses.
 #include "Keyboard.h"
 
 #include <algorithm>

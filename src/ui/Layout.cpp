@@ -1,3 +1,5 @@
+// The main window's layout table, a row for each control with its start values, and what the table tells
+// of a control: its tab, its role and spoken name, the field a label names and its option group.
 #include "Layout.h"
 
 #include "codegen/Languages.h"

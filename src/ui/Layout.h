@@ -1,3 +1,5 @@
+// The controls of the main window and its layout table: where each control stands, what it shows and holds
+// at start, and how assistive technology and the option groups see it.
 #pragma once
 
 #include "codegen/MessageBoxOptions.h"

@@ -1,3 +1,5 @@
+// The main window's behaviour on every desktop: its event handlers, the fitting of typed text to the fields,
+// Try It, Copy Code and Reset, and reading a call into the controls and taking it back.
 #include "frmMain.h"
 
 #include "codegen/Languages.h"

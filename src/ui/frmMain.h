@@ -1,3 +1,5 @@
+// The main window as every desktop shares it: the state of its controls, and the user's events and keys
+// that change it.
 #pragma once
 
 #include "FrontEnd.h"

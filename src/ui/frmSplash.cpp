@@ -1,3 +1,5 @@
+// The splash window's start-up, which loads the main window hidden and disabled behind it, and its
+// hand-over to the main window when its timer fires.
 #include "frmSplash.h"
 
 namespace vellumet {

@@ -1,3 +1,4 @@
+// The splash window every desktop shows while the main window loads behind it, before handing over to it.
 #pragma once
 
 #include "FrontEnd.h"

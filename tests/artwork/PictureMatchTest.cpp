@@ -1,3 +1,5 @@
+// The rules of a picture match: a drawn picture changed only by rounding still matches, and one moved,
+// resized or recoloured does not; numbers in an SVG file match to their last decimal.
 #include "PictureMatch.h"
 #include "IcoFile.h"
 #include "Icons.h"

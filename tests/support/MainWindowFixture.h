@@ -1,3 +1,5 @@
+// The fixture of the Qt main window's tests: a fresh window for each test function, and the clicks, typing
+// and pasting a person does on it.
 #pragma once
 
 #include "platform/RecordingPlatform.h"

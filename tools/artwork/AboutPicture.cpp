@@ -1,3 +1,5 @@
+// Drawing the about box picture: the ground, the balloon and its shadow, the fitted grab of the Style tab and
+// the lettering below it.
 #include "AboutPicture.h"
 
 #include "Quantiser.h"

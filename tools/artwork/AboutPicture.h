@@ -1,3 +1,4 @@
+// The about box picture: a grab of the Style tab in a speech balloon, with the program's name, version and maker.
 #pragma once
 
 #include <QImage>

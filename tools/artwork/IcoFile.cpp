@@ -1,3 +1,4 @@
+// Writing icon, cursor and bitmap files: their directories, headers, colour tables, rows and transparency masks.
 #include "IcoFile.h"
 
 #include <QtEndian>

@@ -1,3 +1,4 @@
+// Icon, cursor and bitmap files for Windows, written from pictures.
 #pragma once
 
 #include <QByteArray>

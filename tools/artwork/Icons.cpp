@@ -1,3 +1,5 @@
+// The layouts of the four icons and the hand pointer, painted a whole pixel at a time at 16 and 32 pixels, and the
+// outlines the larger sizes are drawn from.
 #include "Icons.h"
 
 #include "Palette16.h"

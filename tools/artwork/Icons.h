@@ -1,3 +1,4 @@
+// The four message box icons, drawn in sixteen colours and as outlines for the larger sizes, and the hand pointer.
 #pragma once
 
 #include "VectorPicture.h"

@@ -1,3 +1,4 @@
+// Mapping a picture onto a palette: each pixel to its nearest colour, each alpha to opaque or transparent.
 #include "Palette16.h"
 
 #include <limits>

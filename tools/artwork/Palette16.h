@@ -1,3 +1,4 @@
+// The sixteen VGA colours, and the mapping of a picture onto a palette with all-or-nothing transparency.
 #pragma once
 
 #include <QImage>

@@ -1,3 +1,5 @@
+// Comparing drawn pictures with kept ones pixel by pixel, with a few flips allowed on edges, and SVG files number
+// by number.
 #include "PictureMatch.h"
 
 #include <QBuffer>

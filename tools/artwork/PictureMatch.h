@@ -1,3 +1,4 @@
+// Comparing freshly drawn pictures and files with the ones kept in assets/, allowing for another processor's rounding.
 #pragma once
 
 #include <QByteArray>

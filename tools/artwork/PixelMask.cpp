@@ -1,3 +1,4 @@
+// The pixel set: the pixels a shape covers, its edge, shifted and combined sets, and painting a set.
 #include "PixelMask.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// A set of whole pixels, which the small icons are built from.
 #pragma once
 
 #include <QImage>

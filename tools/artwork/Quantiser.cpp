@@ -1,3 +1,5 @@
+// The reduction to 256 colours: a histogram of the picture's colours, a median cut palette refined twice, and each
+// pixel mapped to its nearest entry.
 #include "Quantiser.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// Reducing an opaque picture to at most 256 colours.
 #pragma once
 
 #include <QImage>

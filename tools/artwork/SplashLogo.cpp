@@ -1,3 +1,4 @@
+// Drawing the splash logo: the dark blue ground, the mountain tarn emblem and the company name beside it.
 #include "SplashLogo.h"
 
 #include <QFont>

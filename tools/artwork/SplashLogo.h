@@ -1,3 +1,4 @@
+// The company logo the splash window shows.
 #pragma once
 
 #include <QImage>

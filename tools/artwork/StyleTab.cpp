@@ -1,3 +1,4 @@
+// Grabbing the Style tab: the main window opened on that tab, and its tab control rendered at the asked scale.
 #include "StyleTab.h"
 
 #include "platform/qt/QtPlatform.h"

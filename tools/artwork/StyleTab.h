@@ -1,3 +1,4 @@
+// A grab of the main window's Style tab, for the about picture.
 #pragma once
 
 #include <QImage>

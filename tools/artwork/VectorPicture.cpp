@@ -1,3 +1,4 @@
+// Rendering a vector picture antialiased, with shapes moved to whole pixels where asked, and writing it as SVG.
 #include "VectorPicture.h"
 
 #include <QColor>

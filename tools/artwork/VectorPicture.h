@@ -1,3 +1,4 @@
+// Pictures made of filled and outlined shapes, rendered smoothly at any size or written as SVG.
 #pragma once
 
 #include <QByteArray>

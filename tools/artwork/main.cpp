@@ -1,3 +1,5 @@
+// The artwork tool's command line: it draws every picture the program ships, then writes them to a folder or checks
+// a folder against them.
 #include "AboutPicture.h"
 #include "IcoFile.h"
 #include "Icons.h"

@@ -1,3 +1,5 @@
+// What assistive technology hears of the main window's controls on Qt: the role and name from the layout,
+// and interfaces of our own where Qt's would tell another role or change a choice without a click.
 #include "Accessibility.h"
 
 #include <QAbstractButton>

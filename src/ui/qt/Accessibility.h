@@ -1,3 +1,4 @@
+// The accessible roles and names of the Qt main window's controls.
 #pragma once
 
 #include "ui/Layout.h"

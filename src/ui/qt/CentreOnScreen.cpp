@@ -1,3 +1,4 @@
+// Centring a window, frame included, on the part of its screen that windows may use.
 #include "CentreOnScreen.h"
 
 #include <QScreen>

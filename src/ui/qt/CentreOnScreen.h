@@ -1,3 +1,4 @@
+// Placing a Qt window in the middle of its screen.
 #pragma once
 
 class QWidget;

@@ -1,3 +1,5 @@
+// The event filters that turn Qt's raw events into the clicks, focus arrivals and pointer movements the main
+// window handles.
 #include "ControlEvents.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,5 @@
+// Handlers for the events Qt widgets give no signal for: a label's click, the focus arriving in a field, the
+// pointer moving over a bare surface, and Esc while a list is open.
 #pragma once
 
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// The Qt main window: its widgets built from the layout table, what the user does to them passed to frmMain as
+// its events, and what frmMain sets shown on them. Also the window's keys, dropped text and place on the screen.
 #include "MainWindow.h"
 
 #include "Accessibility.h"

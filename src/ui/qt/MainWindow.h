@@ -1,3 +1,4 @@
+// The class of the Qt main window, frmMain's front end.
 #pragma once
 
 #include "ui/FrontEnd.h"

@@ -1,3 +1,5 @@
+// The multi-line text field: its text read with CR LF line breaks, and its length limit kept against typing,
+// input methods and pasting.
 #include "MultiLineTextBox.h"
 
 #include "codegen/LineBreaks.h"

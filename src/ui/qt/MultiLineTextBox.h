@@ -1,3 +1,4 @@
+// A Qt multi-line text field that reads and counts its line breaks as CR LF.
 #pragma once
 
 #include <QPlainTextEdit>

@@ -1,3 +1,4 @@
+// Turning the line breaks in a one-line field's text into spaces, with the caret kept in its place.
 #include "OneLineValidator.h"
 
 #include "codegen/LineBreaks.h"

@@ -1,3 +1,4 @@
+// A validator that keeps the text of a Qt one-line field on one line.
 #pragma once
 
 #include <QValidator>

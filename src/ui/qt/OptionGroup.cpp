@@ -1,3 +1,4 @@
+// How an option group keeps its tab stop on the selected option and moves the selection with the arrow keys.
 #include "OptionGroup.h"
 
 #include <QAbstractButton>

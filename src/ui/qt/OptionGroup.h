@@ -1,3 +1,4 @@
+// The keyboard of an option group on Qt: one tab stop, and the arrow keys to move the selection.
 #pragma once
 
 #include <QList>

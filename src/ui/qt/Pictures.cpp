@@ -1,3 +1,4 @@
+// Loading the program's pictures from its Qt resources, at each icon size and at the screen's scale.
 #include "Pictures.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The Qt program's icons, hand pointer and pictures, from the artwork built into it.
 #pragma once
 
 #include "ui/Layout.h"

@@ -1,3 +1,5 @@
+// The Qt splash window: the logo in a frameless window, its timer, and the main window it loads, enables and
+// shows, whose controls are made once the logo is on the screen.
 #include "SplashWindow.h"
 
 #include "CentreOnScreen.h"

@@ -1,3 +1,4 @@
+// The Qt splash window, frmSplash's front end.
 #pragma once
 
 #include "MainWindow.h"

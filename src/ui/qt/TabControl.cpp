@@ -1,3 +1,4 @@
+// The tab control: its pages, its tab strip drawn as outlines, and the outline of the pages under the strip.
 #include "TabControl.h"
 
 #include <QPainter>

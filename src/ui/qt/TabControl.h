@@ -1,3 +1,4 @@
+// A Qt tab control whose pages each cover the whole control, tab strip included.
 #pragma once
 
 #include <QWidget>

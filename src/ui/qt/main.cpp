@@ -1,3 +1,4 @@
+// The Qt program's entry point: it names the application, gives it its icon and opens the splash window.
 #include "Pictures.h"
 #include "SplashWindow.h"
 #include "platform/qt/QtPlatform.h"

@@ -1,3 +1,5 @@
+// The Qt main window used from the keyboard: the Tab walks, the arrow keys in an option group, the
+// command keys, Enter on a command button and Space on a check box.
 #include "support/FrontEndBehaviour.h"
 #include "support/MainWindowFixture.h"
 #include "support/WindowDriver.h"
