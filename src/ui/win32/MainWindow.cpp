@@ -48,11 +48,8 @@ Win32MainWindow::Win32MainWindow(Platform& platform, ControlsBuilt controls)
     : platform(platform)
     , form(platform, *this)
 {
-    BuildFrame();
     if (controls == ControlsBuilt::Now)
-        BuildControls();
-    else
-        PostMessageW(Window(Control::frmMain), BuildControlsMessage, 0, 0);
+        Build();
 }
 
 Win32MainWindow::~Win32MainWindow()
@@ -72,6 +69,9 @@ void Win32MainWindow::Show(Control control, Property property)
 {
     const ControlState& state = form.State(control);
     HWND window = Window(control);
+    // A window not made yet shows the state when it is made.
+    if (!window)
+        return;
     switch (property) {
     case Property::Text: {
         const std::wstring text = Wide(state.Text);
@@ -152,7 +152,6 @@ LRESULT Win32MainWindow::OnMainMessage(HWND window, UINT message, WPARAM wParam,
     if (const auto handled = OnFocusMessage(window, message, wParam, lParam))
         return *handled;
     switch (message) {
-    case BuildControlsMessage: BuildControls(); return 0;
     case CallDroppedMessage: ReadDroppedCall(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
     case WM_NOTIFY: {

@@ -28,9 +28,9 @@ public:
     // Above the ids the dialog keys send (IDOK, IDCANCEL and the like).
     static constexpr int ControlIdBase = 1000;
 
-    // When the controls of the hidden window are created: at once, or once the
-    // thread's queue is idle, so that the splash window shows first.
-    enum class ControlsBuilt { Now, WhenIdle };
+    // When the windows are made: at once, or on Build, so that the splash
+    // window can show first.
+    enum class ControlsBuilt { Now, Later };
 
     // Loads the window hidden, in its start state; frmMain's Form_Load runs now.
     explicit Win32MainWindow(Platform& platform, ControlsBuilt controls = ControlsBuilt::Now);
@@ -56,8 +56,11 @@ public:
     // it took the message, which must then not be dispatched.
     bool TranslateKeys(MSG& message);
 
-    // Creates the controls, if they are not there yet; the window shows nothing before.
-    void BuildControls();
+    // Makes the window and its controls, if they are not there yet. Until then
+    // there is no window, and each takes frmMain's state when it is made.
+    void Build();
+    // Lets the window take input or not; a window not made yet is made so.
+    void Enable(bool enable);
 
     void Show(Control control, Property property) override;
     void ShowTab(int tab) override;
@@ -66,10 +69,8 @@ public:
     WindowHandle Handle() override;
 
 private:
-    // Asks the main window to create its controls, once the splash window shows.
-    static constexpr UINT BuildControlsMessage = WM_APP + 1;
     // Asks the main window to read the text last dropped on it, once the drag has ended.
-    static constexpr UINT CallDroppedMessage = WM_APP + 2;
+    static constexpr UINT CallDroppedMessage = WM_APP + 1;
     // The window's own subclass of each control.
     static constexpr UINT_PTR SubclassId = 1;
 
@@ -98,6 +99,7 @@ private:
 
     // MainWindowBuild.cpp: the windows, built from the layout table and placed at a resolution.
     void BuildFrame();
+    void BuildControls();
     HWND Create(const ControlLayout& row);
     HWND ParentOf(const ControlLayout& row) const;
     void Place(UINT newDpi);
@@ -142,6 +144,7 @@ private:
     std::optional<Control> focusedByClick;
     bool showingText = false;
     bool centred = false;
+    bool enabled = true;
     bool oleStarted = false;
     TextDropTarget* dropTarget = nullptr;
     std::string droppedText;

@@ -86,6 +86,20 @@ SIZE WindowSizeFor(SIZE client, UINT dpi)
 
 } // namespace
 
+void Win32MainWindow::Build()
+{
+    if (!Window(Control::frmMain))
+        BuildFrame();
+    BuildControls();
+}
+
+void Win32MainWindow::Enable(bool enable)
+{
+    enabled = enable;
+    if (HWND main = Window(Control::frmMain))
+        EnableWindow(main, enable);
+}
+
 void Win32MainWindow::BuildFrame()
 {
     [[maybe_unused]] static const bool registered = [] {
@@ -97,9 +111,9 @@ void Win32MainWindow::BuildFrame()
     }();
     const ControlLayout& window = LayoutOf(Control::frmMain);
     const WindowKind kind = KindOf(window);
-    HWND main = CreateWindowExW(kind.ExStyle, kind.Class, Wide(form.State(Control::frmMain).Text).c_str(), kind.Style,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                ProgramInstance(), nullptr);
+    HWND main = CreateWindowExW(kind.ExStyle, kind.Class, Wide(form.State(Control::frmMain).Text).c_str(),
+                                kind.Style | (enabled ? 0u : WS_DISABLED), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, nullptr, nullptr, ProgramInstance(), nullptr);
     windows[static_cast<std::size_t>(Control::frmMain)] = main;
     SetWindowLongPtrW(main, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
@@ -156,8 +170,8 @@ HWND Win32MainWindow::Create(const ControlLayout& row)
                                          ProgramInstance(), nullptr);
             SetWindowLongPtrW(pages[tab], GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         }
-        TabCtrl_SetCurSel(control, row.Value);
-        ShowPage(row.Value);
+        TabCtrl_SetCurSel(control, form.SelectedTab());
+        ShowPage(form.SelectedTab());
     } else if (row.Kind == ControlKind::DropDownList) {
         for (std::string_view item : ItemsOf(row.Id))
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));

@@ -15,6 +15,8 @@ namespace {
 constexpr wchar_t SplashClass[] = L"frmSplash";
 constexpr int Image1Id = 1;
 constexpr UINT_PTR Timer1Id = 1;
+// Asks the splash window to have the main window made, once the logo shows.
+constexpr UINT BuildMainWindowMessage = WM_APP + 1;
 // The logo's own size at 96 dpi, but for its bottom row; like the rest of the
 // layout, the window grows with the screen's resolution.
 constexpr SIZE ClientSize{225, 44};
@@ -52,26 +54,28 @@ Win32SplashWindow::~Win32SplashWindow()
         DestroyWindow(window);
 }
 
-// The main window is loaded at once, its Form_Load run; its many controls are
-// created as soon as the splash window is on the screen, well before it shows.
+// The main window is loaded at once, its Form_Load run; its window and its
+// many controls are made as soon as the splash window is on the screen, well
+// before the main window shows.
 void Win32SplashWindow::LoadMainWindow()
 {
-    mainWindow = std::make_unique<Win32MainWindow>(platform, Win32MainWindow::ControlsBuilt::WhenIdle);
+    mainWindow = std::make_unique<Win32MainWindow>(platform, Win32MainWindow::ControlsBuilt::Later);
 }
 
-void Win32SplashWindow::EnableMainWindow(bool enabled) { EnableWindow(mainWindow->Window(Control::frmMain), enabled); }
+void Win32SplashWindow::EnableMainWindow(bool enabled) { mainWindow->Enable(enabled); }
 
 void Win32SplashWindow::ShowMainWindow()
 {
-    mainWindow->BuildControls();
+    mainWindow->Build();
     ShowWindow(mainWindow->Window(Control::frmMain), SW_SHOW);
 }
 
 void Win32SplashWindow::ShowSplash()
 {
     ShowWindow(window, SW_SHOW);
-    // The logo shows at once, before the event loop starts.
+    // The logo shows at once, before the event loop starts, which then makes the main window.
     UpdateWindow(window);
+    PostMessageW(window, BuildMainWindowMessage, 0, 0);
 }
 
 void Win32SplashWindow::StartTimer(std::chrono::milliseconds interval)
@@ -88,6 +92,10 @@ LRESULT CALLBACK Win32SplashWindow::WindowProc(HWND window, UINT message, WPARAM
 {
     auto* self = reinterpret_cast<Win32SplashWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
+    case BuildMainWindowMessage:
+        if (self)
+            self->mainWindow->Build();
+        return 0;
     case WM_TIMER:
         if (self && wParam == Timer1Id)
             self->form->Timer1_Timer();

@@ -720,9 +720,14 @@ TEST_F(Win32Window, EveryControlSpeaksLayoutNameRoleAndState)
 TEST(Win32Splash, ShowsAboveTheHiddenMainWindow)
 {
     Win32Platform platform;
-    Win32SplashWindow splash(platform, 200ms);
+    // The timer never fires here: the main window is made from the message loop and must stay hidden.
+    Win32SplashWindow splash(platform, 1h);
     HWND logo = splash.Window();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
     HWND main = splash.MainWindow().Window(Control::frmMain);
+    ASSERT_NE(main, nullptr);
     RECT client;
     GetClientRect(logo, &client);
     EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(225L, 44L));
