@@ -6,13 +6,12 @@
 #include "Resources.h"
 #include "WindowSupport.h"
 
-#include <commctrl.h>
-
 namespace vellumet {
 
 namespace {
 
 constexpr wchar_t SplashClass[] = L"frmSplash";
+constexpr wchar_t LogoClass[] = L"SplashLogo";
 constexpr int Image1Id = 1;
 constexpr UINT_PTR Timer1Id = 1;
 // Asks the splash window to have the main window made, once the logo shows.
@@ -22,6 +21,27 @@ constexpr UINT BuildMainWindowMessage = WM_APP + 1;
 constexpr SIZE ClientSize{225, 44};
 constexpr SIZE LogoSize{225, 45};
 
+// The logo's window paints the bitmap it holds. The system's static control
+// would do the same, but with the common controls' manifest it first loads
+// their library, which would hold the splash window back.
+LRESULT CALLBACK LogoProc(HWND image, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT)
+        return DefWindowProcW(image, message, wParam, lParam);
+    const auto logo = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(image, GWLP_USERDATA));
+    BITMAP size{};
+    GetObjectW(logo, sizeof size, &size);
+    PAINTSTRUCT paint;
+    HDC context = BeginPaint(image, &paint);
+    HDC source = CreateCompatibleDC(context);
+    const HGDIOBJ previous = SelectObject(source, logo);
+    BitBlt(context, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    EndPaint(image, &paint);
+    return 0;
+}
+
 } // namespace
 
 Win32SplashWindow::Win32SplashWindow(Platform& platform, std::chrono::milliseconds showTime)
@@ -29,6 +49,7 @@ Win32SplashWindow::Win32SplashWindow(Platform& platform, std::chrono::millisecon
 {
     [[maybe_unused]] static const bool registered = [] {
         RegisterWindowClass(SplashClass, WindowProc);
+        RegisterWindowClass(LogoClass, LogoProc);
         return true;
     }();
     // A tool window, so that the taskbar shows no "Form1" for the three seconds.
@@ -40,10 +61,10 @@ Win32SplashWindow::Win32SplashWindow(Platform& platform, std::chrono::millisecon
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentreOnScreen(window);
     logo.reset(LoadScaledBitmap(VELLUMET_BITMAP_SPLASH_LOGO, VELLUMET_BITMAP_SPLASH_LOGO_LARGE, dpi));
-    HWND Image1 = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
-                                  PixelsAt(LogoSize.cx, dpi), PixelsAt(LogoSize.cy, dpi), window,
+    HWND Image1 = CreateWindowExW(0, LogoClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, PixelsAt(LogoSize.cx, dpi),
+                                  PixelsAt(LogoSize.cy, dpi), window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(Image1Id)), ProgramInstance(), nullptr);
-    SendMessageW(Image1, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo.get()));
+    SetWindowLongPtrW(Image1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(logo.get()));
 
     form.emplace(platform, *this, showTime);
 }
