@@ -2,7 +2,6 @@
 #include "Functions.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace vellumet {
 
@@ -14,10 +13,22 @@ std::string_view TrimSpaces(std::string_view text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// Visual Basic matches names whatever the case of their ASCII letters; any other byte matches only itself, in every
+// locale the program runs in.
+namespace {
+constexpr char FoldedLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+} // namespace
+
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b,
-                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return std::ranges::equal(a, b, {}, FoldedLetter, FoldedLetter);
+}
+
+std::string FoldedCase(std::string_view name)
+{
+    std::string folded(name);
+    std::ranges::transform(folded, folded.begin(), FoldedLetter);
+    return folded;
 }
 
 std::string InQuotes(std::string_view text)

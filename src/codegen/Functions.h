@@ -13,6 +13,9 @@ std::string_view TrimSpaces(std::string_view text);
 // Whether two words are equal in any ASCII letter case, as Visual Basic names are.
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
+// The word with its ASCII letters in lower case, the form in which names equal in any case are the same.
+std::string FoldedCase(std::string_view name);
+
 // The text between two double quotes, as it is; nothing inside is doubled. For quoting in messages.
 std::string InQuotes(std::string_view text);
 

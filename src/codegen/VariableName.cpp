@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <unordered_set>
 
 namespace vellumet {
 namespace {
@@ -197,9 +199,10 @@ bool IsLetterBeyondAscii(char32_t c)
     return !(c <= 0xBF || c == 0xD7 || c == 0xF7 || (c >= 0x2000 && c <= 0x2BFF) || (c >= 0x3000 && c <= 0x303F));
 }
 
-// Whether the name is the first name of a member chain in the folder expression, outside its string literals:
-// App of App.Path, CreateObject and WScript of the script's folder.
-bool StartsAChainOf(std::string_view expression, std::string_view name)
+// Hands take(name) the first name of each member chain in the folder expression, outside its string literals: App
+// of App.Path, CreateObject and WScript of the script's folder.
+template <class Take>
+void ForEachChainStart(std::string_view expression, Take&& take)
 {
     bool inLiteral = false;
     for (std::size_t at = 0; at < expression.size(); ++at) {
@@ -207,25 +210,31 @@ bool StartsAChainOf(std::string_view expression, std::string_view name)
             inLiteral = !inLiteral;
         const bool starts = !inLiteral && IsAsciiLetter(static_cast<unsigned char>(expression[at])) &&
                             (at == 0 || (expression[at - 1] != '.' && !IsAsciiLetter(expression[at - 1])));
-        if (!starts)
-            continue;
-        const std::size_t end = std::min(expression.find_first_of(".()& ", at), expression.size());
-        if (EqualIgnoringCase(expression.substr(at, end - at), name))
-            return true;
+        if (starts)
+            take(expression.substr(at, std::min(expression.find_first_of(".()& ", at), expression.size()) - at));
     }
-    return false;
 }
 
-bool IsReservedOrUsed(std::string_view name, Language language)
+// The names each language's block may not give its variable, folded to one case, gathered once.
+const std::unordered_set<std::string>& TakenNames(Language language)
 {
-    const auto equal = [&](std::string_view word) { return EqualIgnoringCase(word, name); };
-    const bool reserved = language == Language::VBScript ? std::ranges::any_of(VbScriptReservedWords, equal)
-                                                         : std::ranges::any_of(VbaReservedWords, equal);
-    return reserved || std::ranges::any_of(BlockFunctions, equal) ||
-           std::ranges::any_of(TextConstants(), equal, &VbConstant::Name) ||
-           std::ranges::any_of(StyleConstants(), equal, &VbConstant::Name) ||
-           std::ranges::any_of(AnswerConstants(), equal, &VbConstant::Name) ||
-           StartsAChainOf(RowOf(language).FolderExpression, name);
+    static const auto taken = [] {
+        std::array<std::unordered_set<std::string>, Languages.size()> sets;
+        for (const LanguageRow& row : Languages) {
+            std::unordered_set<std::string>& names = sets.at(static_cast<std::size_t>(row.Id));
+            const auto take = [&](std::string_view name) { names.insert(FoldedCase(name)); };
+            if (row.Id == Language::VBScript)
+                std::ranges::for_each(VbScriptReservedWords, take);
+            else
+                std::ranges::for_each(VbaReservedWords, take);
+            std::ranges::for_each(BlockFunctions, take);
+            for (const ConstantGroup group : {ConstantGroup::Text, ConstantGroup::Style, ConstantGroup::Answer})
+                std::ranges::for_each(ConstantsOf(group), take, &VbConstant::Name);
+            ForEachChainStart(row.FolderExpression, take);
+        }
+        return sets;
+    }();
+    return taken.at(static_cast<std::size_t>(language));
 }
 
 } // namespace
@@ -251,7 +260,7 @@ std::optional<GenerateFailure> VariableNameFault(std::string_view name, Language
     }
     if (characters > MaxNameLength)
         return GenerateFailure::VariableNameTooLong;
-    if (IsReservedOrUsed(name, language))
+    if (TakenNames(language).contains(FoldedCase(name)))
         return GenerateFailure::VariableNameReserved;
     return std::nullopt;
 }
