@@ -1,54 +1,37 @@
-// The terms of a string expression, made in one pass over the text as views of it, and written out.
+// String expressions: the spelled terms, a malformed text's repair, and the terms written out.
 #include "BodyExpression.h"
 
-#include "LineBreaks.h"
-#include "VbConstants.h"
-
-#include <array>
 #include <cstdio>
-#include <optional>
 
 namespace vellumet {
-namespace {
+namespace expression_terms {
 
-// The names of the characters a literal cannot hold, looked up once when compiling.
-constexpr std::string_view CrLfName = TextConstantName("\r\n");
-constexpr std::string_view CrName = TextConstantName("\r");
-constexpr std::string_view LfName = TextConstantName("\n");
-constexpr std::string_view TabName = TextConstantName("\t");
-constexpr std::string_view NullCharName = TextConstantName(std::string_view("\0", 1));
-
-constexpr ExpressionTerm ConstantTerm(std::string_view name, bool endsLine = false)
+SpelledText Spell(char32_t character)
 {
-    return {name, name.size(), false, endsLine};
+    SpelledText spelled;
+    char* const text = spelled.Characters.data();
+    const std::size_t room = spelled.Characters.size();
+    int length = 0;
+    // Chr(9) and ChrW(&H3A9): Visual Basic's ways to write a character by its code, ChrW's in hex without leading
+    // zeros. A character beyond U+FFFF is one term of two halves, so that no statement or line ever parts them.
+    if (character < 0x80) {
+        length = std::snprintf(text, room, "Chr(%u)", static_cast<unsigned>(character));
+    } else if (character < 0x10000) {
+        length = std::snprintf(text, room, "ChrW(&H%X)", static_cast<unsigned>(character));
+    } else {
+        const char32_t offset = character - 0x10000;
+        length = std::snprintf(text, room, "ChrW(&H%X) & ChrW(&H%X)", static_cast<unsigned>(0xD800 + (offset >> 10)),
+                               static_cast<unsigned>(0xDC00 + (offset & 0x3FF)));
+    }
+    spelled.Length = static_cast<std::size_t>(length);
+    return spelled;
 }
 
 bool IsEmptyLiteralNeeded(const ExpressionTerm& term) { return !term.Literal && term.Text != CrLfName; }
 
-// The bytes a literal takes as they are in every code page: printable ASCII but the double quote.
-constexpr std::array<bool, 256> PlainBytes = [] {
-    std::array<bool, 256> plain{};
-    for (int byte = 0x20; byte < 0x7F; ++byte)
-        plain.at(static_cast<std::size_t>(byte)) = byte != '"';
-    return plain;
-}();
+} // namespace expression_terms
 
-// How many plain bytes start at `at`.
-std::size_t PlainRunAt(std::string_view text, std::size_t at)
-{
-    std::size_t end = at;
-    while (end < text.size() && PlainBytes[static_cast<unsigned char>(text[end])])
-        ++end;
-    return end - at;
-}
-
-// ChrW(&H3A9): Visual Basic's way to write a character by its UTF-16 code, in hex without leading zeros.
-std::string ChrWText(unsigned code)
-{
-    char text[16];
-    const int length = std::snprintf(text, sizeof text, "ChrW(&H%X)", code);
-    return {text, static_cast<std::size_t>(length)};
-}
+namespace {
 
 // The text with each byte that starts no well-formed character made U+FFFD.
 std::string Repaired(std::string_view text)
@@ -62,118 +45,50 @@ std::string Repaired(std::string_view text)
     return repaired;
 }
 
-// The terms of the text, with what is spelled in `spelled`; nothing where the text is not well-formed UTF-8.
-std::optional<std::vector<ExpressionTerm>> TermsOf(std::string_view text, TextKind kind, const CodePageWidth& codePage,
-                                                   std::list<std::string>& spelled)
-{
-    std::vector<ExpressionTerm> terms;
-    const auto spell = [&](std::string written) {
-        const std::string& kept = spelled.emplace_back(std::move(written));
-        terms.push_back(ConstantTerm(kept));
-    };
-    // Each literal is a run of the text; it is open while it is the last term, and grows by the characters that
-    // follow it, each as wide as written.
-    const auto literal = [&](std::size_t at, std::size_t length, std::size_t width) {
-        if (terms.empty() || !terms.back().Literal)
-            terms.push_back({text.substr(at, 0), 0, true, false});
-        ExpressionTerm& open = terms.back();
-        open.Text = std::string_view(open.Text.data(), open.Text.size() + length);
-        open.Width += width;
-    };
-    for (std::size_t at = 0; at < text.size();) {
-        // Text is mostly runs of plain characters, each put in the literal at once.
-        if (const std::size_t run = PlainRunAt(text, at); run != 0) {
-            literal(at, run, run);
-            at += run;
-            continue;
-        }
-        if (const std::size_t lineBreak = LineBreakAt(text, at); lineBreak != 0) {
-            terms.push_back(ConstantTerm(lineBreak == 2 ? CrLfName : text[at] == '\r' ? CrName : LfName, true));
-            at += lineBreak;
-            continue;
-        }
-        const auto decoded = DecodeUtf8At(text, at);
-        if (!decoded)
-            return std::nullopt;
-        const Utf8Character character = *decoded;
-        const char32_t c = character.Value;
-        if (c == '"') {
-            literal(at, 1, 2);
-        } else if (c == '\t' && kind == TextKind::Body) {
-            terms.push_back(ConstantTerm(TabName));
-        } else if (c == 0) {
-            terms.push_back(ConstantTerm(NullCharName));
-        } else if ((c < 0x20 && c != '\t') || c == 0x7F) {
-            spell("Chr(" + std::to_string(c) + ")");
-        } else if (const std::size_t width = c < 0x80 ? 1 : codePage(c); width != 0) {
-            literal(at, character.Length, width);
-        } else if (c < 0x10000) {
-            spell(ChrWText(c));
-        } else {
-            // One term, so that no statement or line ever parts the two halves.
-            const char32_t offset = c - 0x10000;
-            spell(ChrWText(0xD800 + (offset >> 10)) + " & " + ChrWText(0xDC00 + (offset & 0x3FF)));
-        }
-        at += character.Length;
-    }
-    for (ExpressionTerm& term : terms)
-        if (term.Literal)
-            term.Width += 2;
-    const ExpressionTerm empty{{}, 2, true, false};
-    if (terms.empty() || IsEmptyLiteralNeeded(terms.front()))
-        terms.insert(terms.begin(), empty);
-    if (IsEmptyLiteralNeeded(terms.back()))
-        terms.push_back(empty);
-    return terms;
-}
-
 } // namespace
 
-void AppendTerm(std::string& code, const ExpressionTerm& term)
+Expression::Expression(std::string_view text, TextKind kind, const CodePageWidth& codePage)
+    : holdsText(true)
+    , text(text)
+    , kind(kind)
+    , codePage(&codePage)
 {
-    if (!term.Literal) {
-        code.append(term.Text);
-        return;
-    }
-    code += '"';
-    std::string_view rest = term.Text;
-    for (std::size_t quote; (quote = rest.find('"')) != std::string_view::npos; rest.remove_prefix(quote + 1))
-        code.append(rest.substr(0, quote)).append("\"\"");
-    code.append(rest) += '"';
+    if (FirstInvalidUtf8(text))
+        repaired = Repaired(text);
 }
 
-void Expression::AddFixed(std::string text)
-{
-    const std::string& kept = Spelled.emplace_back(std::move(text));
-    Terms.push_back(ConstantTerm(kept));
-}
-
-Expression ExpressionOf(std::string_view text, TextKind kind, const CodePageWidth& codePage)
+Expression Expression::Fixed(std::string written)
 {
     Expression expression;
-    auto terms = TermsOf(text, kind, codePage, expression.Spelled);
-    if (!terms) {
-        expression.Spelled.clear();
-        terms = TermsOf(expression.Spelled.emplace_back(Repaired(text)), kind, codePage, expression.Spelled);
-    }
-    expression.Terms = std::move(*terms);
+    expression.lead = std::move(written);
     return expression;
 }
 
-std::string JoinTerms(const std::vector<ExpressionTerm>& terms)
+std::size_t Expression::Width() const
+{
+    std::size_t width = 0;
+    ForEachTerm([&](const ExpressionTerm& term, bool /*last*/) {
+        width += term.Width;
+        return true;
+    });
+    return width;
+}
+
+std::string JoinTerms(const Expression& expression)
 {
     std::string joined;
-    for (const ExpressionTerm& term : terms) {
-        if (&term != &terms.front())
-            joined.append(" & ");
+    expression.ForEachTerm([&](const ExpressionTerm& term, bool last) {
         AppendTerm(joined, term);
-    }
+        if (!last)
+            joined.append(" & ");
+        return true;
+    });
     return joined;
 }
 
 std::string BodyExpression(std::string_view body, const CodePageWidth& codePage)
 {
-    return JoinTerms(ExpressionOf(body, TextKind::Body, codePage).Terms);
+    return JoinTerms(Expression(body, TextKind::Body, codePage));
 }
 
 } // namespace vellumet

@@ -48,21 +48,13 @@ void AppendSelectCase(ButtonChoice buttonOption, std::string_view variable, std:
     code.append(SelectCaseEnd);
 }
 
-// An argument of the generated call as the terms of its expression, what follows it in the call, and the String
-// variable that holds it when the call cannot.
+// An argument of the generated call as its expression, what follows it in the call, and the String variable that
+// holds it when the call cannot.
 struct CallArgument {
     Expression Value;
     std::string_view Joiner;
     std::string_view Variable; // empty for the style and the topic, which are short
 };
-
-// An expression of one term written as it is.
-Expression FixedExpression(std::string text)
-{
-    Expression expression;
-    expression.AddFixed(std::move(text));
-    return expression;
-}
 
 // The arguments of the call: the body, the style, then the title when it is not blank, then the help file and topic
 // (with an empty title place when there is no title).
@@ -71,25 +63,24 @@ std::vector<CallArgument> CallArguments(const CheckedOptions& checked)
     const MessageBoxOptions& options = checked.Options;
     const CodePageWidth& codePage = checked.CodePage;
     std::vector<CallArgument> arguments;
-    arguments.push_back({ExpressionOf(options.BodyText, TextKind::Body, codePage), ", ", "Prompt"});
+    arguments.reserve(5);
+    arguments.push_back({Expression(options.BodyText, TextKind::Body, codePage), ", ", "Prompt"});
     std::string style;
     if (options.CopyAsValue)
         style = std::to_string(StyleOf(options));
     else
         AppendExpressionOf(StyleOf(options), style);
-    arguments.push_back({FixedExpression(std::move(style)), ", ", {}});
+    arguments.push_back({Expression::Fixed(std::move(style)), ", ", {}});
     if (!TrimSpaces(options.TitleText).empty())
-        arguments.push_back({ExpressionOf(options.TitleText, TextKind::OneLine, codePage), ", ", "Title"});
+        arguments.push_back({Expression(options.TitleText, TextKind::OneLine, codePage), ", ", "Title"});
     else if (options.IncludeHelpButton)
         arguments.back().Joiner = ", , ";
     if (options.IncludeHelpButton) {
-        Expression help = ExpressionOf(TrimSpaces(options.HelpFileText), TextKind::OneLine, codePage);
-        if (options.UseAppPath) {
-            const std::string_view folder = RowOf(options.CodeLanguage).FolderExpression;
-            help.Terms.insert(help.Terms.begin(), {folder, folder.size(), false, false});
-        }
+        Expression help(TrimSpaces(options.HelpFileText), TextKind::OneLine, codePage);
+        if (options.UseAppPath)
+            help.Lead(std::string(RowOf(options.CodeLanguage).FolderExpression));
         arguments.push_back({std::move(help), ", ", "HelpFile"});
-        arguments.push_back({FixedExpression(std::to_string(checked.TopicID)), ", ", {}});
+        arguments.push_back({Expression::Fixed(std::to_string(checked.TopicID)), ", ", {}});
     }
     return arguments;
 }
@@ -110,26 +101,25 @@ void AppendVariable(const CallArgument& argument, const std::string& name, const
     code.append("\tDim ").append(name).append(language.DeclaresTypes ? " As String" : "").append(Crlf);
     std::optional<StatementLayout> statement;
     const auto start = [&](const std::string& assignment) {
-        statement.emplace(language, checked.CodePage);
+        statement.emplace(language, checked.CodePage, code);
         statement->Add({{assignment, WidthIn(assignment, checked.CodePage), false, false}, ""});
     };
     start("\t" + name + " = ");
-    std::vector<ExpressionTerm> terms;
-    for (const ExpressionTerm& term : argument.Value.Terms)
-        for (const ExpressionTerm& piece : LiteralPieces(term, language.MaxLineLength / 2, checked.CodePage))
-            terms.push_back(piece);
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        const StatementPart part{terms[i], i + 1 < terms.size() ? " & " : ""};
-        if (statement->Add(part))
-            continue;
-        statement->DropJoiner(" & ");
-        statement->AppendTo(code);
-        code.append(Crlf);
-        start("\t" + name + " = " + name + " & ");
-        // A statement of its own always has room for a term.
-        statement->Add(part);
-    }
-    statement->AppendTo(code);
+    argument.Value.ForEachTerm([&](const ExpressionTerm& term, bool lastTerm) {
+        ForEachPiece(term, language.MaxLineLength / 2, checked.CodePage, [&](const ExpressionTerm& piece, bool last) {
+            const StatementPart part{piece, lastTerm && last ? "" : " & "};
+            if (statement->Add(part))
+                return;
+            statement->DropJoiner(" & ");
+            statement.reset();
+            code.append(Crlf);
+            start("\t" + name + " = " + name + " & ");
+            // A statement of its own always has room for a term.
+            statement->Add(part);
+        });
+        return true;
+    });
+    statement.reset();
     code.append(Crlf);
 }
 
@@ -139,50 +129,48 @@ template <class Take>
 void ForEachCallPart(const std::vector<CallArgument>& arguments, std::string_view end, Take&& take)
 {
     for (std::size_t a = 0; a < arguments.size(); ++a) {
-        const std::vector<ExpressionTerm>& terms = arguments[a].Value.Terms;
-        for (std::size_t t = 0; t < terms.size(); ++t)
-            take(terms[t], t + 1 < terms.size() ? " & " : a + 1 < arguments.size() ? arguments[a].Joiner : end);
+        const std::string_view after = a + 1 < arguments.size() ? arguments[a].Joiner : end;
+        arguments[a].Value.ForEachTerm([&](const ExpressionTerm& term, bool last) {
+            take(term, last ? after : " & ");
+            return true;
+        });
     }
 }
 
-// The call statement with the arguments as they are, laid out within the language's limits; nothing when it does
-// not fit in one statement.
-std::optional<std::string> CallStatement(const std::string& start, const std::vector<CallArgument>& arguments,
-                                         std::string_view end, const CheckedOptions& checked)
+// Appends the call statement with the arguments as they are, laid out within the language's limits; false, with
+// nothing appended, when it does not fit in one statement.
+bool AppendCallStatement(const std::string& start, const std::vector<CallArgument>& arguments, std::string_view end,
+                         const CheckedOptions& checked, std::string& code)
 {
     const LanguageRow& language = RowOf(checked.Options.CodeLanguage);
+    const std::size_t statementStart = code.size();
     const ExpressionTerm startTerm{start, WidthIn(start, checked.CodePage), false, false};
-    // A call that fits on one line stays there.
+    bool fits = true;
     std::size_t width = startTerm.Width;
-    ForEachCallPart(arguments, end,
-                    [&](const ExpressionTerm& term, std::string_view joiner) { width += term.Width + joiner.size(); });
-    if (width <= language.MaxLineLength) {
-        std::string line = start;
+    std::size_t continuations = 0;
+    {
+        StatementLayout statement(language, checked.CodePage, code);
+        fits = statement.Add({startTerm, ""});
         ForEachCallPart(arguments, end, [&](const ExpressionTerm& term, std::string_view joiner) {
-            AppendTerm(line, term);
-            line.append(joiner);
+            width += term.Width + joiner.size();
+            fits = fits && statement.Add({term, joiner});
         });
-        return line;
+        continuations = statement.Continuations();
     }
-    StatementLayout statement(language, checked.CodePage);
-    bool fits = statement.Add({startTerm, ""});
+    // A call that fits on one line stays there, though the layout keeps room on each line for a continuation.
+    const bool oneLine = width <= language.MaxLineLength;
+    if (fits && (continuations == 0 || !oneLine))
+        return true;
+    code.resize(statementStart);
+    if (!oneLine)
+        return false;
+    StringAppender line(code);
+    line.append(start);
     ForEachCallPart(arguments, end, [&](const ExpressionTerm& term, std::string_view joiner) {
-        fits = fits && statement.Add({term, joiner});
+        AppendTerm(line, term);
+        line.append(joiner);
     });
-    if (!fits)
-        return std::nullopt;
-    std::string call;
-    statement.AppendTo(call);
-    return call;
-}
-
-// The width of an argument's terms.
-std::size_t WidthOf(const CallArgument& argument)
-{
-    std::size_t width = 0;
-    for (const ExpressionTerm& term : argument.Value.Terms)
-        width += term.Width;
-    return width;
+    return true;
 }
 
 // Appends the call and the String variables it needs: the longest text goes into a variable, then the next longest,
@@ -190,18 +178,13 @@ std::size_t WidthOf(const CallArgument& argument)
 void AppendCall(const CheckedOptions& checked, const std::string& start, std::string_view end, std::string& code)
 {
     std::vector<CallArgument> arguments = CallArguments(checked);
-    std::string variables;
-    for (;;) {
-        if (const auto call = CallStatement(start, arguments, end, checked)) {
-            code.append(variables).append(*call);
-            return;
-        }
+    while (!AppendCallStatement(start, arguments, end, checked, code)) {
         // Each text alone in a variable leaves the call a few short words, which always fit.
         const auto argument = std::ranges::max_element(
-            arguments, {}, [](const CallArgument& a) { return a.Variable.empty() ? 0 : WidthOf(a) + 1; });
+            arguments, {}, [](const CallArgument& a) { return a.Variable.empty() ? 0 : a.Value.Width() + 1; });
         const std::string name = VariableFor(*argument, checked.VariableName);
-        AppendVariable(*argument, name, checked, variables);
-        argument->Value = FixedExpression(name);
+        AppendVariable(*argument, name, checked, code);
+        argument->Value = Expression::Fixed(name);
         argument->Variable = {};
     }
 }
@@ -316,7 +299,11 @@ std::string BuildCopyText(const CheckedOptions& checked)
     const std::string& variable = checked.VariableName;
     const bool okOnly = options.ButtonOption == ButtonChoice::OKOnly;
 
-    std::string code(StartLine);
+    // Texts of line breaks alone take under five times their bytes in code, and most texts much less; the string grows
+    // for the few that take more.
+    std::string code;
+    code.reserve(5 * (options.BodyText.size() + options.TitleText.size() + options.HelpFileText.size()) + 1024);
+    code.append(StartLine);
     if (okOnly) {
         AppendCall(checked, "\tMsgBox ", "", code);
         return code.append(Crlf).append(EndBanner);

@@ -6,14 +6,12 @@
 namespace vellumet {
 namespace {
 
-constexpr std::string_view Continuation = "_";
 constexpr std::string_view ContinuedIndent = "\t\t";
-constexpr std::string_view LineEnd = "\r\n";
 // A split literal ends with a quote and " & ", and goes on in a literal of its own on the next line.
 constexpr std::string_view LiteralJoiner = " & ";
 
-// The literal split after the longest run of its characters that takes at most `room` bytes of the code page as
-// written; a character stays whole. The head is empty when not one character fits.
+} // namespace
+
 std::pair<ExpressionTerm, ExpressionTerm> SplitLiteral(const ExpressionTerm& literal, std::size_t room,
                                                        const CodePageWidth& codePage)
 {
@@ -35,128 +33,70 @@ std::pair<ExpressionTerm, ExpressionTerm> SplitLiteral(const ExpressionTerm& lit
         at += length;
         width += characterWidth;
     }
-    return {{inside.substr(0, at), width + 2, true, false},
-            {inside.substr(at), literal.Width - width, true, literal.EndsLine}};
+    return {{inside.substr(0, at), width + 2, true, false, literal.MayHoldQuote},
+            {inside.substr(at), literal.Width - width, true, literal.EndsLine, literal.MayHoldQuote}};
 }
 
-} // namespace
-
-std::vector<ExpressionTerm> LiteralPieces(const ExpressionTerm& term, std::size_t most, const CodePageWidth& codePage)
-{
-    std::vector<ExpressionTerm> pieces{term};
-    while (pieces.back().Literal && pieces.back().Width > most) {
-        const auto [head, tail] = SplitLiteral(pieces.back(), most - 2, codePage);
-        pieces.back() = head;
-        pieces.push_back(tail);
-    }
-    return pieces;
-}
-
-StatementLayout::StatementLayout(const LanguageRow& language, const CodePageWidth& codePage)
+StatementLayout::StatementLayout(const LanguageRow& language, const CodePageWidth& codePage, std::string& code)
     : language(language)
     , codePage(codePage)
+    , mostOnLine(language.MaxLineLength - Continuation.size())
+    , maxStatementLength(language.MaxStatementLength)
+    , code(code)
+    , at{code.size()}
 {}
 
-void StatementLayout::Put(const ExpressionTerm& term, std::string_view joiner)
+bool StatementLayout::BreakAt(std::size_t breakAt, std::size_t widthThere)
 {
-    AppendTerm(line, term);
-    line.append(joiner);
-    lineWidth += term.Width + joiner.size();
-    if (term.EndsLine && joiner.ends_with(' ')) {
-        bestBreak = line.size();
-        bestBreakWidth = lineWidth;
-    }
-}
-
-bool StatementLayout::BreakAt(std::size_t at, std::size_t widthThere)
-{
-    closed.append(line, 0, at).append(Continuation).append(LineEnd);
-    closedWidth += widthThere + Continuation.size() + LineEnd.size();
-    line = std::string(ContinuedIndent).append(line, at);
-    lineWidth = ContinuedIndent.size() + lineWidth - widthThere;
-    bestBreak = std::string::npos;
-    return ++continuations <= language.MaxContinuations && WithinLimits();
+    static const std::string lineBreak = std::string(Continuation).append(LineEnd).append(ContinuedIndent);
+    code.insert(breakAt, lineBreak);
+    at.ClosedWidth += widthThere + Continuation.size() + LineEnd.size();
+    at.LineStart = breakAt + Continuation.size() + LineEnd.size();
+    at.LineWidth = ContinuedIndent.size() + at.LineWidth - widthThere;
+    at.BestBreak = std::string::npos;
+    return ++at.Continuations <= language.MaxContinuations && WithinLimits();
 }
 
 void StatementLayout::DropJoiner(std::string_view joiner)
 {
-    if (line.ends_with(joiner)) {
-        line.resize(line.size() - joiner.size());
-        lineWidth -= joiner.size();
+    if (code.size() - at.LineStart >= joiner.size() && code.ends_with(joiner)) {
+        code.resize(code.size() - joiner.size());
+        at.LineWidth -= joiner.size();
     }
-}
-
-// The line end after the statement's last line is counted too, so that the limit holds however an editor counts it.
-// A line keeps a place for the " _" of a break after its last part.
-std::size_t StatementLayout::MostOnLine() const { return language.MaxLineLength - Continuation.size(); }
-
-bool StatementLayout::WithinLimits() const
-{
-    return closedWidth + lineWidth + LineEnd.size() <= language.MaxStatementLength;
-}
-
-StatementLayout::LineMark StatementLayout::MarkLine() const
-{
-    return {line.size(), lineWidth, bestBreak, bestBreakWidth};
-}
-
-void StatementLayout::RestoreLine(const LineMark& mark)
-{
-    line.resize(mark.Size);
-    lineWidth = mark.Width;
-    bestBreak = mark.BestBreak;
-    bestBreakWidth = mark.BestBreakWidth;
-}
-
-bool StatementLayout::Add(const StatementPart& whole)
-{
-    // Most parts go on the line as it stands, and taking one of them back only shortens the line again.
-    if (lineWidth + whole.Term.Width + whole.Joiner.size() <= MostOnLine()) {
-        const LineMark mark = MarkLine();
-        Put(whole.Term, whole.Joiner);
-        if (WithinLimits())
-            return true;
-        RestoreLine(mark);
-        return false;
-    }
-    return AddOverLines(whole);
 }
 
 bool StatementLayout::AddOverLines(const StatementPart& whole)
 {
-    // The ended lines only grow, so what was there before is their length; a break rewrites the line.
-    const std::size_t closedSize = closed.size();
-    const std::size_t savedClosedWidth = closedWidth;
-    const std::size_t savedContinuations = continuations;
-    const LineMark mark = MarkLine();
-    std::string savedLine = line;
+    // The ended lines stay as they are; a break rewrites the line and what follows it.
+    const Position saved = at;
+    const std::string savedLine(code.view().substr(at.LineStart));
     const auto refuse = [&] {
-        closed.resize(closedSize);
-        closedWidth = savedClosedWidth;
-        continuations = savedContinuations;
-        line = std::move(savedLine);
-        RestoreLine(mark);
+        code.resize(saved.LineStart);
+        code.append(savedLine);
+        at = saved;
         return false;
     };
     ExpressionTerm term = whole.Term;
     const std::size_t most = MostOnLine();
     for (;;) {
         const std::size_t needed = term.Width + whole.Joiner.size();
-        if (lineWidth + needed <= most) {
+        if (at.LineWidth + needed <= most) {
             Put(term, whole.Joiner);
             return WithinLimits() || refuse();
         }
-        const bool breakable = line.ends_with(' ') && lineWidth > ContinuedIndent.size();
-        if (bestBreak != std::string::npos && ContinuedIndent.size() + lineWidth - bestBreakWidth + needed <= most) {
-            if (!BreakAt(bestBreak, bestBreakWidth))
+        const bool breakable =
+            code.size() > at.LineStart && code.ends_with(" ") && at.LineWidth > ContinuedIndent.size();
+        if (at.BestBreak != std::string::npos &&
+            ContinuedIndent.size() + at.LineWidth - at.BestBreakWidth + needed <= most) {
+            if (!BreakAt(at.BestBreak, at.BestBreakWidth))
                 return refuse();
             continue;
         }
-        if (term.Literal && lineWidth + 2 + LiteralJoiner.size() < most) {
-            const auto [head, tail] = SplitLiteral(term, most - lineWidth - 2 - LiteralJoiner.size(), codePage);
+        if (term.Literal && at.LineWidth + 2 + LiteralJoiner.size() < most) {
+            const auto [head, tail] = SplitLiteral(term, most - at.LineWidth - 2 - LiteralJoiner.size(), codePage);
             if (head.Width > 2) {
                 Put(head, LiteralJoiner);
-                if (!BreakAt(line.size(), lineWidth))
+                if (!BreakAt(code.size(), at.LineWidth))
                     return refuse();
                 term = tail;
                 continue;
@@ -167,7 +107,7 @@ bool StatementLayout::AddOverLines(const StatementPart& whole)
             Put(term, whole.Joiner);
             return refuse();
         }
-        if (!BreakAt(line.size(), lineWidth))
+        if (!BreakAt(code.size(), at.LineWidth))
             return refuse();
     }
 }
