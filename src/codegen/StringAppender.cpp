@@ -3,10 +3,14 @@
 
 namespace vellumet {
 
-// The string takes in all the room reserved for it at once; past that, doubling keeps the growing rare.
+// The string takes in the room reserved for it a doubling at a time, so that no more of it is cleared than is
+// about to be written; past that room, the string's own doubling keeps the growing rare.
 void StringAppender::Grow(std::size_t more)
 {
-    text.resize(std::max({text.capacity(), 2 * text.size(), length + more}));
+    constexpr std::size_t LeastStep = 256;
+    text.resize(std::max(length + more, std::min(2 * text.size() + LeastStep, text.capacity())));
+    start = text.data();
+    room = text.size();
 }
 
 void StringAppender::insert(std::size_t at, std::string_view piece)

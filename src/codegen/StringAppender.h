@@ -17,6 +17,8 @@ class StringAppender {
 public:
     explicit StringAppender(std::string& text)
         : text(text)
+        , start(text.data())
+        , room(text.size())
         , length(text.size())
     {}
     StringAppender(const StringAppender&) = delete;
@@ -38,20 +40,24 @@ public:
     void insert(std::size_t at, std::string_view piece);
 
     std::size_t size() const { return length; }
-    std::string_view view() const { return {text.data(), length}; }
+    std::string_view view() const { return {start, length}; }
     bool ends_with(std::string_view end) const { return view().ends_with(end); }
     // Only ever shortens: what was written past `size` is dropped.
     void resize(std::size_t size) { length = std::min(length, size); }
 
 private:
     std::string& text;
-    std::size_t length; // what has been written; the string's own size takes in the room to spare
+    // The string's characters and its size, which takes in the room to spare, kept at hand as they change only as it
+    // grows; and what has been written.
+    char* start;
+    std::size_t room;
+    std::size_t length;
 
     char* Room(std::size_t more)
     {
-        if (text.size() - length < more)
+        if (room - length < more)
             Grow(more);
-        return text.data() + length;
+        return start + length;
     }
     void Grow(std::size_t more);
 
