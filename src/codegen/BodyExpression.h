@@ -125,7 +125,8 @@ constexpr std::uint64_t NotPlainBytes(std::uint64_t word)
 // holds zeros, which are not plain.
 inline std::size_t PlainRunAt(std::string_view text, std::size_t at)
 {
-    if (const auto first = static_cast<unsigned char>(text[at]); first < 0x20 || first >= 0x7F || first == '"')
+    // Between two constants the first byte is not plain, and is looked at alone.
+    if ((NotPlainBytes(static_cast<unsigned char>(text[at])) & line_break_scan::FirstByteTop) != 0)
         return 0;
     for (std::size_t end = at;; end += sizeof(std::uint64_t))
         if (const std::uint64_t stops = NotPlainBytes(line_break_scan::WordAt(text, end)); stops != 0)
@@ -142,6 +143,7 @@ struct SpelledText {
 // The spelled text for a character that no literal holds as it is: a control character, or one beyond the code page.
 SpelledText Spell(char32_t character);
 
+// Whether an empty literal stands between the term and an end of the text: beside any constant but vbCrLf.
 bool IsEmptyLiteralNeeded(const ExpressionTerm& term);
 
 // The bytes a character other than a double quote takes in a literal, or 0 for one that no literal may hold: a
