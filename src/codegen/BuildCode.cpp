@@ -179,13 +179,17 @@ void AppendCall(const CheckedOptions& checked, const std::string& start, std::st
 {
     std::vector<CallArgument> arguments = CallArguments(checked);
     while (!AppendCallStatement(start, arguments, end, checked, code)) {
-        // Each text alone in a variable leaves the call a few short words, which always fit.
-        const auto argument = std::ranges::max_element(
-            arguments, {}, [](const CallArgument& a) { return a.Variable.empty() ? 0 : a.Value.Width() + 1; });
-        const std::string name = VariableFor(*argument, checked.VariableName);
-        AppendVariable(*argument, name, checked, code);
-        argument->Value = Expression::Fixed(name);
-        argument->Variable = {};
+        // Each text alone in a variable leaves the call a few short words, which always fit. A width is a walk over
+        // the text, so each is measured once.
+        std::vector<std::size_t> widths;
+        for (const CallArgument& a : arguments)
+            widths.push_back(a.Variable.empty() ? 0 : a.Value.Width() + 1);
+        CallArgument& argument =
+            arguments.at(static_cast<std::size_t>(std::ranges::max_element(widths) - widths.begin()));
+        const std::string name = VariableFor(argument, checked.VariableName);
+        AppendVariable(argument, name, checked, code);
+        argument.Value = Expression::Fixed(name);
+        argument.Variable = {};
     }
 }
 
